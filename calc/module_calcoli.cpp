@@ -1,0 +1,59 @@
+// The five closed duct formulas, each evaluated in the order it is written,
+// and the entry points of the four searches.
+
+#include "calc/module_calcoli.h"
+
+#include <cmath>
+
+#include "calc/conversioni.h"
+#include "calc/passi.h"
+#include "calc/scansioni.h"
+
+namespace flumetra::Module_Calcoli {
+
+using namespace passi;
+
+Intero DiametroEquivalente(Intero A, Intero B) {
+    const Reale e = 1.0 / 5.0;
+    const Reale p = verificato(std::pow(reale(prodottoIntero(A, B)), 3.0));
+    const Reale q = verificato(p / reale(sommaIntera(A, B)));
+    return RealeInIntero(verificato(std::pow(q, e) * fattoreForma));
+}
+
+Decimale VelocitaDaPortata(Intero D, Intero G) {
+    const Reale q = verificato(reale(G) / secondiPerOra);
+    const Reale a = areaCerchio(D);
+    const Reale v = verificato(q / a);
+    return RealeInDecimale(Arrotonda(v, 1));
+}
+
+Decimale PerditaUnitaria(Decimale v, Intero D) {
+    const Reale Y = perditaDaVelocita(DecimaleInReale(v), D);
+    return RealeInDecimale(Arrotonda(Y, 3));
+}
+
+Intero DiametroDaPortataVelocita(Intero G, Decimale v) {
+    Reale x = verificato(reale(G) / secondiPerOra);
+    x = verificato(x / DecimaleInReale(v));
+    x = verificato(x / piGreco);
+    return RealeInIntero(verificato(std::pow(x, 0.5) * millimetriPerRaggio));
+}
+
+Intero PortataDaVelocita(Intero D, Decimale v) {
+    const Reale a = areaCerchio(D);
+    return RealeInIntero(DecimaleInReale(v) * a * secondiPerOra);
+}
+
+Intero LatoPerDiametro(Intero S, Intero D) { return scansioni::LatoPerDiametro(S, D); }
+
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
+    return scansioni::DiametroDaPortataPerdita(G, Y);
+}
+
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
+    return scansioni::DiametroDaVelocitaPerdita(v, Y);
+}
+
+Decimale VelocitaDaPerdita(Intero D, Decimale Y) { return scansioni::VelocitaDaPerdita(D, Y); }
+
+}  // namespace flumetra::Module_Calcoli

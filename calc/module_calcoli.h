@@ -1,0 +1,34 @@
+// The nine duct formulas. Pure functions: each returns its result or throws
+// a Fallimento (Overflow or ErroreDiCalcolo), never a substitute value.
+// Arguments come in exactly the order below, which differs between formulas.
+//
+// With the values of the start window:
+//   DiametroEquivalente(500, 500)             -> 551
+//   LatoPerDiametro(500, 551)                 -> 503 (one past the first side, 502,
+//                                                     whose diameter exceeds 551)
+//   VelocitaDaPortata(551, 3000)              -> 3.5
+//   PerditaUnitaria(3.5, 551)                 -> 0.024
+//   DiametroDaPortataPerdita(3000, 0.023)     -> 553
+//   DiametroDaPortataVelocita(3000, 3.5)      -> 551
+//   PortataDaVelocita(551, 3.5)               -> 3004
+//   DiametroDaVelocitaPerdita(3.5, 0.023)     -> 560
+//   VelocitaDaPerdita(551, 0.023)             -> 3.5
+#pragma once
+
+#include "calc/decimale.h"
+
+namespace flumetra::Module_Calcoli {
+
+// Sides, diameters and flows in mm and m³/h; velocities in m/s; losses in
+// mm of water column per metre.
+Intero DiametroEquivalente(Intero A, Intero B);
+Intero LatoPerDiametro(Intero S, Intero D);
+Decimale VelocitaDaPortata(Intero D, Intero G);
+Decimale PerditaUnitaria(Decimale v, Intero D);
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y);
+Intero DiametroDaPortataVelocita(Intero G, Decimale v);
+Intero PortataDaVelocita(Intero D, Decimale v);
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y);
+Decimale VelocitaDaPerdita(Intero D, Decimale Y);
+
+}  // namespace flumetra::Module_Calcoli

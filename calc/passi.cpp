@@ -1,0 +1,56 @@
+#include "calc/passi.h"
+
+#include "calc/conversioni.h"
+
+namespace flumetra::passi {
+
+Reale verificato(Reale valore) {
+    if (!std::isfinite(valore)) {
+        fallisci(TipoFallimento::ErroreDiCalcolo, "division by zero, invalid operation or overflow");
+    }
+    return valore;
+}
+
+namespace {
+Intero interoVerificato(std::int64_t valore) {
+    if (valore < std::numeric_limits<Intero>::min() || valore > std::numeric_limits<Intero>::max()) {
+        fallisci(TipoFallimento::Overflow, "32-bit overflow");
+    }
+    return static_cast<Intero>(valore);
+}
+}  // namespace
+
+Intero sommaIntera(Intero a, Intero b) {
+    return interoVerificato(std::int64_t{a} + std::int64_t{b});
+}
+
+Intero prodottoIntero(Intero a, Intero b) {
+    return interoVerificato(std::int64_t{a} * std::int64_t{b});
+}
+
+Reale areaCerchio(Intero D) {
+    const Reale raggio = verificato(reale(D) / millimetriPerRaggio);
+    return verificato(std::pow(raggio, 2.0) * piGreco);
+}
+
+Reale numeratorePerdita(Reale v) {
+    return verificato(std::pow(v, esponenteVelocita) * coefficientePerdita);
+}
+
+Reale perditaDaPortata(Intero G, Intero n) {
+    const Reale q = verificato(reale(G) / secondiPerOra);
+    const Reale a = areaCerchio(n);
+    const Reale u = verificato(q / a);
+    return perditaDaVelocita(u, n);
+}
+
+Reale perditaDaVelocita(Reale v, Intero n) {
+    const Reale t = numeratorePerdita(v);
+    return verificato(t / std::pow(reale(n), esponenteDiametro));
+}
+
+Decimale perditaArrotondata(Decimale w, Intero D) {
+    return RealeInDecimale(perditaDaVelocita(DecimaleInReale(w), D));
+}
+
+}  // namespace flumetra::passi

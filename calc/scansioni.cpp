@@ -1,0 +1,58 @@
+#include "calc/scansioni.h"
+
+#include "calc/conversioni.h"
+#include "calc/module_calcoli.h"
+#include "calc/passi.h"
+
+namespace flumetra::scansioni {
+
+using namespace passi;
+
+Intero LatoPerDiametro(Intero S, Intero D) {
+    const Reale meta = verificato(reale(D) / 2.0);
+    const Reale area = verificato(std::pow(meta, 2.0) * piGreco);
+    Intero b = RealeInIntero(verificato(area / reale(S)));
+    if (D < 0) return b;
+    Intero d = 0;
+    do {
+        d = Module_Calcoli::DiametroEquivalente(S, b);
+        b = sommaIntera(b, 1);
+    } while (d <= D);
+    return b;
+}
+
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
+    const Reale obiettivo = DecimaleInReale(Y);
+    Intero n = inizioScansioneDiametro;
+    Reale r = 0.0;
+    while (r < obiettivo) {
+        n = n - 1;
+        r = perditaDaPortata(G, n);
+    }
+    return n;
+}
+
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
+    const Reale obiettivo = DecimaleInReale(Y);
+    const Reale velocita = DecimaleInReale(v);
+    Intero n = inizioScansioneDiametro;
+    Reale r = 0.0;
+    while (r < obiettivo) {
+        n = n - 1;
+        r = perditaDaVelocita(velocita, n);
+    }
+    return n;
+}
+
+Decimale VelocitaDaPerdita(Intero D, Decimale Y) {
+    const Decimale passo = Decimale::daDecimillesimi(1);
+    Decimale w;
+    Decimale s;
+    while (s < Y) {
+        w = w + passo;
+        s = perditaArrotondata(w, D);
+    }
+    return Arrotonda(w, 1);
+}
+
+}  // namespace flumetra::scansioni

@@ -1,0 +1,92 @@
+// Conversions between kinds and rounding to n decimals: ties to even at
+// every coarsening, and the ends of each range.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "calc/conversioni.h"
+#include "calc/testo.h"
+
+namespace flumetra {
+namespace {
+
+Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
+
+template <typename F>
+TipoFallimento fallimentoDi(F&& f) {
+    try {
+        f();
+    } catch (const Fallimento& e) {
+        return e.tipo();
+    }
+    ADD_FAILURE() << "did not fail";
+    return TipoFallimento::NonNumero;
+}
+
+TEST(Conversioni, RealeInInteroTiesToEvenAndRange) {
+    EXPECT_EQ(RealeInIntero(550.5), 550);
+    EXPECT_EQ(RealeInIntero(551.5), 552);
+    EXPECT_EQ(RealeInIntero(-2.5), -2);
+    EXPECT_EQ(RealeInIntero(550.6232), 551);
+    EXPECT_EQ(RealeInIntero(2147483647.4), 2147483647);
+    EXPECT_EQ(RealeInIntero(-2147483648.5), -2147483648);
+    EXPECT_EQ(fallimentoDi([] { RealeInIntero(2147483647.5); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { RealeInIntero(-1e300); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { RealeInIntero(INFINITY); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { RealeInIntero(NAN); }), TipoFallimento::ErroreDiCalcolo);
+}
+
+TEST(Conversioni, RealeInDecimaleRoundsTheDoubleProduct) {
+    EXPECT_EQ(RealeInDecimale(0.023), dec(230));  // 0.023 × 10000 is just below 230
+    EXPECT_EQ(RealeInDecimale(0.00005), dec(0));  // 0.5 exactly: to even
+    EXPECT_EQ(RealeInDecimale(-3.45515), dec(-34552));
+    EXPECT_EQ(fallimentoDi([] { RealeInDecimale(1e15); }), TipoFallimento::Overflow);
+    EXPECT_EQ(RealeInDecimale(-9e14), dec(-9'000'000'000'000'000'000));
+    EXPECT_EQ(fallimentoDi([] { RealeInDecimale(922337203685477.625); }), TipoFallimento::Overflow);
+}
+
+TEST(Conversioni, DecimaleInRealeIsTheNearestDouble) {
+    EXPECT_EQ(DecimaleInReale(dec(35000)), 3.5);
+    EXPECT_EQ(DecimaleInReale(dec(230)), 0.023);
+    EXPECT_EQ(DecimaleInReale(dec(1)), 0.0001);
+    // Past 2^53 ten-thousandths the count itself is no longer a double.
+    EXPECT_EQ(DecimaleInReale(Decimale::massimo()), 922337203685477.5807);
+    EXPECT_EQ(DecimaleInReale(dec(9007199254740993)), 900719925474.0993);
+}
+
+TEST(Conversioni, ArrotondaDouble) {
+    EXPECT_EQ(Arrotonda(0.25, 1), 0.2);
+    EXPECT_EQ(Arrotonda(0.35, 1), 0.4);  // 0.35 × 10 is exactly 3.5
+    EXPECT_EQ(Arrotonda(0.45, 1), 0.4);
+    EXPECT_EQ(Arrotonda(3.49493, 1), 3.5);
+    EXPECT_EQ(Arrotonda(0.0235057, 3), 0.024);
+    EXPECT_EQ(Arrotonda(-2.5, 0), -2.0);
+    EXPECT_EQ(fallimentoDi([] { Arrotonda(1e306, 3); }), TipoFallimento::ErroreDiCalcolo);
+}
+
+TEST(Conversioni, ArrotondaDecimaleIsExact) {
+    EXPECT_EQ(Arrotonda(dec(34500), 1), dec(34000));
+    EXPECT_EQ(Arrotonda(dec(35500), 1), dec(36000));
+    EXPECT_EQ(Arrotonda(dec(34551), 1), dec(35000));
+    EXPECT_EQ(Arrotonda(dec(-34500), 1), dec(-34000));
+    EXPECT_EQ(Arrotonda(dec(-34501), 1), dec(-35000));
+    EXPECT_EQ(Arrotonda(dec(25), 2), dec(0));
+    EXPECT_EQ(Arrotonda(dec(15), 3), dec(20));
+    EXPECT_EQ(Arrotonda(dec(12345), 4), dec(12345));
+    EXPECT_EQ(Arrotonda(dec(5000), 0), dec(0));
+    EXPECT_EQ(Arrotonda(dec(15000), 0), dec(20000));
+    EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::massimo(), 0); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::minimo(), 1); }), TipoFallimento::Overflow);
+}
+
+TEST(Conversioni, DecimaleSumIsExactWithOverflowTest) {
+    EXPECT_EQ(dec(1) + dec(2), dec(3));
+    EXPECT_EQ(Decimale::massimo() + dec(-1), dec(std::numeric_limits<std::int64_t>::max() - 1));
+    EXPECT_EQ(fallimentoDi([] { Decimale::massimo() + dec(1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { Decimale::minimo() + dec(-1); }), TipoFallimento::Overflow);
+}
+
+}  // namespace
+}  // namespace flumetra

@@ -1,0 +1,88 @@
+// The nine duct formulas on the start window's values, at their limits, and
+// the failures they report.
+
+#include <gtest/gtest.h>
+
+#include "calc/module_calcoli.h"
+#include "calc/testo.h"
+
+namespace flumetra {
+namespace {
+
+using namespace Module_Calcoli;
+
+Decimale dec(const char* testo) { return TestoInDecimale(testo); }
+
+template <typename F>
+TipoFallimento fallimentoDi(F&& f) {
+    try {
+        f();
+    } catch (const Fallimento& e) {
+        return e.tipo();
+    }
+    ADD_FAILURE() << "did not fail";
+    return TipoFallimento::NonNumero;
+}
+
+TEST(Formule, StartWindowValues) {
+    EXPECT_EQ(DiametroEquivalente(500, 500), 551);
+    EXPECT_EQ(DiametroEquivalente(500, 1000), 770);
+    EXPECT_EQ(DiametroEquivalente(300, 200), 269);
+    EXPECT_EQ(LatoPerDiametro(500, 551), 503);
+    EXPECT_EQ(LatoPerDiametro(300, 267), 200);
+    EXPECT_EQ(VelocitaDaPortata(551, 3000), dec("3,5"));
+    EXPECT_EQ(PerditaUnitaria(dec("3,5"), 551), dec("0,024"));
+    EXPECT_EQ(DiametroDaPortataPerdita(3000, dec("0,023")), 553);
+    EXPECT_EQ(DiametroDaPortataVelocita(3000, dec("3,5")), 551);
+    EXPECT_EQ(PortataDaVelocita(551, dec("3,5")), 3004);
+    EXPECT_EQ(DiametroDaVelocitaPerdita(dec("3,5"), dec("0,023")), 560);
+    EXPECT_EQ(VelocitaDaPerdita(551, dec("0,023")), dec("3,5"));
+}
+
+TEST(Formule, SearchesAtTheirEdges) {
+    EXPECT_EQ(DiametroEquivalente(0, 500), 0);
+    EXPECT_EQ(LatoPerDiametro(500, -1), 0);  // the start value, no scan
+    EXPECT_EQ(LatoPerDiametro(500, 0), 2);   // diameters 0 and 15
+    EXPECT_EQ(LatoPerDiametro(50, 3000), 775028);
+    EXPECT_EQ(DiametroDaPortataPerdita(3000, dec("0")), 3000);
+    EXPECT_EQ(DiametroDaPortataPerdita(3000, dec("-1")), 3000);
+    EXPECT_EQ(DiametroDaVelocitaPerdita(dec("3,5"), dec("0")), 3000);
+    EXPECT_EQ(VelocitaDaPerdita(551, dec("0")), dec("0"));
+    EXPECT_EQ(VelocitaDaPerdita(551, dec("-0,5")), dec("0"));
+    // The velocity scan ends on an exact Decimale and rounds it to even:
+    // at D = 551 these end on 2.45 and 7.85, at D = 300 on 3.75.
+    EXPECT_EQ(VelocitaDaPerdita(551, dec("0,0122")), dec("2,4"));
+    EXPECT_EQ(VelocitaDaPerdita(551, dec("0,1048")), dec("7,8"));
+    EXPECT_EQ(VelocitaDaPerdita(300, dec("0,0582")), dec("3,8"));
+}
+
+TEST(Formule, FailuresAtTheLimits) {
+    constexpr auto calcolo = TipoFallimento::ErroreDiCalcolo;
+    constexpr auto overflow = TipoFallimento::Overflow;
+    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(500, -500); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(50000, 50000); }), overflow);
+    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(2147483647, 1); }), overflow);
+    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(-300, 400); }), calcolo);  // negative quotient^(1/5)
+    EXPECT_EQ(fallimentoDi([] { LatoPerDiametro(0, 551); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { VelocitaDaPortata(0, 3000); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { PerditaUnitaria(dec("3,5"), 0); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { PerditaUnitaria(dec("-3,5"), 551); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataVelocita(3000, dec("0")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataVelocita(-3000, dec("3,5")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { PortataDaVelocita(2000000, dec("1000")); }), overflow);
+    EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(0, dec("0,023")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(-551, dec("0,023")); }), calcolo);
+}
+
+TEST(Formule, DiameterScansFailWhenTheyReachZero) {
+    constexpr auto calcolo = TipoFallimento::ErroreDiCalcolo;
+    // The loss of 3000 m³/h at 1 mm is about 10^12; of 3.5 m/s, 7.47 × 3.5^1.85 = 75.9.
+    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataPerdita(3000, dec("900000000000000")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataPerdita(0, dec("0,023")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { DiametroDaVelocitaPerdita(dec("3,5"), dec("76")); }), calcolo);
+    EXPECT_EQ(DiametroDaVelocitaPerdita(dec("3,5"), dec("75")), 1);
+    EXPECT_EQ(fallimentoDi([] { DiametroDaVelocitaPerdita(dec("0"), dec("0,023")); }), calcolo);
+}
+
+}  // namespace
+}  // namespace flumetra
