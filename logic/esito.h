@@ -1,0 +1,23 @@
+// What an operation reports: nothing when every step completed, otherwise the
+// step that could not complete, the field it was to write, and why.
+#pragma once
+
+#include <optional>
+
+#include "calc/fallimento.h"
+#include "logic/finestra.h"
+
+namespace flumetra {
+
+struct PassoFallito {
+    int passo = 0;                   // 1 for the first step of the chain
+    Campo campo = Campo::Text_A;     // the field that step was to write; it kept its text
+    TipoFallimento tipo = TipoFallimento::ErroreDiCalcolo;
+    std::optional<Campo> illeggibile;  // the field whose text could not be read, if that was the cause
+
+    friend bool operator==(const PassoFallito&, const PassoFallito&) = default;
+};
+
+using Esito = std::optional<PassoFallito>;
+
+}  // namespace flumetra

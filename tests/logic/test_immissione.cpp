@@ -1,0 +1,164 @@
+// Typed entry, fine steps, and what a failing step leaves behind.
+
+#include <vector>
+
+#include "banco.h"
+#include "calc/module_calcoli.h"
+#include "calc/testo.h"
+
+namespace flumetra {
+namespace {
+
+using enum Campo;
+using Immissione = Banco;
+
+TEST_F(Immissione, BoundsAreExclusive) {
+    struct Riga {
+        Campo campo;
+        const char* fuori;
+        const char* dentro;
+    };
+    for (const Riga& r : {Riga{Text_A, "10", "11"}, Riga{Text_A, "3000", "2999"}, Riga{Text_B, "10", "11"},
+                          Riga{Text_D, "10", "10,5"}, Riga{Text_D, "5000", "4999"}, Riga{Text_G, "50", "51"},
+                          Riga{Text_G, "900000", "899999"}, Riga{Text_v, "0,1", "0,2"},
+                          Riga{Text_v, "100", "99,9"}, Riga{Text_Y, "0,0001", "0,0002"},
+                          Riga{Text_Y, "100", "99"}}) {
+        FinestraRegistrata w;
+        w.cliccaSezione(Sezione::D);  // so that B and D changes recalculate
+        if (r.campo == Text_D) w.cliccaSezione(Sezione::B);
+        auto premi = [&](const char* testo) {
+            w.FinestraInMemoria::scrivi(r.campo, testo);
+            w.scritti.clear();
+            Calcolatore& k = w.calcolatore();
+            switch (r.campo) {
+                case Text_A: k.Text_A_KeyUp(); break;
+                case Text_B: k.Text_B_KeyUp(); break;
+                case Text_D: k.Text_D_KeyUp(); break;
+                case Text_G: k.Text_G_KeyUp(); break;
+                case Text_v: k.Text_v_KeyUp(); break;
+                default: k.Text_Y_KeyUp(); break;
+            }
+            return !w.scritti.empty();
+        };
+        EXPECT_FALSE(premi(r.fuori)) << r.fuori << " in field " << static_cast<int>(r.campo);
+        EXPECT_TRUE(premi(r.dentro)) << r.dentro << " in field " << static_cast<int>(r.campo);
+    }
+}
+
+TEST_F(Immissione, IgnoredTextsChangeNothing) {
+    for (const char* testo : {"", "abc", "-", ",", "3000 m", "1E999999", "-500"}) {
+        f.scritti.clear();
+        EXPECT_FALSE(digita(Text_G, testo).has_value()) << testo;
+        EXPECT_TRUE(f.scritti.empty()) << testo;
+        EXPECT_EQ(t(Text_G), testo);
+    }
+}
+
+TEST_F(Immissione, TypingDigitByDigit) {
+    f.cliccaSezione(Sezione::A);
+    f.cliccaSezione(Sezione::B);
+    imposta(Text_A, "");
+    std::vector<bool> ricalcolato;
+    for (const char* testo : {"1", "15", "150"}) {
+        f.scritti.clear();
+        digita(Text_A, testo);
+        ricalcolato.push_back(!f.scritti.empty());
+    }
+    EXPECT_EQ(ricalcolato, (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(t(Text_A), "150");
+    EXPECT_EQ(t(Text_D), InteroInTesto(Module_Calcoli::DiametroEquivalente(150, 500)));
+}
+
+TEST_F(Immissione, AFractionPassesAsTypedAndEntersRounded) {
+    imposta(Text_D, "11");  // so narrow that v moves by about 3 m/s per m³/h
+    digita(Text_G, "3000,5");  // enters the formulas as 3000, ties to even
+    EXPECT_EQ(t(Text_G), "3000,5");
+    EXPECT_EQ(t(Text_v), DecimaleInTesto(Module_Calcoli::VelocitaDaPortata(11, 3000)));
+    digita(Text_G, "3001,5");
+    EXPECT_EQ(t(Text_v), DecimaleInTesto(Module_Calcoli::VelocitaDaPortata(11, 3002)));
+}
+
+TEST_F(Immissione, ARepeatedKeyReleaseRecalculatesAgain) {
+    digita(Text_G, "3000");
+    f.scritti.clear();
+    c.Text_G_KeyUp(/* a cursor key */ 39, 0);
+    EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_v, Text_Y, Text_Ytot}));
+}
+
+TEST_F(Immissione, AFailingStepKeepsEarlierWritesAndStops) {
+    imposta(Text_G, "");
+    const Esito esito = c.UpDown_A_Change();  // as after a spinner step, B held
+    EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D}));
+    ASSERT_TRUE(esito.has_value());
+    EXPECT_EQ(*esito, (PassoFallito{2, Text_v, TipoFallimento::NonNumero, Text_G}));
+    attesi({{Text_v, "3,5"}, {Text_Y, "0,023"}, {Text_Ytot, "0,23"}});
+
+    imposta(Text_G, "3000");
+    imposta(Text_L, "");
+    f.scritti.clear();
+    EXPECT_EQ(digita(Text_G, "3100"), (PassoFallito{3, Text_Ytot, TipoFallimento::NonNumero, Text_L}));
+    EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_v, Text_Y}));
+
+    imposta(Text_L, "1E308");  // 5 × 10^308 is beyond every double
+    f.cliccaModo(Modo::Portata);
+    EXPECT_EQ(digita(Text_Y, "5"), (PassoFallito{4, Text_Ytot, TipoFallimento::ErroreDiCalcolo, std::nullopt}));
+}
+
+TEST_F(Immissione, FormulaFailureIsReported) {
+    f.cliccaModo(Modo::Portata);
+    imposta(Text_A, "0");  // LatoPerDiametro(0, D) divides by zero
+    const Esito esito = digita(Text_v, "4");
+    EXPECT_EQ(esito, (PassoFallito{2, Text_B, TipoFallimento::ErroreDiCalcolo, std::nullopt}));
+    EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D}));
+}
+
+TEST_F(Immissione, FineSteps) {
+    c.UpDown_v_UpClick();
+    EXPECT_EQ(t(Text_v), "3,6");
+    EXPECT_EQ(f.scritti.front(), Text_v);
+    EXPECT_EQ(f.scritti.size(), 4U);  // v, then G, Y, Ytot
+    imposta(Text_v, "3,5");
+    c.UpDown_v_DownClick();
+    EXPECT_EQ(t(Text_v), "3,4");
+
+    imposta(Text_Y, "0,023");
+    c.UpDown_Y_UpClick();
+    EXPECT_EQ(t(Text_Y), "0,028");
+    imposta(Text_Y, "0,023");
+    c.UpDown_Y_DownClick();
+    EXPECT_EQ(t(Text_Y), "0,018");
+
+    imposta(Text_v, "150");  // beyond the typed range: still stepped
+    c.UpDown_v_UpClick();
+    EXPECT_EQ(t(Text_v), "150,1");
+    imposta(Text_v, "0,05");  // below it too
+    c.UpDown_v_UpClick();
+    EXPECT_EQ(t(Text_v), "0,15");
+}
+
+TEST_F(Immissione, FineStepToZeroOrBelowIsRefused) {
+    for (const char* testo : {"0,1", "0,05", "-3"}) {
+        imposta(Text_v, testo);
+        f.scritti.clear();
+        EXPECT_FALSE(c.UpDown_v_DownClick().has_value());
+        EXPECT_TRUE(f.scritti.empty()) << testo;
+        EXPECT_EQ(t(Text_v), testo);
+    }
+    imposta(Text_Y, "0,005");
+    f.scritti.clear();
+    c.UpDown_Y_DownClick();
+    EXPECT_TRUE(f.scritti.empty());
+    imposta(Text_Y, "0,0051");
+    c.UpDown_Y_DownClick();
+    EXPECT_EQ(t(Text_Y), "0,0001");
+
+    for (const char* testo : {"", "abc", "1E999"}) {
+        imposta(Text_v, testo);
+        f.scritti.clear();
+        c.UpDown_v_UpClick();
+        EXPECT_TRUE(f.scritti.empty()) << testo;
+    }
+}
+
+}  // namespace
+}  // namespace flumetra
