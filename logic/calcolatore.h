@@ -58,7 +58,6 @@ public:
 
 private:
     using Routine = Esito (Calcolatore::*)();
-    enum class Verso { Su, Giu };
 
     void mostraSpinnerVGY(bool v, bool G, bool Y);
     void mostraSpinnerABD(bool A, bool B, bool D);

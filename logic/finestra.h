@@ -16,6 +16,7 @@ enum class Campo { Text_A, Text_B, Text_D, Text_G, Text_v, Text_Y, Text_L, Text_
 enum class Modo { Perdita, Velocita, Portata, SezioneCanale };
 enum class Sezione { A, B, D };  // the section radios Option_A(0), Option_B(0), Option_D(0)
 enum class Spinner { UpDown_A, UpDown_B, UpDown_D, UpDown_G, UpDown_v, UpDown_Y };
+enum class Verso { Su, Giu };  // the upper or the lower arrow of a spinner
 
 class Finestra {
 public:
