@@ -9,7 +9,8 @@ paquets=(
   qt6-base-dev qt6-svg-dev libqt6svg6     # the window and its icon
   libgtest-dev libgmock-dev               # unit and widget tests
   libbenchmark-dev                        # benchmarks
-  xvfb xauth fonts-dejavu-core            # a display and fonts for the window without a desktop
+  xvfb xauth                              # a display for the window without a desktop
+  fonts-liberation2 fonts-dejavu-core     # the fonts the window is laid out for
   clang libclang-rt-14-dev                # fuzz targets (libFuzzer)
   clang-tidy clang-format                 # static checks
   desktop-file-utils                      # checks the installed .desktop file

@@ -1,0 +1,181 @@
+// The window's controls, where they stand and what they show at start.
+// Positions are in twips (1/1440 inch); 15 twips make one pixel at 96 DPI,
+// and Qt's high-DPI scaling keeps the proportions on denser screens.
+
+#include "ui/form_principale.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "logic/stato_iniziale.h"
+#include "ui/campo_testo.h"
+#include "ui/carattere.h"
+#include "ui/messaggi.h"
+#include "ui/updown.h"
+
+namespace flumetra {
+namespace {
+
+// The drawn sizes first, so that small icons never come from a scaled SVG;
+// the SVG serves every other size where Qt's SVG plugin is installed.
+QIcon iconaFlumetra() {
+    QIcon icona;
+    for (int lato : {16, 32, 48}) icona.addFile(QStringLiteral(":/icone/flumetra-%1.png").arg(lato), QSize(lato, lato));
+    icona.addFile(QStringLiteral(":/icone/flumetra.svg"));
+    return icona;
+}
+
+QRect inTwip(int sinistra, int alto, int larghezza, int altezza) {
+    auto px = [](int twip) { return qRound(twip / 15.0); };
+    return {px(sinistra), px(alto), px(larghezza), px(altezza)};
+}
+
+template <typename Controllo>
+Controllo* posiziona(Controllo* controllo, const char* nome, QRect geometria) {
+    controllo->setObjectName(QString::fromUtf8(nome));
+    controllo->setGeometry(geometria);
+    return controllo;
+}
+
+QLabel* etichetta(QWidget* genitore, const char* nome, const char* testo, QRect geometria) {
+    auto* label = posiziona(new QLabel(QString::fromUtf8(testo), genitore), nome, geometria);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QRadioButton* radioSenzaTesto(QWidget* genitore, const char* nome, QRect geometria, const QString& suggerimento) {
+    auto* radio = posiziona(new QRadioButton(genitore), nome, geometria);
+    radio->setToolTip(suggerimento);
+    radio->setAccessibleName(suggerimento);
+    return radio;
+}
+
+}  // namespace
+
+Form_Principale::Form_Principale(QWidget* genitore) : QWidget(genitore) {
+    setObjectName(QStringLiteral("Form_Principale"));
+    setWindowTitle(QStringLiteral("Flumetra"));
+    setWindowIcon(iconaFlumetra());
+    // A fixed layout: the window offers no resize and no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(inTwip(0, 0, 3255, 4080).size());
+
+    creaControlli();
+    setFont(carattereCheEntra(this));
+    impostaOrdineTab();
+    collega();
+    Form_Load();
+    campo(Campo::Text_Y)->setFocus();
+}
+
+void Form_Principale::creaControlli() {
+    using enum Campo;
+    auto nuovoCampo = [this](Campo c, QWidget* genitore, const char* nome, QRect geometria) {
+        auto* campo = posiziona(new CampoTesto(QString::fromUtf8(iniziale::testo(c)), genitore), nome, geometria);
+        campo->setAccessibleName(messaggi::nomeCampo(c));
+        campi_[static_cast<std::size_t>(c)] = campo;
+        return campo;
+    };
+    auto nuovoSpinner = [this](Spinner s, UpDown* spinner, const char* nome, QRect geometria) {
+        posiziona(spinner, nome, geometria);
+        spinner->setAccessibleName(messaggi::nomeSpinner(s));
+        spinner->setVisible(iniziale::spinnerVisibile(s));
+        spinner_[static_cast<std::size_t>(s)] = spinner;
+    };
+
+    frame1_ = posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1",
+                        inTwip(360, 120, 2412, 1575));
+    etichetta(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255));
+    nuovoCampo(Text_A, frame1_, "Text_A", inTwip(1080, 360, 588, 288));
+    nuovoSpinner(Spinner::UpDown_A, new UpDown(campo(Text_A), {50, 3000, 50}, 500, frame1_), "UpDown_A",
+                 inTwip(1680, 360, 252, 288));
+    etichetta(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255));
+    nuovoCampo(Text_B, frame1_, "Text_B", inTwip(1080, 720, 588, 288));
+    nuovoSpinner(Spinner::UpDown_B, new UpDown(campo(Text_B), {50, 3000, 50}, 500, frame1_), "UpDown_B",
+                 inTwip(1680, 720, 252, 288));
+    etichetta(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255));
+    nuovoCampo(Text_D, frame1_, "Text_D", inTwip(1080, 1080, 588, 288));
+    nuovoSpinner(Spinner::UpDown_D, new UpDown(campo(Text_D), {25, 3000, 25}, 551, frame1_), "UpDown_D",
+                 inTwip(1680, 1080, 252, 288));
+
+    // The section radios: a group of their own inside the frame.
+    sezioni_ = {radioSenzaTesto(frame1_, "Option_A", inTwip(2040, 360, 255, 252), messaggi::suggerimento(Sezione::A)),
+                radioSenzaTesto(frame1_, "Option_B", inTwip(2040, 720, 252, 252), messaggi::suggerimento(Sezione::B)),
+                radioSenzaTesto(frame1_, "Option_D", inTwip(2040, 1080, 252, 252), messaggi::suggerimento(Sezione::D))};
+    auto* gruppoSezione = new QButtonGroup(frame1_);
+    for (QRadioButton* r : sezioni_) gruppoSezione->addButton(r);
+    radio(iniziale::sezione)->setChecked(true);
+
+    modi_ = {radioSenzaTesto(this, "Option_Perdita", inTwip(2880, 2520, 255, 255), messaggi::suggerimento(Modo::Perdita)),
+             radioSenzaTesto(this, "Option_Velocità", inTwip(2880, 2160, 255, 255), messaggi::suggerimento(Modo::Velocita)),
+             radioSenzaTesto(this, "Option_Portata", inTwip(2880, 1800, 255, 255), messaggi::suggerimento(Modo::Portata)),
+             radioSenzaTesto(this, "Option_SezioneCanale", inTwip(2880, 840, 255, 255),
+                             messaggi::suggerimento(Modo::SezioneCanale))};
+    auto* gruppoModo = new QButtonGroup(this);
+    for (QRadioButton* r : modi_) gruppoModo->addButton(r);
+    radio(iniziale::modo)->setChecked(true);
+
+    etichetta(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252));
+    nuovoCampo(Text_G, this, "Text_G", inTwip(1560, 1800, 840, 288));
+    nuovoSpinner(Spinner::UpDown_G, new UpDown(campo(Text_G), {50, 99999, 50}, 3000, this), "UpDown_G",
+                 inTwip(2400, 1800, 252, 288));
+    etichetta(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252));
+    nuovoCampo(Text_v, this, "Text_v", inTwip(1560, 2160, 840, 288));
+    nuovoSpinner(Spinner::UpDown_v, new UpDown(iniziale::passoVelocita, this), "UpDown_v",
+                 inTwip(2400, 2160, 252, 288));
+    etichetta(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252));
+    nuovoCampo(Text_Y, this, "Text_Y", inTwip(1560, 2520, 828, 288));
+    nuovoSpinner(Spinner::UpDown_Y, new UpDown(iniziale::passoPerdita, this), "UpDown_Y",
+                 inTwip(2400, 2520, 252, 288));
+    etichetta(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252));
+    nuovoCampo(Text_L, this, "Text_L", inTwip(1560, 3000, 1092, 288));
+    etichetta(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252));
+    nuovoCampo(Text_Ytot, this, "Text_Ytot", inTwip(1560, 3360, 1092, 288))->setReadOnly(true);
+
+    // The information line: read-only, centred, on the button-face colour.
+    text1_ = posiziona(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
+                       inTwip(240, 3720, 2532, 288));
+    text1_->setReadOnly(true);
+    text1_->setAlignment(Qt::AlignCenter);
+    text1_->setAccessibleName(QStringLiteral("Informazioni"));
+    QPalette tavolozza = text1_->palette();
+    tavolozza.setColor(QPalette::Base, tavolozza.color(QPalette::Button));
+    text1_->setPalette(tavolozza);
+
+    check1_ = posiziona(new QCheckBox(this), "Check1", inTwip(2880, 3720, 252, 252));
+    check1_->setChecked(true);
+    check1_->setToolTip(QStringLiteral("Mantieni la finestra sopra le altre"));
+    check1_->setAccessibleName(check1_->toolTip());
+}
+
+// Focus follows the tab indices of the layout; Qt skips hidden controls,
+// and within each radio group only the selected radio takes the focus.
+void Form_Principale::impostaOrdineTab() {
+    using enum Campo;
+    const std::array<QWidget*, 23> ordine = {
+        campo(Text_Y),  campo(Text_G),  campo(Text_v),  spinner(Spinner::UpDown_G), campo(Text_L),
+        campo(Text_Ytot), spinner(Spinner::UpDown_v), radio(Sezione::D), radio(Sezione::B), radio(Sezione::A),
+        spinner(Spinner::UpDown_D), spinner(Spinner::UpDown_B), spinner(Spinner::UpDown_A), campo(Text_D),
+        campo(Text_B), campo(Text_A), radio(Modo::SezioneCanale), radio(Modo::Portata), radio(Modo::Velocita),
+        radio(Modo::Perdita), spinner(Spinner::UpDown_Y), check1_, text1_};
+    for (std::size_t i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
+
+    auto soloSelezionato = [](QRadioButton* r, bool selezionato) {
+        r->setFocusPolicy(selezionato ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (auto* r : sezioni_) {
+        soloSelezionato(r, r->isChecked());
+        connect(r, &QRadioButton::toggled, r, [r, soloSelezionato](bool on) { soloSelezionato(r, on); });
+    }
+    for (auto* r : modi_) {
+        soloSelezionato(r, r->isChecked());
+        connect(r, &QRadioButton::toggled, r, [r, soloSelezionato](bool on) { soloSelezionato(r, on); });
+    }
+}
+
+}  // namespace flumetra

@@ -1,0 +1,71 @@
+// Flumetra's one window. Its controls are the calculator's state: the
+// calculator reads and changes them through Finestra, and every user action
+// on them reaches exactly one operation of the calculator or of the window.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string_view>
+
+#include "logic/calcolatore.h"
+#include "logic/esito.h"
+#include "logic/finestra.h"
+
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace flumetra {
+
+class CampoTesto;
+class UpDown;
+
+class Form_Principale : public QWidget, public Finestra {
+    Q_OBJECT
+
+public:
+    static constexpr std::string_view indirizzoWeb = "www.flumetra.example";
+    static constexpr std::string_view versione = "Versione Beta - 2004 11 18";
+
+    explicit Form_Principale(QWidget* genitore = nullptr);
+
+    // Finestra
+    [[nodiscard]] std::string testo(Campo campo) const override;
+    void scrivi(Campo campo, std::string_view testo) override;
+    [[nodiscard]] bool modoSelezionato(Modo modo) const override;
+    [[nodiscard]] bool sezioneSelezionata(Sezione sezione) const override;
+    void selezionaSezione(Sezione sezione) override;
+    void mostraSpinner(Spinner spinner, bool visibile) override;
+    void mostraRadioSezione(Sezione sezione, bool visibile) override;
+    [[nodiscard]] int passo(Spinner spinner) const override;
+
+    // The window's own behaviours.
+    void Form_Load();
+    void Check1_Click();
+    void Text1_Click();
+    // Whether the window asks to stay above other windows.
+    [[nodiscard]] bool inPrimoPiano() const;
+
+private:
+    void creaControlli();
+    void impostaOrdineTab();
+    void collega();
+    void mostra(const Esito& esito);
+    void restaInPrimoPiano(bool si);
+
+    CampoTesto* campo(Campo c) const { return campi_[static_cast<std::size_t>(c)]; }
+    UpDown* spinner(Spinner s) const { return spinner_[static_cast<std::size_t>(s)]; }
+    QRadioButton* radio(Modo m) const { return modi_[static_cast<std::size_t>(m)]; }
+    QRadioButton* radio(Sezione s) const { return sezioni_[static_cast<std::size_t>(s)]; }
+
+    std::array<CampoTesto*, 8> campi_{};
+    std::array<UpDown*, 6> spinner_{};
+    std::array<QRadioButton*, 4> modi_{};
+    std::array<QRadioButton*, 3> sezioni_{};
+    QGroupBox* frame1_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    CampoTesto* text1_ = nullptr;
+    Calcolatore calcolatore_{*this};
+};
+
+}  // namespace flumetra
