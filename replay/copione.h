@@ -1,0 +1,38 @@
+// Action scripts: one user action a line, read before anything is played.
+//
+//   click Option_Perdita      a mouse click on a radio, Check1 or Text1
+//   up UpDown_G / down …      a click on a spinner's upper or lower arrow
+//   type Text_A 550           the field is emptied, then each character typed
+//   set Text_L 20             the text replaced with no key event
+//   key Text_G                Shift pressed and released in the field
+//   dump                      one line of the window's state
+//
+// Blank lines and lines starting with '#' are skipped.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace flumetra::copione {
+
+enum class Comando { Click, Up, Down, Type, Set, Key, Dump };
+
+struct Azione {
+    Comando comando = Comando::Dump;
+    std::string controllo;  // the widget's object name; empty for dump
+    std::string testo;      // for type and set: everything after "FIELD "
+    std::size_t riga = 0;   // 1 for the script's first line
+};
+
+struct Errore {
+    std::size_t riga = 0;
+    std::string messaggio;
+};
+
+// The actions of a script, or the first line it does not understand.
+std::variant<std::vector<Azione>, Errore> leggi(std::string_view script);
+
+}  // namespace flumetra::copione

@@ -1,0 +1,63 @@
+// flumetra-replay [SCRIPT]: plays an action script (or standard input) on
+// the real window and prints a state line for each dump. Exit status 0 when
+// every line was understood, 2 on an unknown command or control name.
+
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "replay/copione.h"
+#include "replay/riproduttore.h"
+#include "ui/form_principale.h"
+
+namespace {
+
+std::string leggiTutto(std::istream& ingresso) {
+    return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 2) {
+        std::cerr << "usage: flumetra-replay [SCRIPT]\n";
+        return 2;
+    }
+    std::string script;
+    if (argc == 2) {
+        std::ifstream file(argv[1], std::ios::binary);
+        if (!file) {
+            std::cerr << "flumetra-replay: cannot read " << argv[1] << '\n';
+            return 2;
+        }
+        script = leggiTutto(file);
+    } else {
+        script = leggiTutto(std::cin);
+    }
+
+    auto letto = flumetra::copione::leggi(script);
+    if (const auto* errore = std::get_if<flumetra::copione::Errore>(&letto)) {
+        std::cerr << "flumetra-replay: line " << errore->riga << ": " << errore->messaggio << '\n';
+        return 2;
+    }
+
+    QApplication applicazione(argc, argv);
+    flumetra::Form_Principale finestra;
+    finestra.show();
+    if (!QTest::qWaitForWindowExposed(&finestra)) {
+        std::cerr << "flumetra-replay: the window was never shown\n";
+        return 1;
+    }
+    QApplication::setActiveWindow(&finestra);
+
+    flumetra::Riproduttore riproduttore(finestra);
+    for (const auto& azione : std::get<std::vector<flumetra::copione::Azione>>(letto)) {
+        const std::string riga = riproduttore.esegui(azione);
+        if (!riga.empty()) std::cout << riga << '\n' << std::flush;
+    }
+    return 0;
+}

@@ -1,0 +1,151 @@
+#include "replay/riproduttore.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <array>
+#include <cstdio>
+
+#include "ui/form_principale.h"
+
+namespace flumetra {
+namespace {
+
+std::string json(const QString& testo) {
+    std::string uscita = "\"";
+    for (const char c : testo.toStdString()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            uscita += '\\';
+            uscita += c;
+        } else if (u < 0x20) {
+            std::array<char, 8> codice{};
+            std::snprintf(codice.data(), codice.size(), "\\u%04x", u);
+            uscita += codice.data();
+        } else {
+            uscita += c;
+        }
+    }
+    return uscita + '"';
+}
+
+// Where a click lands on a button: the middle of its clickable part.
+QPoint puntoDiClic(QAbstractButton* bottone) {
+    QStyleOptionButton opzioni;
+    opzioni.initFrom(bottone);
+    const auto elemento = qobject_cast<QCheckBox*>(bottone) != nullptr ? QStyle::SE_CheckBoxClickRect
+                                                                        : QStyle::SE_RadioButtonClickRect;
+    const QRect zona = bottone->style()->subElementRect(elemento, &opzioni, bottone);
+    return zona.isValid() ? zona.center() : bottone->rect().center();
+}
+
+Qt::Key tastoPer(const QString& carattere) {
+    const QChar c = carattere.at(0);
+    if (carattere.size() == 1 && c.unicode() < 0x80) {
+        if (c.isLetter()) return static_cast<Qt::Key>(c.toUpper().unicode());
+        if (c.isPrint()) return static_cast<Qt::Key>(c.unicode());
+    }
+    return Qt::Key_unknown;
+}
+
+}  // namespace
+
+QWidget* Riproduttore::controllo(const std::string& nome) const {
+    return finestra_.findChild<QWidget*>(QString::fromStdString(nome));
+}
+
+std::string Riproduttore::esegui(const copione::Azione& azione) {
+    using copione::Comando;
+    if (azione.comando == Comando::Dump) return stato();
+    QWidget* bersaglio = controllo(azione.controllo);
+    if (bersaglio == nullptr || !bersaglio->isVisibleTo(&finestra_)) return {};  // a person could not
+    switch (azione.comando) {
+        case Comando::Click: clicca(bersaglio); break;
+        case Comando::Up: freccia(bersaglio, true); break;
+        case Comando::Down: freccia(bersaglio, false); break;
+        case Comando::Type: digita(bersaglio, azione.testo); break;
+        case Comando::Set:
+            // As a paste with the mouse: only where a person could paste.
+            if (auto* campo = qobject_cast<QLineEdit*>(bersaglio); campo != nullptr && !campo->isReadOnly()) {
+                campo->setText(QString::fromStdString(azione.testo));
+            }
+            break;
+        case Comando::Key: maiuscolo(bersaglio); break;
+        case Comando::Dump: break;
+    }
+    return {};
+}
+
+void Riproduttore::clicca(QWidget* controllo) {
+    if (auto* bottone = qobject_cast<QAbstractButton*>(controllo)) {
+        QTest::mouseClick(bottone, Qt::LeftButton, {}, puntoDiClic(bottone));
+    } else {
+        QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->rect().center());
+    }
+}
+
+void Riproduttore::freccia(QWidget* spinner, bool su) {
+    const QRect r = spinner->rect();
+    QTest::mouseClick(spinner, Qt::LeftButton, {}, QPoint(r.center().x(), su ? r.height() / 4 : r.height() * 3 / 4));
+}
+
+void Riproduttore::digita(QWidget* campo, const std::string& testo) {
+    campo->setFocus(Qt::OtherFocusReason);
+    if (auto* linea = qobject_cast<QLineEdit*>(campo); linea != nullptr && !linea->isReadOnly()) linea->clear();
+    const QString caratteri = QString::fromStdString(testo);
+    for (qsizetype i = 0; i < caratteri.size(); ++i) {
+        const qsizetype lunghezza = caratteri.at(i).isHighSurrogate() && i + 1 < caratteri.size() ? 2 : 1;
+        const QString carattere = caratteri.mid(i, lunghezza);
+        i += lunghezza - 1;
+        QKeyEvent premuto(QEvent::KeyPress, tastoPer(carattere), Qt::NoModifier, carattere);
+        QApplication::sendEvent(campo, &premuto);
+        QKeyEvent rilasciato(QEvent::KeyRelease, tastoPer(carattere), Qt::NoModifier, carattere);
+        QApplication::sendEvent(campo, &rilasciato);
+    }
+}
+
+void Riproduttore::maiuscolo(QWidget* campo) {
+    campo->setFocus(Qt::OtherFocusReason);
+    QKeyEvent premuto(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::sendEvent(campo, &premuto);
+    QKeyEvent rilasciato(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(campo, &rilasciato);
+}
+
+std::string Riproduttore::stato() const {
+    std::string s = "{";
+    for (const char* campo : {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v", "Text_Y", "Text_L", "Text_Ytot"}) {
+        s += json(QString::fromUtf8(campo)) + ':' + json(finestra_.findChild<QLineEdit*>(QString::fromUtf8(campo))->text()) + ',';
+    }
+    auto selezionato = [this](std::initializer_list<std::pair<const char*, const char*>> radio) {
+        for (const auto& [nome, valore] : radio) {
+            if (finestra_.findChild<QRadioButton*>(QString::fromUtf8(nome))->isChecked()) return json(QString::fromUtf8(valore));
+        }
+        return std::string("null");
+    };
+    s += "\"mode\":" + selezionato({{"Option_Perdita", "Perdita"}, {"Option_Velocità", "Velocità"},
+                                    {"Option_Portata", "Portata"}, {"Option_SezioneCanale", "SezioneCanale"}});
+    s += ",\"held\":" + selezionato({{"Option_A", "A"}, {"Option_B", "B"}, {"Option_D", "D"}});
+    s += ",\"visible\":[";
+    bool primo = true;
+    for (const char* nome : {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A",
+                             "Option_B", "Option_D"}) {
+        if (!controllo(nome)->isVisibleTo(&finestra_)) continue;
+        s += (primo ? "" : ",") + json(QString::fromUtf8(nome));
+        primo = false;
+    }
+    const auto* check1 = finestra_.findChild<QCheckBox*>(QStringLiteral("Check1"));
+    // 0 not ticked, 1 ticked, 2 grey.
+    const int valore = check1->checkState() == Qt::Checked ? 1 : check1->checkState() == Qt::PartiallyChecked ? 2 : 0;
+    s += "],\"Check1\":" + std::to_string(valore);
+    s += ",\"Text1\":" + json(finestra_.findChild<QLineEdit*>(QStringLiteral("Text1"))->text());
+    s += std::string(",\"on_top\":") + (finestra_.inPrimoPiano() ? "true" : "false") + '}';
+    return s;
+}
+
+}  // namespace flumetra

@@ -1,0 +1,36 @@
+// Plays script actions on the real window through its widgets, with the
+// mouse and key events a person would cause, and reads its state back from
+// the widgets.
+#pragma once
+
+#include <string>
+
+#include "replay/copione.h"
+
+class QWidget;
+
+namespace flumetra {
+
+class Form_Principale;
+
+class Riproduttore {
+public:
+    explicit Riproduttore(Form_Principale& finestra) : finestra_(finestra) {}
+
+    // Returns the state line for dump, nothing for the other actions.
+    std::string esegui(const copione::Azione& azione);
+
+    // The state as one JSON object on one line.
+    [[nodiscard]] std::string stato() const;
+
+private:
+    QWidget* controllo(const std::string& nome) const;
+    void clicca(QWidget* controllo);
+    void freccia(QWidget* spinner, bool su);
+    void digita(QWidget* campo, const std::string& testo);
+    void maiuscolo(QWidget* campo);
+
+    Form_Principale& finestra_;
+};
+
+}  // namespace flumetra

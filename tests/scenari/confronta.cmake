@@ -1,0 +1,17 @@
+# Plays one action script through flumetra-replay and compares what it
+# prints with the expected state lines, and its exit status with 0 or 2.
+#   cmake -DREPLAY=… -DSCRIPT=… [-DEXPECTED=…] [-DEXIT=2] -P confronta.cmake
+if(NOT DEFINED EXIT)
+  set(EXIT 0)
+endif()
+execute_process(COMMAND "${REPLAY}" "${SCRIPT}"
+                OUTPUT_VARIABLE ottenuto ERROR_VARIABLE errori RESULT_VARIABLE stato)
+if(NOT stato EQUAL EXIT)
+  message(FATAL_ERROR "flumetra-replay exited ${stato}, expected ${EXIT}\n${errori}")
+endif()
+if(DEFINED EXPECTED)
+  file(READ "${EXPECTED}" atteso)
+  if(NOT ottenuto STREQUAL atteso)
+    message(FATAL_ERROR "state lines differ.\n--- expected\n${atteso}--- got\n${ottenuto}")
+  endif()
+endif()
