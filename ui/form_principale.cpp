@@ -17,6 +17,10 @@
 #include "ui/messaggi.h"
 #include "ui/updown.h"
 
+// The icons live in this static library's resources, which a static
+// library must register itself.
+static void registraRisorse() { Q_INIT_RESOURCE(risorse); }
+
 namespace flumetra {
 namespace {
 
@@ -57,6 +61,7 @@ QRadioButton* radioSenzaTesto(QWidget* genitore, const char* nome, QRect geometr
 }  // namespace
 
 Form_Principale::Form_Principale(QWidget* genitore) : QWidget(genitore) {
+    registraRisorse();
     setObjectName(QStringLiteral("Form_Principale"));
     setWindowTitle(QStringLiteral("Flumetra"));
     setWindowIcon(iconaFlumetra());

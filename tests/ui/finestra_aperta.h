@@ -1,0 +1,38 @@
+// A freshly opened main window, and the widgets a test reaches by name.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ui/form_principale.h"
+
+namespace flumetra {
+
+class FinestraAperta : public ::testing::Test {
+protected:
+    void SetUp() override {
+        finestra.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* w(const char* nome) {
+        auto* trovato = finestra.findChild<Widget*>(QString::fromUtf8(nome));
+        EXPECT_NE(trovato, nullptr) << nome;
+        return trovato;
+    }
+    QString t(const char* campo) { return w<QLineEdit>(campo)->text(); }
+
+    void freccia(const char* spinner, bool su) {
+        QWidget* s = w(spinner);
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() / 2, su ? s->height() / 4 : s->height() * 3 / 4));
+    }
+
+    Form_Principale finestra;
+};
+
+}  // namespace flumetra

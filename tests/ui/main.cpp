@@ -1,0 +1,21 @@
+// One QApplication for every widget test, on the offscreen platform unless
+// another is set, at 96 DPI so that twips map to the pixels they name.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir esecuzione;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(esecuzione.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", esecuzione.path().toUtf8());
+    }
+    QApplication::setAttribute(Qt::AA_Use96Dpi);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication applicazione(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,92 @@
+// The window as it opens, and its own behaviours.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QWindow>
+
+#include "finestra_aperta.h"
+
+namespace flumetra {
+namespace {
+
+using Finestra = FinestraAperta;
+
+TEST_F(Finestra, StartState) {
+    EXPECT_EQ(finestra.windowTitle(), "Flumetra");
+    EXPECT_EQ(finestra.size(), QSize(217, 272));
+    EXPECT_EQ(finestra.minimumSize(), finestra.maximumSize()) << "the layout is fixed: no resize";
+    const std::pair<const char*, const char*> testi[] = {{"Text_A", "500"}, {"Text_B", "500"}, {"Text_D", "551"},
+                                                         {"Text_G", "3000"}, {"Text_v", "3,5"}, {"Text_Y", "0,023"},
+                                                         {"Text_L", "10"}, {"Text_Ytot", "0,23"},
+                                                         {"Text1", "cliccare qui per informazioni"}};
+    for (const auto& [campo, testo] : testi) EXPECT_EQ(t(campo), QString::fromUtf8(testo)) << campo;
+    EXPECT_TRUE(w<QRadioButton>("Option_SezioneCanale")->isChecked());
+    EXPECT_TRUE(w<QRadioButton>("Option_B")->isChecked());
+    EXPECT_FALSE(w("UpDown_B")->isVisible());
+    for (const char* visibile : {"UpDown_A", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A", "Option_D"}) {
+        EXPECT_TRUE(w(visibile)->isVisible()) << visibile;
+    }
+    EXPECT_EQ(w<QCheckBox>("Check1")->checkState(), Qt::Checked);
+    EXPECT_TRUE(finestra.inPrimoPiano());
+    EXPECT_EQ(QApplication::focusWidget(), w("Text_Y"));
+    EXPECT_FALSE(finestra.windowIcon().isNull());
+    EXPECT_FALSE(finestra.windowIcon().pixmap(16, 16).isNull());
+    EXPECT_TRUE(w<QLineEdit>("Text_Ytot")->isReadOnly());
+    EXPECT_TRUE(w<QLineEdit>("Text1")->isReadOnly());
+}
+
+TEST_F(Finestra, ControlsStandWhereTheLayoutPutsThem) {
+    EXPECT_EQ(w("Frame1")->geometry(), QRect(24, 8, 161, 105));
+    EXPECT_EQ(w("Text_A")->geometry(), QRect(72, 24, 39, 19));  // inside the frame
+    EXPECT_EQ(w("Option_SezioneCanale")->geometry(), QRect(192, 56, 17, 17));
+    EXPECT_EQ(w("Text_L")->geometry(), QRect(104, 200, 73, 19));
+    EXPECT_EQ(w("Check1")->geometry(), QRect(192, 248, 17, 17));
+    EXPECT_EQ(w("Text1")->geometry(), QRect(16, 248, 169, 19));
+}
+
+TEST_F(Finestra, EveryCaptionFitsItsBox) {
+    const QFontMetrics metrica(finestra.font());
+    for (const QLabel* label : finestra.findChildren<QLabel*>()) {
+        EXPECT_LE(metrica.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    }
+}
+
+TEST_F(Finestra, TabOrderFromTheLossField) {
+    QStringList visti;
+    for (int i = 0; i < 12; ++i) {
+        visti << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visti, QStringList({"Text_Y", "Text_G", "Text_v", "UpDown_G", "Text_L", "Text_Ytot", "UpDown_v",
+                                  "Option_B", "UpDown_D", "UpDown_A", "Text_D", "Text_B"}));
+}
+
+TEST_F(Finestra, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
+    const WId prima = finestra.winId();
+    const QRect geometria = finestra.geometry();
+    auto* check1 = w<QCheckBox>("Check1");
+    QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_EQ(check1->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(finestra.inPrimoPiano());
+    EXPECT_FALSE(finestra.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_TRUE(finestra.inPrimoPiano());
+    EXPECT_TRUE(finestra.isVisible());
+    EXPECT_EQ(finestra.winId(), prima);
+    EXPECT_EQ(finestra.geometry(), geometria);
+    EXPECT_EQ(t("Text_A"), "500");
+}
+
+TEST_F(Finestra, InformationLineCycles) {
+    QStringList visti;
+    for (int i = 0; i < 4; ++i) {
+        QTest::mouseClick(w("Text1"), Qt::LeftButton, {}, QPoint(20, 8));
+        visti << t("Text1");
+    }
+    const QString indirizzo = QString::fromUtf8(Form_Principale::indirizzoWeb.data());
+    EXPECT_EQ(visti, QStringList({indirizzo, "Versione Beta - 2004 11 18", indirizzo, "Versione Beta - 2004 11 18"}));
+    EXPECT_FALSE(indirizzo.contains('\n'));
+}
+
+}  // namespace
+}  // namespace flumetra
