@@ -7,7 +7,7 @@
 
 #include "calc/conversioni.h"
 #include "calc/passi.h"
-#include "calc/scansioni.h"
+#include "calc/ricerche.h"
 
 namespace flumetra::Module_Calcoli {
 
@@ -44,16 +44,16 @@ Intero PortataDaVelocita(Intero D, Decimale v) {
     return RealeInIntero(DecimaleInReale(v) * a * secondiPerOra);
 }
 
-Intero LatoPerDiametro(Intero S, Intero D) { return scansioni::LatoPerDiametro(S, D); }
+Intero LatoPerDiametro(Intero S, Intero D) { return ricerche::LatoPerDiametro(S, D); }
 
 Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
-    return scansioni::DiametroDaPortataPerdita(G, Y);
+    return ricerche::DiametroDaPortataPerdita(G, Y);
 }
 
 Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
-    return scansioni::DiametroDaVelocitaPerdita(v, Y);
+    return ricerche::DiametroDaVelocitaPerdita(v, Y);
 }
 
-Decimale VelocitaDaPerdita(Intero D, Decimale Y) { return scansioni::VelocitaDaPerdita(D, Y); }
+Decimale VelocitaDaPerdita(Intero D, Decimale Y) { return ricerche::VelocitaDaPerdita(D, Y); }
 
 }  // namespace flumetra::Module_Calcoli

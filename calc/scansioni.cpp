@@ -8,13 +8,18 @@ namespace flumetra::scansioni {
 
 using namespace passi;
 
-Intero LatoPerDiametro(Intero S, Intero D) {
+Intero LatoPerDiametro(Intero S, Intero D, std::int64_t passiMassimi) {
     const Reale meta = verificato(reale(D) / 2.0);
     const Reale area = verificato(std::pow(meta, 2.0) * piGreco);
-    Intero b = RealeInIntero(verificato(area / reale(S)));
+    const Intero b = RealeInIntero(verificato(area / reale(S)));
     if (D < 0) return b;
+    return LatoPerDiametroDa(S, D, b, passiMassimi);
+}
+
+Intero LatoPerDiametroDa(Intero S, Intero D, Intero b, std::int64_t passiMassimi) {
     Intero d = 0;
     do {
+        if (passiMassimi-- == 0) throw PassiEsauriti();
         d = Module_Calcoli::DiametroEquivalente(S, b);
         b = sommaIntera(b, 1);
     } while (d <= D);
@@ -44,11 +49,12 @@ Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
     return n;
 }
 
-Decimale VelocitaDaPerdita(Intero D, Decimale Y) {
+Decimale VelocitaDaPerdita(Intero D, Decimale Y, std::int64_t passiMassimi) {
     const Decimale passo = Decimale::daDecimillesimi(1);
     Decimale w;
     Decimale s;
     while (s < Y) {
+        if (passiMassimi-- == 0) throw PassiEsauriti();
         w = w + passo;
         s = perditaArrotondata(w, D);
     }
