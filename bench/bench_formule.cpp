@@ -19,7 +19,8 @@ enum class Via { Veloce, Letterale };
 
 void Lato(benchmark::State& stato, Via via, Intero S, Intero D) {
     for (auto _ : stato) {
-        benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::LatoPerDiametro(S, D) : scansioni::LatoPerDiametro(S, D));
+        benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::LatoPerDiametro(S, D)
+                                                    : scansioni::LatoPerDiametro(S, D));
     }
 }
 BENCHMARK_CAPTURE(Lato, fast_500_551, Via::Veloce, 500, 551);
@@ -42,7 +43,8 @@ BENCHMARK_CAPTURE(Velocita, fast_551_0_023, Via::Veloce, 551, "0,023");
 BENCHMARK_CAPTURE(Velocita, literal_551_0_023, Via::Letterale, 551, "0,023")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Velocita, fast_4999_99_99, Via::Veloce, 4999, "99,99");
 BENCHMARK_CAPTURE(Velocita, literal_4999_99_99, Via::Letterale, 4999, "99,99")
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 void DiametroPortata(benchmark::State& stato, Via via, Intero G, const char* Y) {
     const Decimale perdita = dec(Y);
@@ -91,6 +93,22 @@ void Text_Y_KeyUp_SezioneCanale(benchmark::State& stato) {
     for (auto _ : stato) benchmark::DoNotOptimize(finestra.calcolatore().Text_Y_KeyUp());
 }
 BENCHMARK(Text_Y_KeyUp_SezioneCanale)->Unit(benchmark::kMicrosecond);
+
+// A megabyte pasted into a field, then a key released: the text is read
+// (twice for the range test, then by the chain) in time linear in its length.
+void Text_A_KeyUp_Megabyte(benchmark::State& stato) {
+    FinestraInMemoria finestra;
+    finestra.scrivi(Campo::Text_A, std::string(1'000'000, '0') + "550");
+    for (auto _ : stato) benchmark::DoNotOptimize(finestra.calcolatore().Text_A_KeyUp());
+}
+BENCHMARK(Text_A_KeyUp_Megabyte)->Unit(benchmark::kMillisecond);
+
+void Text_G_KeyUp_MegabyteOutOfRange(benchmark::State& stato) {
+    FinestraInMemoria finestra;
+    finestra.scrivi(Campo::Text_G, std::string(1'000'000, '9'));
+    for (auto _ : stato) benchmark::DoNotOptimize(finestra.calcolatore().Text_G_KeyUp());
+}
+BENCHMARK(Text_G_KeyUp_MegabyteOutOfRange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

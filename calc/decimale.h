@@ -28,16 +28,13 @@ public:
         d.decimillesimi_ = conteggio;
         return d;
     }
-    static constexpr Decimale massimo() {
-        return daDecimillesimi(std::numeric_limits<std::int64_t>::max());
-    }
-    static constexpr Decimale minimo() {
-        return daDecimillesimi(std::numeric_limits<std::int64_t>::min());
-    }
+    static constexpr Decimale massimo() { return daDecimillesimi(std::numeric_limits<std::int64_t>::max()); }
+    static constexpr Decimale minimo() { return daDecimillesimi(std::numeric_limits<std::int64_t>::min()); }
 
     [[nodiscard]] constexpr std::int64_t decimillesimi() const { return decimillesimi_; }
 
-    friend constexpr auto operator<=>(Decimale, Decimale) = default;
+    // clang-tidy 14 misreads a defaulted <=> as a literal 0 for a pointer.
+    friend constexpr auto operator<=>(Decimale, Decimale) = default;  // NOLINT(modernize-use-nullptr)
 
     // Exact sum; a result outside the 64-bit count is an overflow.
     friend Decimale operator+(Decimale a, Decimale b) {

@@ -21,8 +21,7 @@ enum class TipoFallimento {
 
 class Fallimento : public std::runtime_error {
 public:
-    Fallimento(TipoFallimento tipo, const std::string& dettaglio)
-        : std::runtime_error(dettaglio), tipo_(tipo) {}
+    Fallimento(TipoFallimento tipo, const std::string& dettaglio) : std::runtime_error(dettaglio), tipo_(tipo) {}
 
     [[nodiscard]] TipoFallimento tipo() const noexcept { return tipo_; }
 

@@ -25,9 +25,7 @@ struct ValoreEsatto {
 
     // The power of ten just above the leading digit: the value lies in
     // [10^(m-1), 10^m) for m = ordine().
-    [[nodiscard]] std::int64_t ordine() const {
-        return static_cast<std::int64_t>(cifre.size()) + esponente;
-    }
+    [[nodiscard]] std::int64_t ordine() const { return static_cast<std::int64_t>(cifre.size()) + esponente; }
 };
 
 // Exponents beyond this are far outside every kind's range; the saturated
@@ -40,8 +38,7 @@ bool isSpazio(char c) { return c == ' ' || c == '\t'; }
 [[noreturn]] void nonNumero(std::string_view testo) {
     constexpr std::size_t mostrati = 40;
     fallisci(TipoFallimento::NonNumero,
-             "not a number: \"" + std::string(testo.substr(0, mostrati)) +
-                 (testo.size() > mostrati ? "…\"" : "\""));
+             "not a number: \"" + std::string(testo.substr(0, mostrati)) + (testo.size() > mostrati ? "…\"" : "\""));
 }
 
 ValoreEsatto scomponi(std::string_view testo) {
@@ -62,7 +59,7 @@ ValoreEsatto scomponi(std::string_view testo) {
     for (; i < fine; ++i) {
         const char c = testo[i];
         if (isCifra(c)) {
-            v.cifre.push_back(c);
+            if (c != '0' || !v.cifre.empty()) v.cifre.push_back(c);  // leading zeros carry nothing
             ++cifreIntere;
         } else if (c != '.' || cifreIntere == 0) {
             break;
@@ -70,7 +67,7 @@ ValoreEsatto scomponi(std::string_view testo) {
     }
     if (i < fine && testo[i] == ',') {
         for (++i; i < fine && isCifra(testo[i]); ++i) {
-            v.cifre.push_back(testo[i]);
+            if (testo[i] != '0' || !v.cifre.empty()) v.cifre.push_back(testo[i]);
             ++decimali;
         }
     }
@@ -93,21 +90,18 @@ ValoreEsatto scomponi(std::string_view testo) {
     }
     if (i != fine) nonNumero(testo);
 
-    // Drop leading zeros, then trailing zeros into the exponent.
-    const auto primaSignificativa = v.cifre.find_first_not_of('0');
-    if (primaSignificativa == std::string::npos) {
-        return ValoreEsatto{};  // zero, whatever its sign or exponent
-    }
+    // Leading zeros were never kept; trailing zeros go into the exponent.
+    if (v.cifre.empty()) return ValoreEsatto{};  // zero, whatever its sign or exponent
     const auto ultimaSignificativa = v.cifre.find_last_not_of('0');
     const auto zeriFinali = static_cast<std::int64_t>(v.cifre.size() - 1 - ultimaSignificativa);
-    v.cifre = v.cifre.substr(primaSignificativa, ultimaSignificativa + 1 - primaSignificativa);
+    v.cifre.resize(ultimaSignificativa + 1);
     v.esponente = esponente - decimali + zeriFinali;
     return v;
 }
 
 // round(value × 10^decimali), ties to even, as a count inside [minimo, massimo].
-std::int64_t arrotondaConteggio(const ValoreEsatto& v, int decimali, std::int64_t minimo,
-                                std::int64_t massimo, const char* tipo) {
+std::int64_t arrotondaConteggio(const ValoreEsatto& v, int decimali, std::int64_t minimo, std::int64_t massimo,
+                                const char* tipo) {
     if (v.cifre.empty()) return 0;
     const std::int64_t spostamento = v.esponente + decimali;
     const std::int64_t cifreIntere = static_cast<std::int64_t>(v.cifre.size()) + spostamento;
@@ -124,34 +118,29 @@ std::int64_t arrotondaConteggio(const ValoreEsatto& v, int decimali, std::int64_
         // The first dropped digit decides, the rest only breaks a tie; since
         // cifre has no trailing zeros, "rest" means "any digit after it".
         const bool primaPerduta = cifreIntere >= 0;
-        const int cifraPerduta =
-            primaPerduta ? v.cifre[static_cast<std::size_t>(cifreIntere)] - '0' : 0;
+        const int cifraPerduta = primaPerduta ? v.cifre[static_cast<std::size_t>(cifreIntere)] - '0' : 0;
         const bool altre = cifreIntere + 1 < n;
-        const bool suPerEccesso =
-            cifraPerduta > 5 || (cifraPerduta == 5 && (altre || grandezza % 2 == 1));
+        const bool suPerEccesso = cifraPerduta > 5 || (cifraPerduta == 5 && (altre || grandezza % 2 == 1));
         if (suPerEccesso) ++grandezza;
     }
 
-    const std::uint64_t limite = v.negativo ? 0 - static_cast<std::uint64_t>(minimo)
-                                            : static_cast<std::uint64_t>(massimo);
+    const std::uint64_t limite =
+        v.negativo ? 0 - static_cast<std::uint64_t>(minimo) : static_cast<std::uint64_t>(massimo);
     if (grandezza > limite) fallisci(TipoFallimento::Overflow, std::string(tipo) + " overflow");
-    return v.negativo ? static_cast<std::int64_t>(0 - grandezza)
-                      : static_cast<std::int64_t>(grandezza);
+    return v.negativo ? static_cast<std::int64_t>(0 - grandezza) : static_cast<std::int64_t>(grandezza);
 }
 
 }  // namespace
 
 Intero TestoInIntero(std::string_view testo) {
-    const auto conteggio =
-        arrotondaConteggio(scomponi(testo), 0, std::numeric_limits<Intero>::min(),
-                           std::numeric_limits<Intero>::max(), "whole number");
+    const auto conteggio = arrotondaConteggio(scomponi(testo), 0, std::numeric_limits<Intero>::min(),
+                                              std::numeric_limits<Intero>::max(), "whole number");
     return static_cast<Intero>(conteggio);
 }
 
 Decimale TestoInDecimale(std::string_view testo) {
-    return Decimale::daDecimillesimi(arrotondaConteggio(
-        scomponi(testo), 4, std::numeric_limits<std::int64_t>::min(),
-        std::numeric_limits<std::int64_t>::max(), "Decimale"));
+    return Decimale::daDecimillesimi(arrotondaConteggio(scomponi(testo), 4, std::numeric_limits<std::int64_t>::min(),
+                                                        std::numeric_limits<std::int64_t>::max(), "Decimale"));
 }
 
 Reale TestoInReale(std::string_view testo) {
@@ -163,8 +152,7 @@ Reale TestoInReale(std::string_view testo) {
 
     std::string normale = (v.negativo ? "-" : "") + v.cifre + 'e' + std::to_string(v.esponente);
     Reale valore = 0.0;
-    const auto [fine, errore] =
-        std::from_chars(normale.data(), normale.data() + normale.size(), valore);
+    const auto [fine, errore] = std::from_chars(normale.data(), normale.data() + normale.size(), valore);
     if (errore == std::errc::result_out_of_range) {
         // from_chars says out of range both for overflow and for a value too
         // small for any double; the latter reads as zero.

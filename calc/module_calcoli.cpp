@@ -46,13 +46,9 @@ Intero PortataDaVelocita(Intero D, Decimale v) {
 
 Intero LatoPerDiametro(Intero S, Intero D) { return ricerche::LatoPerDiametro(S, D); }
 
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
-    return ricerche::DiametroDaPortataPerdita(G, Y);
-}
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) { return ricerche::DiametroDaPortataPerdita(G, Y); }
 
-Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
-    return ricerche::DiametroDaVelocitaPerdita(v, Y);
-}
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) { return ricerche::DiametroDaVelocitaPerdita(v, Y); }
 
 Decimale VelocitaDaPerdita(Intero D, Decimale Y) { return ricerche::VelocitaDaPerdita(D, Y); }
 

@@ -20,22 +20,16 @@ Intero interoVerificato(std::int64_t valore) {
 }
 }  // namespace
 
-Intero sommaIntera(Intero a, Intero b) {
-    return interoVerificato(std::int64_t{a} + std::int64_t{b});
-}
+Intero sommaIntera(Intero a, Intero b) { return interoVerificato(std::int64_t{a} + std::int64_t{b}); }
 
-Intero prodottoIntero(Intero a, Intero b) {
-    return interoVerificato(std::int64_t{a} * std::int64_t{b});
-}
+Intero prodottoIntero(Intero a, Intero b) { return interoVerificato(std::int64_t{a} * std::int64_t{b}); }
 
 Reale areaCerchio(Intero D) {
     const Reale raggio = verificato(reale(D) / millimetriPerRaggio);
     return verificato(std::pow(raggio, 2.0) * piGreco);
 }
 
-Reale numeratorePerdita(Reale v) {
-    return verificato(std::pow(v, esponenteVelocita) * coefficientePerdita);
-}
+Reale numeratorePerdita(Reale v) { return verificato(std::pow(v, esponenteVelocita) * coefficientePerdita); }
 
 Reale perditaDaPortata(Intero G, Intero n) {
     const Reale q = verificato(reale(G) / secondiPerOra);
@@ -49,8 +43,6 @@ Reale perditaDaVelocita(Reale v, Intero n) {
     return verificato(t / std::pow(reale(n), esponenteDiametro));
 }
 
-Decimale perditaArrotondata(Decimale w, Intero D) {
-    return RealeInDecimale(perditaDaVelocita(DecimaleInReale(w), D));
-}
+Decimale perditaArrotondata(Decimale w, Intero D) { return RealeInDecimale(perditaDaVelocita(DecimaleInReale(w), D)); }
 
 }  // namespace flumetra::passi

@@ -49,8 +49,8 @@ std::string RealeInTesto(Reale valore) {
 
     // "-d.dddddddddddddde+XXX": the 15 digits, correctly rounded, ties to even.
     std::array<char, 32> buffer{};
-    const auto [fine, errore] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore,
-                                              std::chars_format::scientific, 14);
+    const auto [fine, errore] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore, std::chars_format::scientific, 14);
     (void)errore;  // 32 characters hold every double in this form
     const std::string scientifico(buffer.data(), fine);
 

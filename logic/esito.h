@@ -10,8 +10,8 @@
 namespace flumetra {
 
 struct PassoFallito {
-    int passo = 0;                   // 1 for the first step of the chain
-    Campo campo = Campo::Text_A;     // the field that step was to write; it kept its text
+    int passo = 0;                // 1 for the first step of the chain
+    Campo campo = Campo::Text_A;  // the field that step was to write; it kept its text
     TipoFallimento tipo = TipoFallimento::ErroreDiCalcolo;
     std::optional<Campo> illeggibile;  // the field whose text could not be read, if that was the cause
 

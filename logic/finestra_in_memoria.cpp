@@ -35,9 +35,7 @@ void FinestraInMemoria::selezionaSezione(Sezione sezione) {
     }
 }
 
-void FinestraInMemoria::mostraSpinner(Spinner spinner, bool visibile) {
-    spinnerVisibili_[indice(spinner)] = visibile;
-}
+void FinestraInMemoria::mostraSpinner(Spinner spinner, bool visibile) { spinnerVisibili_[indice(spinner)] = visibile; }
 
 void FinestraInMemoria::mostraRadioSezione(Sezione sezione, bool visibile) {
     radioVisibili_[indice(sezione)] = visibile;

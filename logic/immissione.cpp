@@ -35,8 +35,7 @@ Esito Calcolatore::Text_Y_KeyUp(int, int) { return immissione(Text_Y, 0.0001, 10
 // with RealeInTesto, then the field's routine runs. No range applies, but a
 // result of 0 or less is refused: every chain would fail on it halfway and
 // leave the window half updated. A field that holds no number is not stepped.
-Esito Calcolatore::passoFine(Campo campo, Spinner spinner, Verso verso, Reale divisore,
-                             Routine routine) {
+Esito Calcolatore::passoFine(Campo campo, Spinner spinner, Verso verso, Reale divisore, Routine routine) {
     const std::string testo = finestra_.testo(campo);
     const Reale passo = static_cast<Reale>(finestra_.passo(spinner));
     const Reale variazione = (verso == Verso::Giu ? -passo : passo) / divisore;

@@ -22,14 +22,13 @@ Intero partenza(std::string_view testo, IntervalloSpinner intervallo, Intero ult
     }
     // Rounded and clamped as a double first: the text may be far outside 32 bits.
     const Reale arrotondato = std::nearbyint(numero);
-    return static_cast<Intero>(std::clamp(arrotondato, static_cast<Reale>(intervallo.minimo),
-                                          static_cast<Reale>(intervallo.massimo)));
+    return static_cast<Intero>(
+        std::clamp(arrotondato, static_cast<Reale>(intervallo.minimo), static_cast<Reale>(intervallo.massimo)));
 }
 
 }  // namespace
 
-std::optional<Intero> passoSpinner(std::string_view testo, IntervalloSpinner intervallo, Intero ultimo,
-                                   Verso verso) {
+std::optional<Intero> passoSpinner(std::string_view testo, IntervalloSpinner intervallo, Intero ultimo, Verso verso) {
     const std::int64_t da = partenza(testo, intervallo, ultimo);
     const std::int64_t passo = verso == Verso::Su ? intervallo.passo : -std::int64_t{intervallo.passo};
     const Intero nuovo = dentro(da + passo, intervallo);

@@ -26,10 +26,7 @@ struct IntervalloSpinner {
     Intero passo;
 };
 
-
-
 // The new value to write, or nothing when the field's text would not change.
-std::optional<Intero> passoSpinner(std::string_view testo, IntervalloSpinner intervallo, Intero ultimo,
-                                   Verso verso);
+std::optional<Intero> passoSpinner(std::string_view testo, IntervalloSpinner intervallo, Intero ultimo, Verso verso);
 
 }  // namespace flumetra

@@ -10,7 +10,7 @@ namespace flumetra::iniziale {
 
 constexpr std::string_view testo(Campo campo) {
     switch (campo) {
-        case Campo::Text_A: return "500";
+        case Campo::Text_A:
         case Campo::Text_B: return "500";
         case Campo::Text_D: return "551";
         case Campo::Text_G: return "3000";

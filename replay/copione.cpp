@@ -7,9 +7,10 @@ namespace flumetra::copione {
 namespace {
 
 constexpr std::array cliccabili = {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale",
-                                   "Option_A", "Option_B", "Option_D", "Check1", "Text1"};
+                                   "Option_A",       "Option_B",        "Option_D",       "Check1",
+                                   "Text1"};
 constexpr std::array spinner = {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y"};
-constexpr std::array campi = {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v",
+constexpr std::array campi = {"Text_A", "Text_B", "Text_D",    "Text_G", "Text_v",
                               "Text_Y", "Text_L", "Text_Ytot", "Text1"};
 
 template <std::size_t N>
@@ -17,9 +18,7 @@ bool tra(std::string_view nome, const std::array<const char*, N>& nomi) {
     return std::any_of(nomi.begin(), nomi.end(), [nome](const char* n) { return nome == n; });
 }
 
-bool vuota(std::string_view riga) {
-    return riga.find_first_not_of(" \t") == std::string_view::npos;
-}
+bool vuota(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
 
@@ -39,13 +38,15 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         const std::string_view resto = spazio == std::string_view::npos ? std::string_view{} : riga.substr(spazio + 1);
         const std::size_t fineNome = resto.find(' ');
         const std::string_view nome = resto.substr(0, fineNome);
-        const std::string_view testo = fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
+        const std::string_view testo =
+            fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
 
         Azione azione{Comando::Dump, std::string(nome), std::string(testo), numero};
         bool nomeValido = false;
         if (parola == "dump") {
             nomeValido = resto.empty() || vuota(resto);
             azione.controllo.clear();
+            azione.testo.clear();
         } else if (parola == "click") {
             azione.comando = Comando::Click;
             nomeValido = tra(nome, cliccabili) && fineNome == std::string_view::npos;

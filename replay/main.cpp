@@ -22,7 +22,9 @@ std::string leggiTutto(std::istream& ingresso) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int riproduci(int argc, char* argv[]) {
     if (argc > 2) {
         std::cerr << "usage: flumetra-replay [SCRIPT]\n";
         return 2;
@@ -60,4 +62,15 @@ int main(int argc, char* argv[]) {
         if (!riga.empty()) std::cout << riga << '\n' << std::flush;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        return riproduci(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "flumetra-replay: " << e.what() << '\n';
+        return 1;
+    }
 }

@@ -38,8 +38,8 @@ std::string json(const QString& testo) {
 QPoint puntoDiClic(QAbstractButton* bottone) {
     QStyleOptionButton opzioni;
     opzioni.initFrom(bottone);
-    const auto elemento = qobject_cast<QCheckBox*>(bottone) != nullptr ? QStyle::SE_CheckBoxClickRect
-                                                                        : QStyle::SE_RadioButtonClickRect;
+    const auto elemento =
+        qobject_cast<QCheckBox*>(bottone) != nullptr ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
     const QRect zona = bottone->style()->subElementRect(elemento, &opzioni, bottone);
     return zona.isValid() ? zona.center() : bottone->rect().center();
 }
@@ -120,21 +120,25 @@ void Riproduttore::maiuscolo(QWidget* campo) {
 std::string Riproduttore::stato() const {
     std::string s = "{";
     for (const char* campo : {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v", "Text_Y", "Text_L", "Text_Ytot"}) {
-        s += json(QString::fromUtf8(campo)) + ':' + json(finestra_.findChild<QLineEdit*>(QString::fromUtf8(campo))->text()) + ',';
+        s += json(QString::fromUtf8(campo)) + ':' +
+             json(finestra_.findChild<QLineEdit*>(QString::fromUtf8(campo))->text()) + ',';
     }
     auto selezionato = [this](std::initializer_list<std::pair<const char*, const char*>> radio) {
         for (const auto& [nome, valore] : radio) {
-            if (finestra_.findChild<QRadioButton*>(QString::fromUtf8(nome))->isChecked()) return json(QString::fromUtf8(valore));
+            if (finestra_.findChild<QRadioButton*>(QString::fromUtf8(nome))->isChecked())
+                return json(QString::fromUtf8(valore));
         }
         return std::string("null");
     };
-    s += "\"mode\":" + selezionato({{"Option_Perdita", "Perdita"}, {"Option_Velocità", "Velocità"},
-                                    {"Option_Portata", "Portata"}, {"Option_SezioneCanale", "SezioneCanale"}});
+    s += "\"mode\":" + selezionato({{"Option_Perdita", "Perdita"},
+                                    {"Option_Velocità", "Velocità"},
+                                    {"Option_Portata", "Portata"},
+                                    {"Option_SezioneCanale", "SezioneCanale"}});
     s += ",\"held\":" + selezionato({{"Option_A", "A"}, {"Option_B", "B"}, {"Option_D", "D"}});
     s += ",\"visible\":[";
     bool primo = true;
-    for (const char* nome : {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A",
-                             "Option_B", "Option_D"}) {
+    for (const char* nome :
+         {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A", "Option_B", "Option_D"}) {
         if (!controllo(nome)->isVisibleTo(&finestra_)) continue;
         s += (primo ? "" : ",") + json(QString::fromUtf8(nome));
         primo = false;

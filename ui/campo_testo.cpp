@@ -2,11 +2,13 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <limits>
 
 namespace flumetra {
 
 CampoTesto::CampoTesto(const QString& testo, QWidget* genitore) : QLineEdit(testo, genitore) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
 }
 
 void CampoTesto::keyReleaseEvent(QKeyEvent* evento) {

@@ -93,8 +93,8 @@ void Form_Principale::creaControlli() {
         spinner_[static_cast<std::size_t>(s)] = spinner;
     };
 
-    frame1_ = posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1",
-                        inTwip(360, 120, 2412, 1575));
+    frame1_ =
+        posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwip(360, 120, 2412, 1575));
     etichetta(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255));
     nuovoCampo(Text_A, frame1_, "Text_A", inTwip(1080, 360, 588, 288));
     nuovoSpinner(Spinner::UpDown_A, new UpDown(campo(Text_A), {50, 3000, 50}, 500, frame1_), "UpDown_A",
@@ -116,11 +116,12 @@ void Form_Principale::creaControlli() {
     for (QRadioButton* r : sezioni_) gruppoSezione->addButton(r);
     radio(iniziale::sezione)->setChecked(true);
 
-    modi_ = {radioSenzaTesto(this, "Option_Perdita", inTwip(2880, 2520, 255, 255), messaggi::suggerimento(Modo::Perdita)),
-             radioSenzaTesto(this, "Option_Velocità", inTwip(2880, 2160, 255, 255), messaggi::suggerimento(Modo::Velocita)),
-             radioSenzaTesto(this, "Option_Portata", inTwip(2880, 1800, 255, 255), messaggi::suggerimento(Modo::Portata)),
-             radioSenzaTesto(this, "Option_SezioneCanale", inTwip(2880, 840, 255, 255),
-                             messaggi::suggerimento(Modo::SezioneCanale))};
+    modi_ = {
+        radioSenzaTesto(this, "Option_Perdita", inTwip(2880, 2520, 255, 255), messaggi::suggerimento(Modo::Perdita)),
+        radioSenzaTesto(this, "Option_Velocità", inTwip(2880, 2160, 255, 255), messaggi::suggerimento(Modo::Velocita)),
+        radioSenzaTesto(this, "Option_Portata", inTwip(2880, 1800, 255, 255), messaggi::suggerimento(Modo::Portata)),
+        radioSenzaTesto(this, "Option_SezioneCanale", inTwip(2880, 840, 255, 255),
+                        messaggi::suggerimento(Modo::SezioneCanale))};
     auto* gruppoModo = new QButtonGroup(this);
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
     radio(iniziale::modo)->setChecked(true);
@@ -135,8 +136,7 @@ void Form_Principale::creaControlli() {
                  inTwip(2400, 2160, 252, 288));
     etichetta(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252));
     nuovoCampo(Text_Y, this, "Text_Y", inTwip(1560, 2520, 828, 288));
-    nuovoSpinner(Spinner::UpDown_Y, new UpDown(iniziale::passoPerdita, this), "UpDown_Y",
-                 inTwip(2400, 2520, 252, 288));
+    nuovoSpinner(Spinner::UpDown_Y, new UpDown(iniziale::passoPerdita, this), "UpDown_Y", inTwip(2400, 2520, 252, 288));
     etichetta(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252));
     nuovoCampo(Text_L, this, "Text_L", inTwip(1560, 3000, 1092, 288));
     etichetta(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252));
@@ -162,12 +162,29 @@ void Form_Principale::creaControlli() {
 // and within each radio group only the selected radio takes the focus.
 void Form_Principale::impostaOrdineTab() {
     using enum Campo;
-    const std::array<QWidget*, 23> ordine = {
-        campo(Text_Y),  campo(Text_G),  campo(Text_v),  spinner(Spinner::UpDown_G), campo(Text_L),
-        campo(Text_Ytot), spinner(Spinner::UpDown_v), radio(Sezione::D), radio(Sezione::B), radio(Sezione::A),
-        spinner(Spinner::UpDown_D), spinner(Spinner::UpDown_B), spinner(Spinner::UpDown_A), campo(Text_D),
-        campo(Text_B), campo(Text_A), radio(Modo::SezioneCanale), radio(Modo::Portata), radio(Modo::Velocita),
-        radio(Modo::Perdita), spinner(Spinner::UpDown_Y), check1_, text1_};
+    const std::array<QWidget*, 23> ordine = {campo(Text_Y),
+                                             campo(Text_G),
+                                             campo(Text_v),
+                                             spinner(Spinner::UpDown_G),
+                                             campo(Text_L),
+                                             campo(Text_Ytot),
+                                             spinner(Spinner::UpDown_v),
+                                             radio(Sezione::D),
+                                             radio(Sezione::B),
+                                             radio(Sezione::A),
+                                             spinner(Spinner::UpDown_D),
+                                             spinner(Spinner::UpDown_B),
+                                             spinner(Spinner::UpDown_A),
+                                             campo(Text_D),
+                                             campo(Text_B),
+                                             campo(Text_A),
+                                             radio(Modo::SezioneCanale),
+                                             radio(Modo::Portata),
+                                             radio(Modo::Velocita),
+                                             radio(Modo::Perdita),
+                                             spinner(Spinner::UpDown_Y),
+                                             check1_,
+                                             text1_};
     for (std::size_t i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
 
     auto soloSelezionato = [](QRadioButton* r, bool selezionato) {

@@ -9,8 +9,8 @@
 
 namespace flumetra::messaggi {
 
-QString nomeCampo(Campo campo);    // "Sezione A", "Portata G", …
-QString suggerimento(Modo modo);   // what the mode radio holds
+QString nomeCampo(Campo campo);   // "Sezione A", "Portata G", …
+QString suggerimento(Modo modo);  // what the mode radio holds
 QString suggerimento(Sezione sezione);
 QString nomeSpinner(Spinner spinner);
 QString passoNonRiuscito(const PassoFallito& fallito);

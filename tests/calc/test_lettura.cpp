@@ -90,9 +90,9 @@ TEST(Lettura, TinyValuesReadAsZero) {
 }
 
 TEST(Lettura, TextsThatAreNotNumbers) {
-    for (const char* testo : {"", "   ", "abc", "3,5,1", "3,5.", ",", "+", "-", "1E", "1E+", "E3",
-                              ".5", "1 000", "- 5", "5-", "1,5E3,0", "0x10", "3,5 m", "++1", "1e5e5",
-                              "1.000,5.0"}) {
+    for (const char* testo :
+         {"",   "   ",   "abc", "3,5,1", "3,5.",    ",",    "+",     "-",   "1E",    "1E+",      "E3",
+          ".5", "1 000", "- 5", "5-",    "1,5E3,0", "0x10", "3,5 m", "++1", "1e5e5", "1.000,5.0"}) {
         EXPECT_EQ(fallimentoDi([&] { TestoInIntero(testo); }), TipoFallimento::NonNumero) << '"' << testo << '"';
         EXPECT_EQ(fallimentoDi([&] { TestoInDecimale(testo); }), TipoFallimento::NonNumero) << testo;
         EXPECT_EQ(fallimentoDi([&] { TestoInReale(testo); }), TipoFallimento::NonNumero) << testo;

@@ -29,9 +29,8 @@ std::int64_t confronti() {
     return valore != nullptr ? std::atoll(valore) : 8000;
 }
 
-#define UGUALI(chiamataVeloce, chiamataLetterale)                                              \
-    EXPECT_EQ(risposta([&] { return chiamataVeloce; }), risposta([&] { return chiamataLetterale; })) \
-        << #chiamataVeloce
+#define UGUALI(chiamataVeloce, chiamataLetterale) \
+    EXPECT_EQ(risposta([&] { return chiamataVeloce; }), risposta([&] { return chiamataLetterale; })) << #chiamataVeloce
 
 TEST(Ricerche, EverySpinnerSideAndDiameter) {
     for (Intero S = 50; S <= 3000; S += 50) {
@@ -91,7 +90,8 @@ TEST(Ricerche, Boundaries) {
     for (Intero D : {oltre - 1, oltre, oltre + 1}) {
         UGUALI(ricerche::LatoPerDiametro(3000, D), scansioni::LatoPerDiametro(3000, D));
     }
-    EXPECT_EQ(risposta([] { return ricerche::LatoPerDiametro(3000, 40000); }), Risposta<Intero>(TipoFallimento::Overflow));
+    EXPECT_EQ(risposta([] { return ricerche::LatoPerDiametro(3000, 40000); }),
+              Risposta<Intero>(TipoFallimento::Overflow));
     // Scans that end on a tie of the final rounding to one decimal.
     EXPECT_EQ(ricerche::VelocitaDaPerdita(551, dec("0,0122")), dec("2,4"));
     EXPECT_EQ(ricerche::VelocitaDaPerdita(300, dec("0,0582")), dec("3,8"));
@@ -119,7 +119,7 @@ TEST(Ricerche, RandomInputsOverAndBeyondTheTypedRanges) {
     };
     for (std::int64_t i = 0; i < confronti(); ++i) {
         const Intero S = i % 4 == 0 ? intero(-10, 5000) : intero(1, 3000);
-        const Intero D = i % 2 == 0 ? intero(-10, 60000) : intero(-10, 2 * std::max(S, 1));
+        const Intero D = i % 2 == 0 ? intero(-10, 60000) : intero(-10, 2 * std::int64_t{std::max(S, 1)});
         confronta([&] { return ricerche::LatoPerDiametro(S, D); },
                   [&] { return scansioni::LatoPerDiametro(S, D, tetto); },
                   [&] { return "LatoPerDiametro(" + std::to_string(S) + ", " + std::to_string(D) + ")"; });

@@ -85,8 +85,7 @@ TEST(Scrittura, RoundTripsOverGeneratedValues) {
         std::memcpy(&reale, &bit, sizeof reale);
         if (!std::isnormal(reale)) continue;
         // Fifteen significant digits survive the trip exactly.
-        ASSERT_EQ(quindiciCifre(TestoInReale(RealeInTesto(reale))), quindiciCifre(reale))
-            << RealeInTesto(reale);
+        ASSERT_EQ(quindiciCifre(TestoInReale(RealeInTesto(reale))), quindiciCifre(reale)) << RealeInTesto(reale);
     }
 }
 

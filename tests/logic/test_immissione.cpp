@@ -20,9 +20,8 @@ TEST_F(Immissione, BoundsAreExclusive) {
     };
     for (const Riga& r : {Riga{Text_A, "10", "11"}, Riga{Text_A, "3000", "2999"}, Riga{Text_B, "10", "11"},
                           Riga{Text_D, "10", "10,5"}, Riga{Text_D, "5000", "4999"}, Riga{Text_G, "50", "51"},
-                          Riga{Text_G, "900000", "899999"}, Riga{Text_v, "0,1", "0,2"},
-                          Riga{Text_v, "100", "99,9"}, Riga{Text_Y, "0,0001", "0,0002"},
-                          Riga{Text_Y, "100", "99"}}) {
+                          Riga{Text_G, "900000", "899999"}, Riga{Text_v, "0,1", "0,2"}, Riga{Text_v, "100", "99,9"},
+                          Riga{Text_Y, "0,0001", "0,0002"}, Riga{Text_Y, "100", "99"}}) {
         FinestraRegistrata w;
         w.cliccaSezione(Sezione::D);  // so that B and D changes recalculate
         if (r.campo == Text_D) w.cliccaSezione(Sezione::B);
@@ -70,7 +69,7 @@ TEST_F(Immissione, TypingDigitByDigit) {
 }
 
 TEST_F(Immissione, AFractionPassesAsTypedAndEntersRounded) {
-    imposta(Text_D, "11");  // so narrow that v moves by about 3 m/s per m³/h
+    imposta(Text_D, "11");     // so narrow that v moves by about 3 m/s per m³/h
     digita(Text_G, "3000,5");  // enters the formulas as 3000, ties to even
     EXPECT_EQ(t(Text_G), "3000,5");
     EXPECT_EQ(t(Text_v), DecimaleInTesto(Module_Calcoli::VelocitaDaPortata(11, 3000)));

@@ -28,7 +28,7 @@ TEST(PassoSpinner, TextsThatAreNotPlainWholeNumbersInRange) {
     EXPECT_EQ(passoSpinner("7000", lato, 500, Verso::Giu), 2950);   // clamped, then stepped
     EXPECT_EQ(passoSpinner("-1E300", lato, 500, Verso::Su), 100);
     EXPECT_EQ(passoSpinner("1E300", lato, 500, Verso::Su), 3000);
-    EXPECT_EQ(passoSpinner("", lato, 700, Verso::Giu), 650);        // no number: the last value
+    EXPECT_EQ(passoSpinner("", lato, 700, Verso::Giu), 650);  // no number: the last value
     EXPECT_EQ(passoSpinner("abc", portata, 99999, Verso::Su), 99999);
 }
 

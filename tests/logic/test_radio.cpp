@@ -24,9 +24,14 @@ TEST_F(Radio, StartState) {
     EXPECT_EQ(f.modo(), Modo::SezioneCanale);
     EXPECT_EQ(f.sezione(), Sezione::B);
     EXPECT_EQ(visibili(f), "101111 111");
-    attesi({{Campo::Text_A, "500"}, {Campo::Text_B, "500"}, {Campo::Text_D, "551"},
-            {Campo::Text_G, "3000"}, {Campo::Text_v, "3,5"}, {Campo::Text_Y, "0,023"},
-            {Campo::Text_L, "10"}, {Campo::Text_Ytot, "0,23"}});  // L × Y, not the old "0,023"
+    attesi({{Campo::Text_A, "500"},
+            {Campo::Text_B, "500"},
+            {Campo::Text_D, "551"},
+            {Campo::Text_G, "3000"},
+            {Campo::Text_v, "3,5"},
+            {Campo::Text_Y, "0,023"},
+            {Campo::Text_L, "10"},
+            {Campo::Text_Ytot, "0,23"}});  // L × Y, not the old "0,023"
 }
 
 TEST_F(Radio, ModesHoldAAndHideTheirOwnSpinner) {
@@ -35,8 +40,8 @@ TEST_F(Radio, ModesHoldAAndHideTheirOwnSpinner) {
         const char* visibili;
     };
     //                                   A B D G v Y   radios
-    for (const Riga& r : {Riga{Modo::Perdita, "011110 000"}, Riga{Modo::Velocita, "011101 000"},
-                          Riga{Modo::Portata, "011011 000"}}) {
+    for (const Riga& r :
+         {Riga{Modo::Perdita, "011110 000"}, Riga{Modo::Velocita, "011101 000"}, Riga{Modo::Portata, "011011 000"}}) {
         FinestraRegistrata nuova;
         nuova.cliccaModo(r.modo);
         EXPECT_EQ(nuova.sezione(), Sezione::A);

@@ -17,8 +17,14 @@ using Ricalcolo = Banco;
 
 TEST_F(Ricalcolo, SectionChangesFromTheStartWindow) {
     digita(Text_A, "550");  // B held
-    attesi({{Text_A, "550"}, {Text_B, "500"}, {Text_D, "577"}, {Text_v, "3,2"}, {Text_Y, "0,019"},
-            {Text_Ytot, "0,19"}, {Text_G, "3000"}, {Text_L, "10"}});
+    attesi({{Text_A, "550"},
+            {Text_B, "500"},
+            {Text_D, "577"},
+            {Text_v, "3,2"},
+            {Text_Y, "0,019"},
+            {Text_Ytot, "0,19"},
+            {Text_G, "3000"},
+            {Text_L, "10"}});
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D, Text_v, Text_Y, Text_Ytot}));
 
     digita(Text_A, "500");  // back: Y now follows the formulas, not the laid-out 0,023
@@ -28,8 +34,8 @@ TEST_F(Ricalcolo, SectionChangesFromTheStartWindow) {
 TEST_F(Ricalcolo, BChangedWithAHeldGivesTheSameAsAWithBHeld) {
     f.cliccaSezione(Sezione::A);
     digita(Text_B, "550");
-    attesi({{Text_A, "500"}, {Text_B, "550"}, {Text_D, "577"}, {Text_v, "3,2"}, {Text_Y, "0,019"},
-            {Text_Ytot, "0,19"}});
+    attesi(
+        {{Text_A, "500"}, {Text_B, "550"}, {Text_D, "577"}, {Text_v, "3,2"}, {Text_Y, "0,019"}, {Text_Ytot, "0,19"}});
 }
 
 TEST_F(Ricalcolo, DChangedRewritesTheOtherSideAndUsesDNotTheRectangle) {
@@ -94,7 +100,9 @@ TEST_F(Ricalcolo, WhatEachRoutineWrites) {
         w.cliccaModo(modo);
         w.FinestraInMemoria::scrivi(campo, nuovi.at(campo));
         Calcolatore& calc = w.calcolatore();
-        const Esito esito = campo == Text_G ? calc.Text_G_KeyUp() : campo == Text_v ? calc.Text_v_KeyUp() : calc.Text_Y_KeyUp();
+        const Esito esito = campo == Text_G   ? calc.Text_G_KeyUp()
+                            : campo == Text_v ? calc.Text_v_KeyUp()
+                                              : calc.Text_Y_KeyUp();
         EXPECT_FALSE(esito.has_value());
         EXPECT_EQ(w.scritti, scritti) << "field " << static_cast<int>(campo) << " mode " << static_cast<int>(modo);
         EXPECT_EQ(w.testo(campo), nuovi.at(campo)) << "a routine rewrote its own field";

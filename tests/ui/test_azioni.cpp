@@ -153,8 +153,8 @@ TEST_F(Azioni, AFailedStepIsShownOnItsFieldUntilWrittenAgain) {
 }
 
 TEST_F(Azioni, CaptionlessControlsSayWhatTheyDo) {
-    for (const char* nome : {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale",
-                             "Option_A", "Option_B", "Option_D", "Check1"}) {
+    for (const char* nome : {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale", "Option_A",
+                             "Option_B", "Option_D", "Check1"}) {
         EXPECT_FALSE(w(nome)->toolTip().isEmpty()) << nome;
         EXPECT_FALSE(w(nome)->accessibleName().isEmpty()) << nome;
     }

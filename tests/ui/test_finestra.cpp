@@ -15,10 +15,10 @@ TEST_F(Finestra, StartState) {
     EXPECT_EQ(finestra.windowTitle(), "Flumetra");
     EXPECT_EQ(finestra.size(), QSize(217, 272));
     EXPECT_EQ(finestra.minimumSize(), finestra.maximumSize()) << "the layout is fixed: no resize";
-    const std::pair<const char*, const char*> testi[] = {{"Text_A", "500"}, {"Text_B", "500"}, {"Text_D", "551"},
-                                                         {"Text_G", "3000"}, {"Text_v", "3,5"}, {"Text_Y", "0,023"},
-                                                         {"Text_L", "10"}, {"Text_Ytot", "0,23"},
-                                                         {"Text1", "cliccare qui per informazioni"}};
+    const std::pair<const char*, const char*> testi[] = {
+        {"Text_A", "500"},  {"Text_B", "500"},     {"Text_D", "551"},
+        {"Text_G", "3000"}, {"Text_v", "3,5"},     {"Text_Y", "0,023"},
+        {"Text_L", "10"},   {"Text_Ytot", "0,23"}, {"Text1", "cliccare qui per informazioni"}};
     for (const auto& [campo, testo] : testi) EXPECT_EQ(t(campo), QString::fromUtf8(testo)) << campo;
     EXPECT_TRUE(w<QRadioButton>("Option_SezioneCanale")->isChecked());
     EXPECT_TRUE(w<QRadioButton>("Option_B")->isChecked());

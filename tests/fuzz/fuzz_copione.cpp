@@ -1,0 +1,65 @@
+// Any bytes given to the action-script reader give actions or an error line;
+// the actions, written back as script lines, read as the same actions.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "replay/copione.h"
+
+using namespace flumetra::copione;
+
+namespace {
+
+void esigi(bool condizione) {
+    if (!condizione) std::abort();
+}
+
+const char* parola(Comando c) {
+    switch (c) {
+        case Comando::Click: return "click";
+        case Comando::Up: return "up";
+        case Comando::Down: return "down";
+        case Comando::Type: return "type";
+        case Comando::Set: return "set";
+        case Comando::Key: return "key";
+        case Comando::Dump: return "dump";
+    }
+    return "";
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
+    const std::string_view script(reinterpret_cast<const char*>(dati), lunghezza);
+    const auto letto = leggi(script);
+    if (const auto* errore = std::get_if<Errore>(&letto)) {
+        esigi(errore->riga >= 1 && errore->riga <= lunghezza + 1);
+        return 0;
+    }
+    const auto& azioni = std::get<std::vector<Azione>>(letto);
+    std::string riscritto;
+    std::size_t rigaPrecedente = 0;
+    for (const Azione& a : azioni) {
+        esigi(a.riga > rigaPrecedente);
+        rigaPrecedente = a.riga;
+        esigi((a.comando == Comando::Dump) == a.controllo.empty());
+        riscritto += parola(a.comando);
+        if (!a.controllo.empty()) riscritto += ' ' + a.controllo;
+        if (a.comando == Comando::Type || a.comando == Comando::Set) riscritto += ' ' + a.testo;
+        riscritto += '\n';
+    }
+    const auto di_nuovo = leggi(riscritto);
+    // A text may hold a carriage return at the end of its line, or a line
+    // break of its own; anything else must come back the same.
+    if (riscritto.find('\r') != std::string::npos) return 0;
+    const auto* azioni_di_nuovo = std::get_if<std::vector<Azione>>(&di_nuovo);
+    esigi(azioni_di_nuovo != nullptr && azioni_di_nuovo->size() == azioni.size());
+    for (std::size_t k = 0; k < azioni.size(); ++k) {
+        esigi((*azioni_di_nuovo)[k].comando == azioni[k].comando);
+        esigi((*azioni_di_nuovo)[k].controllo == azioni[k].controllo);
+        esigi((*azioni_di_nuovo)[k].testo == azioni[k].testo);
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+// Reading action scripts: what each line becomes, and which lines are refused.
+
+#include <gtest/gtest.h>
+
+#include "replay/copione.h"
+
+namespace flumetra::copione {
+namespace {
+
+std::vector<Azione> azioni(std::string_view script) {
+    auto letto = leggi(script);
+    EXPECT_TRUE(std::holds_alternative<std::vector<Azione>>(letto)) << script;
+    return std::holds_alternative<std::vector<Azione>>(letto) ? std::get<std::vector<Azione>>(letto)
+                                                              : std::vector<Azione>{};
+}
+
+TEST(Copione, LinesBecomeActions) {
+    const auto a = azioni("# start\n\nclick Option_Velocità\r\ntype Text_v 4,5 \ntype Text_A \nset Text_L\ndump   \n");
+    ASSERT_EQ(a.size(), 5U);
+    EXPECT_EQ(a[0].comando, Comando::Click);
+    EXPECT_EQ(a[0].controllo, "Option_Velocità");
+    EXPECT_EQ(a[0].riga, 3U);
+    EXPECT_EQ(a[1].testo, "4,5 ");  // everything after the field and one space, blanks included
+    EXPECT_EQ(a[2].testo, "");
+    EXPECT_EQ(a[3].comando, Comando::Set);
+    EXPECT_EQ(a[3].testo, "");
+    EXPECT_EQ(a[4].comando, Comando::Dump);
+    EXPECT_EQ(a[4].testo, "") << "a dump carries no text, whatever blanks follow it";
+}
+
+TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
+    for (const auto& [script, riga] :
+         std::initializer_list<std::pair<std::string_view, std::size_t>>{{"dump\npress UpDown_A\n", 2},
+                                                                         {"up Text_A\n", 1},
+                                                                         {"click UpDown_A\n", 1},
+                                                                         {"dump\n\ntype Text_X 5\n", 3},
+                                                                         {"key\n", 1},
+                                                                         {"dump now\n", 1},
+                                                                         {"Click Check1\n", 1}}) {
+        const auto letto = leggi(script);
+        ASSERT_TRUE(std::holds_alternative<Errore>(letto)) << script;
+        EXPECT_EQ(std::get<Errore>(letto).riga, riga) << script;
+    }
+}
+
+}  // namespace
+}  // namespace flumetra::copione

@@ -1,0 +1,71 @@
+// Huge and hostile input in the window: nothing crashes, nothing hangs, and
+// what cannot be computed is said on the field that was not updated.
+
+#include <QKeyEvent>
+
+#include "finestra_aperta.h"
+
+namespace flumetra {
+namespace {
+
+class Ostile : public FinestraAperta {
+protected:
+    void incolla(const char* campo, const QString& testo) { w<QLineEdit>(campo)->setText(testo); }
+    void rilascia(const char* campo) {
+        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_End, Qt::NoModifier);
+        QApplication::sendEvent(w(campo), &rilascio);
+    }
+};
+
+TEST_F(Ostile, AMegabyteOfDigits) {
+    incolla("Text_G", QString(1'000'000, '9'));
+    rilascia("Text_G");  // far beyond the range: ignored
+    EXPECT_EQ(t("Text_v"), "3,5");
+    EXPECT_EQ(t("Text_G").size(), 1'000'000);
+
+    incolla("Text_A", QString(1'000'000, '0') + "550");  // 550 after a million zeros: inside the range
+    rilascia("Text_A");
+    EXPECT_EQ(t("Text_D"), "577");
+    EXPECT_EQ(t("Text_v"), "3,5") << "G holds no 32-bit number: the chain stops at v";
+    EXPECT_TRUE(w("Text_v")->toolTip().contains("fuori dall'intervallo")) << w("Text_v")->toolTip().toStdString();
+}
+
+TEST_F(Ostile, ExtremeLengths) {
+    incolla("Text_L", "1E308");
+    rilascia("Text_L");  // typing in L runs nothing
+    EXPECT_EQ(t("Text_Ytot"), "0,23");
+    w<QLineEdit>("Text_G")->setText("3100");
+    rilascia("Text_G");
+    EXPECT_EQ(t("Text_Ytot"), "2,5E+306");  // Y = 0,025 at 3100 m³/h, times 10^308
+
+    incolla("Text_L", "1,8E308");  // beyond every double
+    w<QLineEdit>("Text_G")->setText("3000");
+    rilascia("Text_G");
+    EXPECT_EQ(t("Text_Ytot"), "2,5E+306");
+    EXPECT_FALSE(w("Text_Ytot")->toolTip().isEmpty());
+}
+
+TEST_F(Ostile, HundredsOfFineStepsInARow) {
+    for (int i = 0; i < 300; ++i) freccia("UpDown_Y", false);
+    EXPECT_EQ(t("Text_Y"), "0,003") << "steps to zero or below are refused";
+    EXPECT_EQ(t("Text_v"), "1,1");  // the velocity at that loss
+    for (int i = 0; i < 300; ++i) freccia("UpDown_v", true);
+    EXPECT_EQ(t("Text_v"), "31,1");
+    EXPECT_TRUE(w("Text_v")->toolTip().isEmpty());
+}
+
+TEST_F(Ostile, EmptiedFieldsAndGarbage) {
+    for (const char* campo : {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v", "Text_Y"}) {
+        incolla(campo, "");
+        rilascia(campo);
+        incolla(campo, "-,E+");
+        rilascia(campo);
+    }
+    freccia("UpDown_A", true);  // the spinner starts from its last value
+    EXPECT_EQ(t("Text_A"), "550");
+    freccia("UpDown_v", true);  // no number to step: nothing happens
+    EXPECT_EQ(t("Text_v"), "-,E+");
+}
+
+}  // namespace
+}  // namespace flumetra
