@@ -187,17 +187,13 @@ void Form_Principale::impostaOrdineTab() {
                                              text1_};
     for (std::size_t i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
 
-    auto soloSelezionato = [](QRadioButton* r, bool selezionato) {
-        r->setFocusPolicy(selezionato ? Qt::StrongFocus : Qt::ClickFocus);
+    auto soloSeSelezionato = [](QRadioButton* r) {
+        auto segui = [r](bool selezionato) { r->setFocusPolicy(selezionato ? Qt::StrongFocus : Qt::ClickFocus); };
+        segui(r->isChecked());
+        connect(r, &QRadioButton::toggled, r, segui);
     };
-    for (auto* r : sezioni_) {
-        soloSelezionato(r, r->isChecked());
-        connect(r, &QRadioButton::toggled, r, [r, soloSelezionato](bool on) { soloSelezionato(r, on); });
-    }
-    for (auto* r : modi_) {
-        soloSelezionato(r, r->isChecked());
-        connect(r, &QRadioButton::toggled, r, [r, soloSelezionato](bool on) { soloSelezionato(r, on); });
-    }
+    for (auto* r : sezioni_) soloSeSelezionato(r);
+    for (auto* r : modi_) soloSeSelezionato(r);
 }
 
 }  // namespace flumetra

@@ -96,26 +96,6 @@ TEST_F(Azioni, KeyReleaseRunsOnceTheTextHasChanged) {
     EXPECT_EQ(t("Text_v"), "3,7");
 }
 
-TEST_F(Azioni, SpinnerLimits) {
-    w<QLineEdit>("Text_D")->setText("25");
-    freccia("UpDown_D", false);
-    EXPECT_EQ(t("Text_D"), "25");
-    EXPECT_EQ(t("Text_A"), "500") << "a click at the limit calls nothing";
-
-    w<QLineEdit>("Text_A")->setText("2990");
-    freccia("UpDown_A", true);
-    EXPECT_EQ(t("Text_A"), "3000");
-    const QString D = t("Text_D");
-    EXPECT_NE(D, "551");
-    w<QLineEdit>("Text_D")->setText("551");
-    freccia("UpDown_A", true);
-    EXPECT_EQ(t("Text_D"), "551") << "a further click at the limit calls nothing";
-
-    w<QLineEdit>("Text_G")->setText("99980");
-    freccia("UpDown_G", true);
-    EXPECT_EQ(t("Text_G"), "99999");
-}
-
 TEST_F(Azioni, TwentyClicksMakeTwentySteps) {
     QTest::mouseClick(w("Option_Portata"), Qt::LeftButton, {}, QPoint(8, 8));  // G held, so v and Y can both step
     for (int i = 0; i < 20; ++i) freccia("UpDown_v", true);
