@@ -2,10 +2,14 @@
 // its one operation, and the window's own behaviours: staying on top and the
 // information line.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
+#include <functional>
+#include <utility>
 
 #include "ui/campo_testo.h"
 #include "ui/form_principale.h"
@@ -81,7 +85,44 @@ void Form_Principale::mostra(const Esito& esito) {
     const QString messaggio = messaggi::passoNonRiuscito(*esito);
     bersaglio->setToolTip(messaggio);
     bersaglio->setAccessibleDescription(messaggio);
-    if (isVisible()) QToolTip::showText(bersaglio->mapToGlobal(QPoint(0, bersaglio->height())), messaggio, bersaglio);
+    if (isVisible()) mostraSuggerimento(bersaglio, messaggio);
+}
+
+namespace {
+
+// Runs a function once, after the mouse button that is down now is released.
+class DopoIlRilascio : public QObject {
+public:
+    DopoIlRilascio(std::function<void()> azione, QObject* genitore) : QObject(genitore), azione_(std::move(azione)) {
+        QApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::MouseButtonRelease) {
+            QTimer::singleShot(0, parent(), azione_);
+            deleteLater();
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+private:
+    std::function<void()> azione_;
+};
+
+}  // namespace
+
+// A tooltip goes away at the next mouse release, so one raised by a spinner
+// click waits for the release of that click.
+void Form_Principale::mostraSuggerimento(QWidget* campo, const QString& messaggio) {
+    auto mostraOra = [campo, messaggio] {
+        QToolTip::showText(campo->mapToGlobal(QPoint(0, campo->height())), messaggio, campo);
+    };
+    if (QApplication::mouseButtons() == Qt::NoButton) {
+        mostraOra();
+    } else {
+        new DopoIlRilascio(mostraOra, campo);
+    }
 }
 
 void Form_Principale::Form_Load() { restaInPrimoPiano(true); }
