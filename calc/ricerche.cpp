@@ -34,8 +34,7 @@ using namespace passi;
 // 32-bit b, so the computed diameters never decrease.
 Intero LatoPerDiametro(Intero S, Intero D) {
     if (S <= 0 || D < 0) return scansioni::LatoPerDiametro(S, D);
-    const Reale area = verificato(std::pow(verificato(reale(D) / 2.0), 2.0) * piGreco);
-    const Intero inizio = RealeInIntero(verificato(area / reale(S)));
+    const Intero inizio = scansioni::latoIniziale(S, D);
     // The last side whose S × b and S + b still fit 32 bits; past it the scan
     // fails with an overflow.
     const Intero ultimo = std::min(std::numeric_limits<Intero>::max() / S, std::numeric_limits<Intero>::max() - S);

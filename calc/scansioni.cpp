@@ -8,10 +8,14 @@ namespace flumetra::scansioni {
 
 using namespace passi;
 
-Intero LatoPerDiametro(Intero S, Intero D, std::int64_t passiMassimi) {
+Intero latoIniziale(Intero S, Intero D) {
     const Reale meta = verificato(reale(D) / 2.0);
     const Reale area = verificato(std::pow(meta, 2.0) * piGreco);
-    const Intero b = RealeInIntero(verificato(area / reale(S)));
+    return RealeInIntero(verificato(area / reale(S)));
+}
+
+Intero LatoPerDiametro(Intero S, Intero D, std::int64_t passiMassimi) {
+    const Intero b = latoIniziale(S, D);
     if (D < 0) return b;
     return LatoPerDiametroDa(S, D, b, passiMassimi);
 }

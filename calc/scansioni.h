@@ -22,6 +22,9 @@ struct PassiEsauriti : std::runtime_error {
 // From b = round((D/2)^2 × 3.1415 / S) upwards: returns one past the first
 // side whose equivalent diameter with S exceeds D. For D < 0, b at once.
 Intero LatoPerDiametro(Intero S, Intero D, std::int64_t passiMassimi = senzaLimite);
+// Where the side scan starts: round((D/2)^2 × 3.1415 / S), the side of the
+// rectangle with the area of the circle of diameter D.
+Intero latoIniziale(Intero S, Intero D);
 // The same scan from side b on, for D >= 0.
 Intero LatoPerDiametroDa(Intero S, Intero D, Intero b, std::int64_t passiMassimi = senzaLimite);
 

@@ -1,6 +1,8 @@
-// Runs a fast search and its literal scan on the same input and says
-// whether they agree: the same value, or the same kind of failure.
+// What a call gives: its value or the kind of its failure. Used to compare
+// a fast search with its literal scan, and to name expected failures.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
@@ -31,6 +33,18 @@ auto rispostaLimitata(Funzione f) -> std::optional<Risposta<decltype(f())>> {
     } catch (const scansioni::PassiEsauriti&) {
         return std::nullopt;
     }
+}
+
+// The kind of failure a call raises; a call that does not fail is a test failure.
+template <typename Funzione>
+TipoFallimento fallimentoDi(Funzione f) {
+    try {
+        f();
+    } catch (const Fallimento& e) {
+        return e.tipo();
+    }
+    ADD_FAILURE() << "the call did not fail";
+    return TipoFallimento::NonNumero;
 }
 
 }  // namespace flumetra

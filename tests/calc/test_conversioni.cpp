@@ -8,22 +8,12 @@
 
 #include "calc/conversioni.h"
 #include "calc/testo.h"
+#include "confronto.h"
 
 namespace flumetra {
 namespace {
 
 Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
-
-template <typename F>
-TipoFallimento fallimentoDi(F&& f) {
-    try {
-        f();
-    } catch (const Fallimento& e) {
-        return e.tipo();
-    }
-    ADD_FAILURE() << "did not fail";
-    return TipoFallimento::NonNumero;
-}
 
 TEST(Conversioni, RealeInInteroTiesToEvenAndRange) {
     EXPECT_EQ(RealeInIntero(550.5), 550);

@@ -5,6 +5,7 @@
 
 #include "calc/module_calcoli.h"
 #include "calc/testo.h"
+#include "confronto.h"
 
 namespace flumetra {
 namespace {
@@ -12,17 +13,6 @@ namespace {
 using namespace Module_Calcoli;
 
 Decimale dec(const char* testo) { return TestoInDecimale(testo); }
-
-template <typename F>
-TipoFallimento fallimentoDi(F&& f) {
-    try {
-        f();
-    } catch (const Fallimento& e) {
-        return e.tipo();
-    }
-    ADD_FAILURE() << "did not fail";
-    return TipoFallimento::NonNumero;
-}
 
 TEST(Formule, StartWindowValues) {
     EXPECT_EQ(DiametroEquivalente(500, 500), 551);

@@ -7,21 +7,12 @@
 #include <string>
 
 #include "calc/testo.h"
+#include "confronto.h"
 
 namespace flumetra {
 namespace {
 
 Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
-
-TipoFallimento fallimentoDi(auto&& lettura) {
-    try {
-        lettura();
-    } catch (const Fallimento& f) {
-        return f.tipo();
-    }
-    ADD_FAILURE() << "the reading did not fail";
-    return TipoFallimento::ErroreDiCalcolo;
-}
 
 TEST(Lettura, FormsOfTheSameNumber) {
     for (const char* testo : {"551", " 551 ", "+551", "551,0", "0551", "5,51E2", "55100e-2", "\t551"}) {
