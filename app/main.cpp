@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "ui/form_principale.h"
+#include "ui/traduzione.h"
 
 int main(int argc, char* argv[]) {
     QApplication applicazione(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Flumetra"));
     QApplication::setDesktopFileName(QStringLiteral("flumetra"));
+    flumetra::traduciTestiDiQt(applicazione);  // without it, Qt's own texts stay English
 
     flumetra::Form_Principale finestra;
     finestra.show();

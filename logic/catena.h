@@ -1,7 +1,7 @@
 // A recalculation chain: steps that each read field texts, call one formula
 // and write one field at once, so that the next step reads that text back.
 // When a step fails, the fields written before it keep their new texts, it
-// writes nothing, and no later step runs.
+// writes nothing, and no later step runs: each is only noted as not updated.
 //
 //   Catena c(finestra);
 //   c.scrivi(Campo::Text_D, [&] { return DiametroEquivalente(c.A(), c.B()); });
@@ -28,12 +28,15 @@ public:
     // the conversion of its kind: InteroInTesto, DecimaleInTesto, RealeInTesto.
     template <std::invocable Passo>
     void scrivi(Campo campo, Passo&& passo) {
-        if (esito_) return;
+        if (esito_) {
+            esito_->nonAggiornati.push_back(campo);
+            return;
+        }
         ++passi_;
         try {
             finestra_.scrivi(campo, inTesto(std::forward<Passo>(passo)()));
         } catch (const Fallimento& f) {
-            esito_ = PassoFallito{passi_, campo, f.tipo(), illeggibile_};
+            esito_ = PassoFallito{passi_, campo, f.tipo(), illeggibile_, {campo}};
         }
     }
 

@@ -56,9 +56,21 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         } else if (parola == "type" || parola == "set") {
             azione.comando = parola == "type" ? Comando::Type : Comando::Set;
             nomeValido = tra(nome, campi);
-        } else if (parola == "key") {
-            azione.comando = Comando::Key;
+        } else if (parola == "key" || parola == "tab" || parola == "backtab") {
+            azione.comando = parola == "key" ? Comando::Key : parola == "tab" ? Comando::Tab : Comando::Backtab;
             nomeValido = tra(nome, campi) && fineNome == std::string_view::npos;
+        } else if (parola == "keypad") {
+            azione.comando = Comando::Keypad;
+            nomeValido = tra(nome, campi);
+            if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
+                return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
+            }
+        } else if (parola == "wheel") {
+            azione.comando = Comando::Wheel;
+            nomeValido = tra(nome, spinner);
+            if (nomeValido && testo != "up" && testo != "down") {
+                return Errore{numero, "wheel turns up or down, not \"" + std::string(testo) + "\""};
+            }
         } else {
             return Errore{numero, "unknown command \"" + std::string(parola) + "\""};
         }

@@ -5,6 +5,9 @@
 //   type Text_A 550           the field is emptied, then each character typed
 //   set Text_L 20             the text replaced with no key event
 //   key Text_G                Shift pressed and released in the field
+//   keypad Text_v 4.5         as type, on the numeric keypad ("." or "," is its decimal key)
+//   tab Text_Y / backtab …    Tab or Shift+Tab pressed in the field, released where the focus went
+//   wheel UpDown_G up         one notch of the mouse wheel over a spinner, up or down
 //   dump                      one line of the window's state
 //
 // Blank lines and lines starting with '#' are skipped.
@@ -18,12 +21,12 @@
 
 namespace flumetra::copione {
 
-enum class Comando { Click, Up, Down, Type, Set, Key, Dump };
+enum class Comando { Click, Up, Down, Type, Set, Key, Keypad, Tab, Backtab, Wheel, Dump };
 
 struct Azione {
     Comando comando = Comando::Dump;
     std::string controllo;  // the widget's object name; empty for dump
-    std::string testo;      // for type and set: everything after "FIELD "
+    std::string testo;      // for type, set and keypad: everything after "FIELD "; for wheel: up or down
     std::size_t riga = 0;   // 1 for the script's first line
 };
 

@@ -13,6 +13,7 @@
 #include "replay/copione.h"
 #include "replay/riproduttore.h"
 #include "ui/form_principale.h"
+#include "ui/traduzione.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int riproduci(int argc, char* argv[]) {
     }
 
     QApplication applicazione(argc, argv);
+    flumetra::traduciTestiDiQt(applicazione);
     flumetra::Form_Principale finestra;
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) {

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <array>
 #include <cstdio>
 
@@ -44,6 +45,8 @@ QPoint puntoDiClic(QAbstractButton* bottone) {
     return zona.isValid() ? zona.center() : bottone->rect().center();
 }
 
+// The key that types a character, as a US layout reports it: a printable
+// ASCII character is its own key code, a letter its capital's.
 Qt::Key tastoPer(const QString& carattere) {
     const QChar c = carattere.at(0);
     if (carattere.size() == 1 && c.unicode() < 0x80) {
@@ -51,6 +54,13 @@ Qt::Key tastoPer(const QString& carattere) {
         if (c.isPrint()) return static_cast<Qt::Key>(c.unicode());
     }
     return Qt::Key_unknown;
+}
+
+void premiERilascia(QWidget* campo, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo) {
+    QKeyEvent premuto(QEvent::KeyPress, tasto, modificatori, testo);
+    QApplication::sendEvent(campo, &premuto);
+    QKeyEvent rilasciato(QEvent::KeyRelease, tasto, modificatori, testo);
+    QApplication::sendEvent(campo, &rilasciato);
 }
 
 }  // namespace
@@ -68,7 +78,11 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Click: clicca(bersaglio); break;
         case Comando::Up: freccia(bersaglio, true); break;
         case Comando::Down: freccia(bersaglio, false); break;
-        case Comando::Type: digita(bersaglio, azione.testo); break;
+        case Comando::Type: digita(bersaglio, azione.testo, false); break;
+        case Comando::Keypad: digita(bersaglio, azione.testo, true); break;
+        case Comando::Tab: tabulazione(bersaglio, false); break;
+        case Comando::Backtab: tabulazione(bersaglio, true); break;
+        case Comando::Wheel: rotella(bersaglio, azione.testo == "up"); break;
         case Comando::Set:
             // As a paste with the mouse: only where a person could paste.
             if (auto* campo = qobject_cast<QLineEdit*>(bersaglio); campo != nullptr && !campo->isReadOnly()) {
@@ -94,18 +108,18 @@ void Riproduttore::freccia(QWidget* spinner, bool su) {
     QTest::mouseClick(spinner, Qt::LeftButton, {}, QPoint(r.center().x(), su ? r.height() / 4 : r.height() * 3 / 4));
 }
 
-void Riproduttore::digita(QWidget* campo, const std::string& testo) {
+// On the keypad the key codes are those of a US layout, whose decimal key
+// types "."; the script's "," is the decimal key of a layout that types ",".
+void Riproduttore::digita(QWidget* campo, const std::string& testo, bool tastierino) {
     campo->setFocus(Qt::OtherFocusReason);
     if (auto* linea = qobject_cast<QLineEdit*>(campo); linea != nullptr && !linea->isReadOnly()) linea->clear();
+    const Qt::KeyboardModifiers modificatori = tastierino ? Qt::KeypadModifier : Qt::NoModifier;
     const QString caratteri = QString::fromStdString(testo);
     for (qsizetype i = 0; i < caratteri.size(); ++i) {
         const qsizetype lunghezza = caratteri.at(i).isHighSurrogate() && i + 1 < caratteri.size() ? 2 : 1;
         const QString carattere = caratteri.mid(i, lunghezza);
         i += lunghezza - 1;
-        QKeyEvent premuto(QEvent::KeyPress, tastoPer(carattere), Qt::NoModifier, carattere);
-        QApplication::sendEvent(campo, &premuto);
-        QKeyEvent rilasciato(QEvent::KeyRelease, tastoPer(carattere), Qt::NoModifier, carattere);
-        QApplication::sendEvent(campo, &rilasciato);
+        premiERilascia(campo, tastoPer(carattere), modificatori, carattere);
     }
 }
 
@@ -115,6 +129,26 @@ void Riproduttore::maiuscolo(QWidget* campo) {
     QApplication::sendEvent(campo, &premuto);
     QKeyEvent rilasciato(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
     QApplication::sendEvent(campo, &rilasciato);
+}
+
+// The press moves the focus; the release reaches the control that has it
+// now, as on a real keyboard.
+void Riproduttore::tabulazione(QWidget* campo, bool indietro) {
+    campo->setFocus(Qt::OtherFocusReason);
+    const Qt::Key tasto = indietro ? Qt::Key_Backtab : Qt::Key_Tab;
+    const Qt::KeyboardModifiers modificatori = indietro ? Qt::ShiftModifier : Qt::NoModifier;
+    QKeyEvent premuto(QEvent::KeyPress, tasto, modificatori);
+    QApplication::sendEvent(campo, &premuto);
+    QWidget* ora = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : campo;
+    QKeyEvent rilasciato(QEvent::KeyRelease, tasto, modificatori);
+    QApplication::sendEvent(ora, &rilasciato);
+}
+
+void Riproduttore::rotella(QWidget* spinner, bool su) {
+    const QPointF centro = QRectF(spinner->rect()).center();
+    QWheelEvent notch(centro, spinner->mapToGlobal(centro), QPoint(), QPoint(0, su ? 120 : -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(spinner, &notch);
 }
 
 std::string Riproduttore::stato() const {

@@ -27,8 +27,10 @@ private:
     QWidget* controllo(const std::string& nome) const;
     void clicca(QWidget* controllo);
     void freccia(QWidget* spinner, bool su);
-    void digita(QWidget* campo, const std::string& testo);
+    void digita(QWidget* campo, const std::string& testo, bool tastierino);
     void maiuscolo(QWidget* campo);
+    void tabulazione(QWidget* campo, bool indietro);
+    void rotella(QWidget* spinner, bool su);
 
     Form_Principale& finestra_;
 };

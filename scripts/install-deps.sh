@@ -7,6 +7,7 @@ set -euo pipefail
 paquets=(
   g++ cmake ninja-build make pkg-config   # compiler and build
   qt6-base-dev qt6-svg-dev libqt6svg6     # the window and its icon
+  qt6-translations-l10n                   # Qt's own texts (the fields' menu) in Italian
   libgtest-dev libgmock-dev               # unit and widget tests
   libbenchmark-dev                        # benchmarks
   xvfb xauth                              # a display for the window without a desktop

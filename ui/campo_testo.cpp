@@ -5,20 +5,60 @@
 #include <limits>
 
 namespace flumetra {
+namespace {
+
+// The keypad's decimal key: "." on a US layout, "," on others.
+bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
+    return evento->modifiers().testFlag(Qt::KeypadModifier) &&
+           (evento->key() == Qt::Key_Period || evento->key() == Qt::Key_Comma);
+}
+
+}  // namespace
 
 CampoTesto::CampoTesto(const QString& testo, QWidget* genitore) : QLineEdit(testo, genitore) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
 }
 
+// Every press is seen here, Tab included, before the focus moves on it.
+bool CampoTesto::event(QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress) premuti_.insert(static_cast<QKeyEvent*>(evento)->key());
+    return QLineEdit::event(evento);
+}
+
+void CampoTesto::keyPressEvent(QKeyEvent* evento) {
+    if (tastoDecimaleDelTastierino(evento)) {
+        QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, evento->modifiers(), QStringLiteral(","),
+                          evento->isAutoRepeat(), static_cast<quint16>(evento->count()));
+        QLineEdit::keyPressEvent(&virgola);
+        evento->setAccepted(virgola.isAccepted());
+        return;
+    }
+    const bool conferma =
+        evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (isReadOnly() && conferma && evento->modifiers() == Qt::NoModifier) {
+        emit Click();
+        return;
+    }
+    QLineEdit::keyPressEvent(evento);
+}
+
 void CampoTesto::keyReleaseEvent(QKeyEvent* evento) {
     QLineEdit::keyReleaseEvent(evento);
-    if (!evento->isAutoRepeat()) emit KeyUp(evento->key(), static_cast<int>(evento->modifiers()));
+    if (evento->isAutoRepeat()) return;
+    if (!premuti_.remove(evento->key())) return;  // pressed in another control
+    emit KeyUp(evento->key(), static_cast<int>(evento->modifiers()));
 }
 
 void CampoTesto::mouseReleaseEvent(QMouseEvent* evento) {
     QLineEdit::mouseReleaseEvent(evento);
     if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) emit Click();
+}
+
+// Keys still down when the focus leaves will be released elsewhere.
+void CampoTesto::focusOutEvent(QFocusEvent* evento) {
+    premuti_.clear();
+    QLineEdit::focusOutEvent(evento);
 }
 
 }  // namespace flumetra

@@ -2,18 +2,15 @@
 // its one operation, and the window's own behaviours: staying on top and the
 // information line.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
-#include <functional>
-#include <utility>
 
 #include "ui/campo_testo.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
+#include "ui/suggerimenti.h"
 #include "ui/updown.h"
 
 namespace flumetra {
@@ -76,53 +73,21 @@ void Form_Principale::collega() {
     connect(text1_, &CampoTesto::Click, this, &Form_Principale::Text1_Click);
 }
 
-// A failed step is told where it happened: on the field it could not write,
-// as a tooltip shown at once and kept until a later step writes that field.
-// Nothing moves and no colour or font changes.
+// A failed step is told on the fields it left with their old texts, as a
+// tooltip wrapped to the window's width, shown at once under the first of
+// them and kept on each until a later step writes it. Nothing moves and no
+// colour or font changes. A screen reader hears it as the fields'
+// description.
 void Form_Principale::mostra(const Esito& esito) {
     if (!esito) return;
-    CampoTesto* bersaglio = campo(esito->campo);
     const QString messaggio = messaggi::passoNonRiuscito(*esito);
-    bersaglio->setToolTip(messaggio);
-    bersaglio->setAccessibleDescription(messaggio);
-    if (isVisible()) mostraSuggerimento(bersaglio, messaggio);
-}
-
-namespace {
-
-// Runs a function once, after the mouse button that is down now is released.
-class DopoIlRilascio : public QObject {
-public:
-    DopoIlRilascio(std::function<void()> azione, QObject* genitore) : QObject(genitore), azione_(std::move(azione)) {
-        QApplication::instance()->installEventFilter(this);
+    const QString suggerimento =
+        suggerimenti::aCapo(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
+    for (const Campo c : esito->nonAggiornati) {
+        campo(c)->setToolTip(suggerimento);
+        campo(c)->setAccessibleDescription(messaggio);
     }
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        if (evento->type() == QEvent::MouseButtonRelease) {
-            QTimer::singleShot(0, parent(), azione_);
-            deleteLater();
-        }
-        return QObject::eventFilter(oggetto, evento);
-    }
-
-private:
-    std::function<void()> azione_;
-};
-
-}  // namespace
-
-// A tooltip goes away at the next mouse release, so one raised by a spinner
-// click waits for the release of that click.
-void Form_Principale::mostraSuggerimento(QWidget* campo, const QString& messaggio) {
-    auto mostraOra = [campo, messaggio] {
-        QToolTip::showText(campo->mapToGlobal(QPoint(0, campo->height())), messaggio, campo);
-    };
-    if (QApplication::mouseButtons() == Qt::NoButton) {
-        mostraOra();
-    } else {
-        new DopoIlRilascio(mostraOra, campo);
-    }
+    if (isVisible()) suggerimenti::mostraSotto(campo(esito->campo), suggerimento);
 }
 
 void Form_Principale::Form_Load() { restaInPrimoPiano(true); }

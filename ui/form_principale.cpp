@@ -15,6 +15,7 @@
 #include "ui/campo_testo.h"
 #include "ui/carattere.h"
 #include "ui/messaggi.h"
+#include "ui/suggerimenti.h"
 #include "ui/updown.h"
 
 // The icons live in this static library's resources, which a static
@@ -51,11 +52,17 @@ QLabel* etichetta(QWidget* genitore, const char* nome, const char* testo, QRect 
     return label;
 }
 
-QRadioButton* radioSenzaTesto(QWidget* genitore, const char* nome, QRect geometria, const QString& suggerimento) {
-    auto* radio = posiziona(new QRadioButton(genitore), nome, geometria);
-    radio->setToolTip(suggerimento);
-    radio->setAccessibleName(suggerimento);
-    return radio;
+// What a caption-less control does is its accessible name, and its tooltip
+// for the eye.
+template <typename Controllo>
+Controllo* spiega(Controllo* controllo, const QString& cosaFa) {
+    controllo->setAccessibleName(cosaFa);
+    suggerimenti::mostraAllOcchio(controllo, cosaFa);
+    return controllo;
+}
+
+QRadioButton* radioSenzaTesto(QWidget* genitore, const char* nome, QRect geometria, const QString& cosaFa) {
+    return spiega(posiziona(new QRadioButton(genitore), nome, geometria), cosaFa);
 }
 
 }  // namespace
@@ -95,16 +102,16 @@ void Form_Principale::creaControlli() {
 
     frame1_ =
         posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwip(360, 120, 2412, 1575));
-    etichetta(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255));
-    nuovoCampo(Text_A, frame1_, "Text_A", inTwip(1080, 360, 588, 288));
+    etichetta(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255))
+        ->setBuddy(nuovoCampo(Text_A, frame1_, "Text_A", inTwip(1080, 360, 588, 288)));
     nuovoSpinner(Spinner::UpDown_A, new UpDown(campo(Text_A), {50, 3000, 50}, 500, frame1_), "UpDown_A",
                  inTwip(1680, 360, 252, 288));
-    etichetta(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255));
-    nuovoCampo(Text_B, frame1_, "Text_B", inTwip(1080, 720, 588, 288));
+    etichetta(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255))
+        ->setBuddy(nuovoCampo(Text_B, frame1_, "Text_B", inTwip(1080, 720, 588, 288)));
     nuovoSpinner(Spinner::UpDown_B, new UpDown(campo(Text_B), {50, 3000, 50}, 500, frame1_), "UpDown_B",
                  inTwip(1680, 720, 252, 288));
-    etichetta(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255));
-    nuovoCampo(Text_D, frame1_, "Text_D", inTwip(1080, 1080, 588, 288));
+    etichetta(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255))
+        ->setBuddy(nuovoCampo(Text_D, frame1_, "Text_D", inTwip(1080, 1080, 588, 288)));
     nuovoSpinner(Spinner::UpDown_D, new UpDown(campo(Text_D), {25, 3000, 25}, 551, frame1_), "UpDown_D",
                  inTwip(1680, 1080, 252, 288));
 
@@ -126,21 +133,22 @@ void Form_Principale::creaControlli() {
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
     radio(iniziale::modo)->setChecked(true);
 
-    etichetta(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252));
-    nuovoCampo(Text_G, this, "Text_G", inTwip(1560, 1800, 840, 288));
+    etichetta(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252))
+        ->setBuddy(nuovoCampo(Text_G, this, "Text_G", inTwip(1560, 1800, 840, 288)));
     nuovoSpinner(Spinner::UpDown_G, new UpDown(campo(Text_G), {50, 99999, 50}, 3000, this), "UpDown_G",
                  inTwip(2400, 1800, 252, 288));
-    etichetta(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252));
-    nuovoCampo(Text_v, this, "Text_v", inTwip(1560, 2160, 840, 288));
+    etichetta(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252))
+        ->setBuddy(nuovoCampo(Text_v, this, "Text_v", inTwip(1560, 2160, 840, 288)));
     nuovoSpinner(Spinner::UpDown_v, new UpDown(iniziale::passoVelocita, this), "UpDown_v",
                  inTwip(2400, 2160, 252, 288));
-    etichetta(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252));
-    nuovoCampo(Text_Y, this, "Text_Y", inTwip(1560, 2520, 828, 288));
+    etichetta(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252))
+        ->setBuddy(nuovoCampo(Text_Y, this, "Text_Y", inTwip(1560, 2520, 828, 288)));
     nuovoSpinner(Spinner::UpDown_Y, new UpDown(iniziale::passoPerdita, this), "UpDown_Y", inTwip(2400, 2520, 252, 288));
-    etichetta(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252));
-    nuovoCampo(Text_L, this, "Text_L", inTwip(1560, 3000, 1092, 288));
-    etichetta(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252));
-    nuovoCampo(Text_Ytot, this, "Text_Ytot", inTwip(1560, 3360, 1092, 288))->setReadOnly(true);
+    etichetta(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252))
+        ->setBuddy(nuovoCampo(Text_L, this, "Text_L", inTwip(1560, 3000, 1092, 288)));
+    etichetta(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252))
+        ->setBuddy(nuovoCampo(Text_Ytot, this, "Text_Ytot", inTwip(1560, 3360, 1092, 288)));
+    campo(Text_Ytot)->setReadOnly(true);
 
     // The information line: read-only, centred, on the button-face colour.
     text1_ = posiziona(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
@@ -152,10 +160,9 @@ void Form_Principale::creaControlli() {
     tavolozza.setColor(QPalette::Base, tavolozza.color(QPalette::Button));
     text1_->setPalette(tavolozza);
 
-    check1_ = posiziona(new QCheckBox(this), "Check1", inTwip(2880, 3720, 252, 252));
+    check1_ = spiega(posiziona(new QCheckBox(this), "Check1", inTwip(2880, 3720, 252, 252)),
+                     QStringLiteral("Mantieni la finestra sopra le altre"));
     check1_->setChecked(true);
-    check1_->setToolTip(QStringLiteral("Mantieni la finestra sopra le altre"));
-    check1_->setAccessibleName(check1_->toolTip());
 }
 
 // Focus follows the tab indices of the layout; Qt skips hidden controls,

@@ -51,7 +51,6 @@ private:
     void impostaOrdineTab();
     void collega();
     void mostra(const Esito& esito);
-    void mostraSuggerimento(QWidget* campo, const QString& messaggio);
     void restaInPrimoPiano(bool si);
 
     CampoTesto* campo(Campo c) const { return campi_[static_cast<std::size_t>(c)]; }

@@ -47,12 +47,31 @@ QString nomeSpinner(Spinner spinner) {
     return {};
 }
 
+QString nomeBreve(Campo campo) {
+    switch (campo) {
+        case Campo::Text_A: return QStringLiteral("A");
+        case Campo::Text_B: return QStringLiteral("B");
+        case Campo::Text_D: return QStringLiteral("D");
+        case Campo::Text_G: return QStringLiteral("G");
+        case Campo::Text_v: return QStringLiteral("v");
+        case Campo::Text_Y: return QStringLiteral("Y");
+        case Campo::Text_L: return QStringLiteral("L");
+        case Campo::Text_Ytot: return QStringLiteral("Ytot");
+    }
+    return {};
+}
+
 QString passoNonRiuscito(const PassoFallito& fallito) {
+    QStringList nonAggiornati;
+    for (const Campo campo : fallito.nonAggiornati) nonAggiornati << nomeBreve(campo);
+    const QString quali =
+        (nonAggiornati.size() == 1 ? QStringLiteral("Non aggiornato: %1") : QStringLiteral("Non aggiornati: %1"))
+            .arg(nonAggiornati.join(QStringLiteral(", ")));
     const QString causa = [&] {
         if (fallito.illeggibile) {
-            const QString nome = nomeCampo(*fallito.illeggibile);
+            const QString nome = nomeBreve(*fallito.illeggibile);
             return fallito.tipo == TipoFallimento::Overflow
-                       ? QStringLiteral("il valore di %1 è fuori dall'intervallo ammesso").arg(nome)
+                       ? QStringLiteral("%1 è fuori dall'intervallo ammesso").arg(nome)
                        : QStringLiteral("%1 non contiene un numero").arg(nome);
         }
         switch (fallito.tipo) {
@@ -62,7 +81,7 @@ QString passoNonRiuscito(const PassoFallito& fallito) {
         }
         return QStringLiteral("divisione per zero o operazione non valida con questi valori");
     }();
-    return QStringLiteral("Valore non aggiornato: %1.").arg(causa);
+    return QStringLiteral("%1 — %2").arg(quali, causa);
 }
 
 }  // namespace flumetra::messaggi

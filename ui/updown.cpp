@@ -5,22 +5,35 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionSpinBox>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QWheelEvent>
 
 #include "calc/testo.h"
+#include "ui/updown_accessibile.h"
 
 namespace flumetra {
+namespace {
 
-UpDown::UpDown(QLineEdit* campo, IntervalloSpinner intervallo, Intero iniziale, QWidget* genitore)
-    : QWidget(genitore), campo_(campo), intervallo_(intervallo), ultimo_(iniziale) {
+constexpr int unaTacca = 120;  // one notch of a mouse wheel, in eighths of a degree
+
+}  // namespace
+
+UpDown::UpDown(QWidget* genitore) : QWidget(genitore) {
+    rendiAccessibileUpDown();
     setFocusPolicy(Qt::StrongFocus);
     connect(&ripetizione_, &QTimer::timeout, this, &UpDown::ripeti);
 }
 
-UpDown::UpDown(int passo, QWidget* genitore) : QWidget(genitore), intervallo_{0, 0, passo} {
-    setFocusPolicy(Qt::StrongFocus);
-    connect(&ripetizione_, &QTimer::timeout, this, &UpDown::ripeti);
+UpDown::UpDown(QLineEdit* campo, IntervalloSpinner intervallo, Intero iniziale, QWidget* genitore) : UpDown(genitore) {
+    campo_ = campo;
+    intervallo_ = intervallo;
+    ultimo_ = iniziale;
+    // The spinner's value is its field's: whoever writes the field changes it.
+    connect(campo_, &QLineEdit::textChanged, this, [this] { annunciaValore(this); });
 }
+
+UpDown::UpDown(int passo, QWidget* genitore) : UpDown(genitore) { intervallo_ = {0, 0, passo}; }
 
 void UpDown::clicca(Verso verso) {
     if (!sincronizzato()) {
@@ -34,35 +47,36 @@ void UpDown::clicca(Verso verso) {
     emit Change();
 }
 
-void UpDown::opzioniStile(QStyleOptionSpinBox* opzioni) const {
-    opzioni->initFrom(this);
-    opzioni->subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
-    opzioni->frame = true;
-    opzioni->buttonSymbols = QAbstractSpinBox::UpDownArrows;
-    opzioni->stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    if (premuta_) {
-        opzioni->activeSubControls = *premuta_ == Verso::Su ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown;
-        opzioni->state |= QStyle::State_Sunken;
-    } else {
-        opzioni->activeSubControls = QStyle::SC_None;
+// The upper and the lower half, with one pixel between them when the
+// height allows.
+QRect UpDown::meta(Verso verso) const {
+    const int altezza = height() / 2;
+    return verso == Verso::Su ? QRect(0, 0, width(), altezza) : QRect(0, height() - altezza, width(), altezza);
+}
+
+// Each half is a small button of the style with the style's spin arrow,
+// which the style sizes to the half and centres in it.
+void UpDown::paintEvent(QPaintEvent* /*evento*/) {
+    QPainter pittore(this);
+    for (const Verso verso : {Verso::Su, Verso::Giu}) {
+        QStyleOptionButton bottone;
+        bottone.initFrom(this);
+        bottone.state &= ~QStyle::State_HasFocus;
+        bottone.rect = meta(verso);
+        bottone.state |= premuta_ == verso ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &bottone, &pittore, this);
+        style()->drawPrimitive(verso == Verso::Su ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinDown, &bottone,
+                               &pittore, this);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect fuoco;
+        fuoco.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &pittore, this);
     }
 }
 
-void UpDown::paintEvent(QPaintEvent* /*evento*/) {
-    QStyleOptionSpinBox opzioni;
-    opzioniStile(&opzioni);
-    QPainter pittore(this);
-    style()->drawComplexControl(QStyle::CC_SpinBox, &opzioni, &pittore, this);
-}
-
-// The style's own parts where it has them; elsewhere the upper half is up.
 std::optional<Verso> UpDown::frecciaIn(QPoint punto) const {
     if (!rect().contains(punto)) return std::nullopt;
-    QStyleOptionSpinBox opzioni;
-    opzioniStile(&opzioni);
-    const auto parte = style()->hitTestComplexControl(QStyle::CC_SpinBox, &opzioni, punto, this);
-    if (parte == QStyle::SC_SpinBoxUp) return Verso::Su;
-    if (parte == QStyle::SC_SpinBoxDown) return Verso::Giu;
     return punto.y() < height() / 2 ? Verso::Su : Verso::Giu;
 }
 
@@ -88,6 +102,14 @@ void UpDown::ripeti() {
     clicca(*premuta_);
 }
 
+// A high-resolution wheel sends parts of a notch; they add up to clicks.
+void UpDown::wheelEvent(QWheelEvent* evento) {
+    rotella_ += evento->angleDelta().y();
+    for (; rotella_ >= unaTacca; rotella_ -= unaTacca) clicca(Verso::Su);
+    for (; rotella_ <= -unaTacca; rotella_ += unaTacca) clicca(Verso::Giu);
+    evento->accept();
+}
+
 void UpDown::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_Up) {
         clicca(Verso::Su);
@@ -102,6 +124,7 @@ void UpDown::keyPressEvent(QKeyEvent* evento) {
 void UpDown::hideEvent(QHideEvent* evento) {
     ripetizione_.stop();
     premuta_.reset();
+    rotella_ = 0;
     QWidget::hideEvent(evento);
 }
 

@@ -1,5 +1,7 @@
-// An up-down spinner: two arrows drawn by the platform's style, beside a
-// text field. Holding an arrow repeats the step at the style's rate.
+// An up-down spinner: two separate arrow buttons, one above the other,
+// drawn with the platform style's own spin arrows, beside a text field.
+// Holding an arrow repeats the step at the style's rate; one notch of the
+// mouse wheel and the Up and Down keys are one click on that arrow.
 //
 // Bound to its field (A, B, D, G), it steps the field's number within its
 // range, writes the new plain whole number, then emits Change; when the
@@ -9,11 +11,11 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include "logic/passo_spinner.h"
 
 class QLineEdit;
-class QStyleOptionSpinBox;
 
 namespace flumetra {
 
@@ -27,9 +29,12 @@ public:
     UpDown(int passo, QWidget* genitore);
 
     [[nodiscard]] int passo() const { return intervallo_.passo; }
+    [[nodiscard]] IntervalloSpinner intervallo() const { return intervallo_; }
     [[nodiscard]] bool sincronizzato() const { return campo_ != nullptr; }
+    [[nodiscard]] const QLineEdit* campo() const { return campo_; }
 
-    // One click on an arrow, as the mouse or the keyboard gives it.
+    // One click on an arrow, whether from the mouse, the wheel, the keyboard
+    // or an assistive technology.
     void clicca(Verso verso);
 
     [[nodiscard]] QSize sizeHint() const override { return {17, 19}; }
@@ -43,11 +48,13 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void hideEvent(QHideEvent* evento) override;
 
 private:
-    void opzioniStile(QStyleOptionSpinBox* opzioni) const;
+    UpDown(QWidget* genitore);
+    [[nodiscard]] QRect meta(Verso verso) const;
     [[nodiscard]] std::optional<Verso> frecciaIn(QPoint punto) const;
     void ripeti();
 
@@ -56,6 +63,7 @@ private:
     Intero ultimo_ = 0;  // the last value written, for a field that holds no number
     std::optional<Verso> premuta_;
     QTimer ripetizione_;
+    int rotella_ = 0;  // wheel rotation not yet a whole notch, in eighths of a degree
 };
 
 }  // namespace flumetra

@@ -89,25 +89,27 @@ TEST_F(Immissione, AFailingStepKeepsEarlierWritesAndStops) {
     const Esito esito = c.UpDown_A_Change();  // as after a spinner step, B held
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D}));
     ASSERT_TRUE(esito.has_value());
-    EXPECT_EQ(*esito, (PassoFallito{2, Text_v, TipoFallimento::NonNumero, Text_G}));
+    EXPECT_EQ(*esito, (PassoFallito{2, Text_v, TipoFallimento::NonNumero, Text_G, {Text_v, Text_Y, Text_Ytot}}));
     attesi({{Text_v, "3,5"}, {Text_Y, "0,023"}, {Text_Ytot, "0,23"}});
 
     imposta(Text_G, "3000");
     imposta(Text_L, "");
     f.scritti.clear();
-    EXPECT_EQ(digita(Text_G, "3100"), (PassoFallito{3, Text_Ytot, TipoFallimento::NonNumero, Text_L}));
+    EXPECT_EQ(digita(Text_G, "3100"), (PassoFallito{3, Text_Ytot, TipoFallimento::NonNumero, Text_L, {Text_Ytot}}));
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_v, Text_Y}));
 
     imposta(Text_L, "1E308");  // 5 × 10^308 is beyond every double
     f.cliccaModo(Modo::Portata);
-    EXPECT_EQ(digita(Text_Y, "5"), (PassoFallito{4, Text_Ytot, TipoFallimento::ErroreDiCalcolo, std::nullopt}));
+    EXPECT_EQ(digita(Text_Y, "5"),
+              (PassoFallito{4, Text_Ytot, TipoFallimento::ErroreDiCalcolo, std::nullopt, {Text_Ytot}}));
 }
 
 TEST_F(Immissione, FormulaFailureIsReported) {
     f.cliccaModo(Modo::Portata);
     imposta(Text_A, "0");  // LatoPerDiametro(0, D) divides by zero
     const Esito esito = digita(Text_v, "4");
-    EXPECT_EQ(esito, (PassoFallito{2, Text_B, TipoFallimento::ErroreDiCalcolo, std::nullopt}));
+    EXPECT_EQ(esito,
+              (PassoFallito{2, Text_B, TipoFallimento::ErroreDiCalcolo, std::nullopt, {Text_B, Text_Y, Text_Ytot}}));
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D}));
 }
 

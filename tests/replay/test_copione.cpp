@@ -36,7 +36,11 @@ TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
                                                                          {"dump\n\ntype Text_X 5\n", 3},
                                                                          {"key\n", 1},
                                                                          {"dump now\n", 1},
-                                                                         {"Click Check1\n", 1}}) {
+                                                                         {"Click Check1\n", 1},
+                                                                         {"keypad Text_v 4x5\n", 1},
+                                                                         {"tab Text_A now\n", 1},
+                                                                         {"wheel UpDown_G\n", 1},
+                                                                         {"dump\nwheel UpDown_G left\n", 2}}) {
         const auto letto = leggi(script);
         ASSERT_TRUE(std::holds_alternative<Errore>(letto)) << script;
         EXPECT_EQ(std::get<Errore>(letto).riga, riga) << script;

@@ -83,8 +83,13 @@ TEST_F(Finestra, InformationLineCycles) {
         QTest::mouseClick(w("Text1"), Qt::LeftButton, {}, QPoint(20, 8));
         visti << t("Text1");
     }
+    for (const Qt::Key tasto : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {  // the keyboard's click
+        QTest::keyClick(w("Text1"), tasto);
+        visti << t("Text1");
+    }
     const QString indirizzo = QString::fromUtf8(Form_Principale::indirizzoWeb.data());
-    EXPECT_EQ(visti, QStringList({indirizzo, "Versione Beta - 2004 11 18", indirizzo, "Versione Beta - 2004 11 18"}));
+    const QString versione = "Versione Beta - 2004 11 18";
+    EXPECT_EQ(visti, QStringList({indirizzo, versione, indirizzo, versione, indirizzo, versione, indirizzo}));
     EXPECT_FALSE(indirizzo.contains('\n'));
 }
 
