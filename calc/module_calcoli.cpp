@@ -1,5 +1,5 @@
-// The five closed duct formulas, each evaluated in the order it is written,
-// and the entry points of the four searches.
+// The five closed duct formulas and the total loss, each evaluated in the
+// order it is written, and the entry points of the four searches.
 
 #include "calc/module_calcoli.h"
 
@@ -20,12 +20,7 @@ Intero DiametroEquivalente(Intero A, Intero B) {
     return RealeInIntero(verificato(std::pow(q, e) * fattoreForma));
 }
 
-Decimale VelocitaDaPortata(Intero D, Intero G) {
-    const Reale q = verificato(reale(G) / secondiPerOra);
-    const Reale a = areaCerchio(D);
-    const Reale v = verificato(q / a);
-    return RealeInDecimale(Arrotonda(v, 1));
-}
+Decimale VelocitaDaPortata(Intero D, Intero G) { return RealeInDecimale(Arrotonda(velocitaAlDiametro(G, D), 1)); }
 
 Decimale PerditaUnitaria(Decimale v, Intero D) {
     const Reale Y = perditaDaVelocita(DecimaleInReale(v), D);
@@ -43,6 +38,8 @@ Intero PortataDaVelocita(Intero D, Decimale v) {
     const Reale a = areaCerchio(D);
     return RealeInIntero(DecimaleInReale(v) * a * secondiPerOra);
 }
+
+Reale PerditaTotale(Reale Y, Reale L) { return verificato(Y * L); }
 
 Intero LatoPerDiametro(Intero S, Intero D) { return ricerche::LatoPerDiametro(S, D); }
 

@@ -1,4 +1,4 @@
-// The nine duct formulas. Pure functions: each returns its result or throws
+// The nine duct formulas, and the total loss of a run. Pure functions: each returns its result or throws
 // a Fallimento (Overflow or ErroreDiCalcolo), never a substitute value.
 // Arguments come in exactly the order below, which differs between formulas.
 //
@@ -13,6 +13,8 @@
 //   PortataDaVelocita(551, 3.5)               -> 3004
 //   DiametroDaVelocitaPerdita(3.5, 0.023)     -> 560
 //   VelocitaDaPerdita(551, 0.023)             -> 3.5
+//   PerditaTotale(0.023, 10)                  -> 0.23
+//   PerditaTotale(5, 1e308)                   -> ErroreDiCalcolo (beyond every double)
 #pragma once
 
 #include "calc/decimale.h"
@@ -30,5 +32,9 @@ Intero DiametroDaPortataVelocita(Intero G, Decimale v);
 Intero PortataDaVelocita(Intero D, Decimale v);
 Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y);
 Decimale VelocitaDaPerdita(Intero D, Decimale Y);
+
+// Ytot = Y × L: the loss per metre times the equivalent length in m, one
+// double product; an overflow or invalid product is a calculation failure.
+Reale PerditaTotale(Reale Y, Reale L);
 
 }  // namespace flumetra::Module_Calcoli

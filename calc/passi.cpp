@@ -31,12 +31,13 @@ Reale areaCerchio(Intero D) {
 
 Reale numeratorePerdita(Reale v) { return verificato(std::pow(v, esponenteVelocita) * coefficientePerdita); }
 
-Reale perditaDaPortata(Intero G, Intero n) {
+Reale velocitaAlDiametro(Intero G, Intero D) {
     const Reale q = verificato(reale(G) / secondiPerOra);
-    const Reale a = areaCerchio(n);
-    const Reale u = verificato(q / a);
-    return perditaDaVelocita(u, n);
+    const Reale a = areaCerchio(D);
+    return verificato(q / a);
 }
+
+Reale perditaDaPortata(Intero G, Intero n) { return perditaDaVelocita(velocitaAlDiametro(G, n), n); }
 
 Reale perditaDaVelocita(Reale v, Intero n) {
     const Reale t = numeratorePerdita(v);

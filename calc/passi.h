@@ -36,6 +36,10 @@ Reale areaCerchio(Intero D);
 // v^1.85 × 7.47: the numerator of every loss per metre.
 Reale numeratorePerdita(Reale v);
 
+// (G / 3600) / ((D / 2000)^2 × 3.1415): the velocity in m/s of the flow G
+// m³/h through the circle of diameter D mm, not rounded.
+Reale velocitaAlDiametro(Intero G, Intero D);
+
 // The loss per metre of flow G at diameter n, neither velocity nor loss rounded.
 Reale perditaDaPortata(Intero G, Intero n);
 

@@ -30,27 +30,30 @@ Intero LatoPerDiametroDa(Intero S, Intero D, Intero b, std::int64_t passiMassimi
     return b;
 }
 
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
+namespace {
+
+// From 2999 downwards until the loss at n, not rounded, reaches Y.
+template <typename Perdita>
+Intero diametroDaPerdita(Decimale Y, Perdita perdita) {
     const Reale obiettivo = DecimaleInReale(Y);
     Intero n = inizioScansioneDiametro;
     Reale r = 0.0;
     while (r < obiettivo) {
         n = n - 1;
-        r = perditaDaPortata(G, n);
+        r = perdita(n);
     }
     return n;
 }
 
+}  // namespace
+
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
+    return diametroDaPerdita(Y, [G](Intero n) { return perditaDaPortata(G, n); });
+}
+
 Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
-    const Reale obiettivo = DecimaleInReale(Y);
     const Reale velocita = DecimaleInReale(v);
-    Intero n = inizioScansioneDiametro;
-    Reale r = 0.0;
-    while (r < obiettivo) {
-        n = n - 1;
-        r = perditaDaVelocita(velocita, n);
-    }
-    return n;
+    return diametroDaPerdita(Y, [velocita](Intero n) { return perditaDaVelocita(velocita, n); });
 }
 
 Decimale VelocitaDaPerdita(Intero D, Decimale Y, std::int64_t passiMassimi) {

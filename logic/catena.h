@@ -47,9 +47,9 @@ public:
     Intero G() { return leggi(Campo::Text_G, TestoInIntero); }
     Decimale v() { return leggi(Campo::Text_v, TestoInDecimale); }
     Decimale Y() { return leggi(Campo::Text_Y, TestoInDecimale); }
-
-    // Ytot = L × Y, one double product of the two texts read as doubles.
-    Reale perditaTotale();
+    // Y and L as the total loss takes them: doubles.
+    Reale YReale() { return leggi(Campo::Text_Y, TestoInReale); }
+    Reale L() { return leggi(Campo::Text_L, TestoInReale); }
 
     [[nodiscard]] const Esito& esito() const { return esito_; }
 

@@ -17,7 +17,7 @@ Esito Calcolatore::UpDown_G_Change() {
     if (finestra_.modoSelezionato(Modo::SezioneCanale)) {
         c.scrivi(Text_v, [&] { return VelocitaDaPortata(c.D(), c.G()); });
         c.scrivi(Text_Y, [&] { return PerditaUnitaria(c.v(), c.D()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Perdita)) {
         c.scrivi(Text_D, [&] { return DiametroDaPortataPerdita(c.G(), c.Y()); });
@@ -28,7 +28,7 @@ Esito Calcolatore::UpDown_G_Change() {
         c.scrivi(Text_D, [&] { return DiametroDaPortataVelocita(c.G(), c.v()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_Y, [&] { return PerditaUnitaria(c.v(), c.D()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     return c.esito();
 }
@@ -38,19 +38,19 @@ Esito Calcolatore::Aggiorna_v() {
     if (finestra_.modoSelezionato(Modo::SezioneCanale)) {
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
         c.scrivi(Text_Y, [&] { return PerditaUnitaria(c.v(), c.D()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Portata)) {
         c.scrivi(Text_D, [&] { return DiametroDaPortataVelocita(c.G(), c.v()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_Y, [&] { return PerditaUnitaria(c.v(), c.D()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Perdita)) {
         c.scrivi(Text_D, [&] { return DiametroDaVelocitaPerdita(c.v(), c.Y()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     return c.esito();
 }
@@ -60,19 +60,19 @@ Esito Calcolatore::Aggiorna_Y() {
     if (finestra_.modoSelezionato(Modo::SezioneCanale)) {
         c.scrivi(Text_v, [&] { return VelocitaDaPerdita(c.D(), c.Y()); });
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Portata)) {
         c.scrivi(Text_D, [&] { return DiametroDaPortataPerdita(c.G(), c.Y()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_v, [&] { return VelocitaDaPortata(c.D(), c.G()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Velocita)) {
         c.scrivi(Text_D, [&] { return DiametroDaVelocitaPerdita(c.v(), c.Y()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
-        c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     return c.esito();
 }

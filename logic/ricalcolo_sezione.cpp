@@ -15,7 +15,7 @@ using enum Campo;
 void Calcolatore::velocitaEPerdite(Catena& c) {
     c.scrivi(Text_v, [&] { return VelocitaDaPortata(c.D(), c.G()); });
     c.scrivi(Text_Y, [&] { return PerditaUnitaria(c.v(), c.D()); });
-    c.scrivi(Text_Ytot, [&] { return c.perditaTotale(); });
+    c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
 }
 
 Esito Calcolatore::UpDown_A_Change() {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calc/module_calcoli.h"
 #include "calc/testo.h"
 #include "confronto.h"
@@ -27,6 +29,7 @@ TEST(Formule, StartWindowValues) {
     EXPECT_EQ(PortataDaVelocita(551, dec("3,5")), 3004);
     EXPECT_EQ(DiametroDaVelocitaPerdita(dec("3,5"), dec("0,023")), 560);
     EXPECT_EQ(VelocitaDaPerdita(551, dec("0,023")), dec("3,5"));
+    EXPECT_EQ(RealeInTesto(PerditaTotale(0.023, 10)), "0,23");
 }
 
 TEST(Formule, SearchesAtTheirEdges) {
@@ -62,6 +65,8 @@ TEST(Formule, FailuresAtTheLimits) {
     EXPECT_EQ(fallimentoDi([] { PortataDaVelocita(2000000, dec("1000")); }), overflow);
     EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(0, dec("0,023")); }), calcolo);
     EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(-551, dec("0,023")); }), calcolo);
+    EXPECT_EQ(fallimentoDi([] { PerditaTotale(5, 1e308); }), calcolo);  // beyond every double
+    EXPECT_EQ(fallimentoDi([] { PerditaTotale(0, std::numeric_limits<Reale>::infinity()); }), calcolo);
 }
 
 TEST(Formule, DiameterScansFailWhenTheyReachZero) {
