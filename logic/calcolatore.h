@@ -9,6 +9,7 @@
 #include "calc/decimale.h"
 #include "logic/esito.h"
 #include "logic/finestra.h"
+#include "logic/operazione.h"
 
 namespace flumetra {
 
@@ -17,6 +18,16 @@ class Catena;
 class Calcolatore {
 public:
     explicit Calcolatore(Finestra& finestra) : finestra_(finestra) {}
+
+    // The one entry: runs the operation of that name. A radio click reports
+    // nothing; a recalculation its Esito.
+    Esito esegui(Operazione operazione);
+
+    // One click on an arrow of a spinner, as the window delivers it. A bound
+    // spinner steps its field (writing it as a program write), then runs its
+    // change; when the field would not change, nothing happens. A fine
+    // spinner runs its up or down click.
+    Esito frecciaSpinner(Spinner spinner, Verso verso);
 
     // Mode radios: which quantity is held while the others follow.
     void Option_Perdita_Click();
@@ -57,8 +68,6 @@ public:
     Esito UpDown_Y_UpClick();
 
 private:
-    using Routine = Esito (Calcolatore::*)();
-
     void mostraSpinnerVGY(bool v, bool G, bool Y);
     void mostraSpinnerABD(bool A, bool B, bool D);
     void mostraRadioSezione(bool visibili);
@@ -66,8 +75,8 @@ private:
 
     static void velocitaEPerdite(Catena& c);
 
-    Esito immissione(Campo campo, Reale sotto, Reale sopra, Routine routine);
-    Esito passoFine(Campo campo, Spinner spinner, Verso verso, Reale divisore, Routine routine);
+    Esito immissione(Campo campo);
+    Esito clicFine(Spinner spinner, Verso verso);
 
     Finestra& finestra_;
 };

@@ -7,8 +7,11 @@
 // and tools) over plain values.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "calc/decimale.h"
 
 namespace flumetra {
 
@@ -17,6 +20,24 @@ enum class Modo { Perdita, Velocita, Portata, SezioneCanale };
 enum class Sezione { A, B, D };  // the section radios Option_A(0), Option_B(0), Option_D(0)
 enum class Spinner { UpDown_A, UpDown_B, UpDown_D, UpDown_G, UpDown_v, UpDown_Y };
 enum class Verso { Su, Giu };  // the upper or the lower arrow of a spinner
+
+// How many values each enum has: its last value, plus one.
+template <typename Enum>
+inline constexpr std::size_t quanti = 0;
+template <>
+inline constexpr std::size_t quanti<Campo> = static_cast<std::size_t>(Campo::Text_Ytot) + 1;
+template <>
+inline constexpr std::size_t quanti<Modo> = static_cast<std::size_t>(Modo::SezioneCanale) + 1;
+template <>
+inline constexpr std::size_t quanti<Sezione> = static_cast<std::size_t>(Sezione::D) + 1;
+template <>
+inline constexpr std::size_t quanti<Spinner> = static_cast<std::size_t>(Spinner::UpDown_Y) + 1;
+
+// An enum value as an index into an array of quanti<Enum> entries.
+template <typename Enum>
+constexpr std::size_t indice(Enum valore) {
+    return static_cast<std::size_t>(valore);
+}
 
 class Finestra {
 public:
@@ -37,6 +58,11 @@ public:
 
     // The whole-number step of the fine spinners UpDown_v and UpDown_Y.
     [[nodiscard]] virtual int passo(Spinner spinner) const = 0;
+
+    // A bound spinner's own value: the last whole number it wrote, from
+    // which it steps when its field holds no number.
+    [[nodiscard]] virtual Intero valoreSpinner(Spinner spinner) const = 0;
+    virtual void impostaValoreSpinner(Spinner spinner, Intero valore) = 0;
 
 protected:
     Finestra() = default;

@@ -1,23 +1,14 @@
 #include "logic/finestra_in_memoria.h"
 
-#include <cstddef>
-
-#include "logic/stato_iniziale.h"
+#include "logic/quantita.h"
 
 namespace flumetra {
-namespace {
-template <typename Enum>
-std::size_t indice(Enum e) {
-    return static_cast<std::size_t>(e);
-}
-}  // namespace
 
-FinestraInMemoria::FinestraInMemoria() : modo_(iniziale::modo), sezione_(iniziale::sezione) {
-    for (std::size_t i = 0; i < testi_.size(); ++i) {
-        testi_[i] = iniziale::testo(static_cast<Campo>(i));
-    }
-    for (std::size_t i = 0; i < spinnerVisibili_.size(); ++i) {
-        spinnerVisibili_[i] = iniziale::spinnerVisibile(static_cast<Spinner>(i));
+FinestraInMemoria::FinestraInMemoria() : modo_(modoIniziale), sezione_(sezioneIniziale) {
+    for (const Campo c : tutti<Campo>()) testi_[indice(c)] = dati(c).testoIniziale;
+    for (const Spinner s : tutti<Spinner>()) {
+        spinnerVisibili_[indice(s)] = dati(s).visibileAllAvvio;
+        valoriSpinner_[indice(s)] = dati(s).valoreIniziale;
     }
     radioVisibili_.fill(true);
 }
@@ -28,11 +19,7 @@ void FinestraInMemoria::scrivi(Campo campo, std::string_view testo) { testi_[ind
 
 void FinestraInMemoria::selezionaSezione(Sezione sezione) {
     sezione_ = sezione;
-    switch (sezione) {
-        case Sezione::A: calcolatore_.Option_A_Click(0); break;
-        case Sezione::B: calcolatore_.Option_B_Click(0); break;
-        case Sezione::D: calcolatore_.Option_D_Click(0); break;
-    }
+    calcolatore_.esegui(dati(sezione).click);
 }
 
 void FinestraInMemoria::mostraSpinner(Spinner spinner, bool visibile) { spinnerVisibili_[indice(spinner)] = visibile; }
@@ -41,23 +28,35 @@ void FinestraInMemoria::mostraRadioSezione(Sezione sezione, bool visibile) {
     radioVisibili_[indice(sezione)] = visibile;
 }
 
-int FinestraInMemoria::passo(Spinner spinner) const {
-    return spinner == Spinner::UpDown_Y ? iniziale::passoPerdita : iniziale::passoVelocita;
+int FinestraInMemoria::passo(Spinner spinner) const { return dati(spinner).intervallo.passo; }
+
+Intero FinestraInMemoria::valoreSpinner(Spinner spinner) const { return valoriSpinner_[indice(spinner)]; }
+
+void FinestraInMemoria::impostaValoreSpinner(Spinner spinner, Intero valore) {
+    valoriSpinner_[indice(spinner)] = valore;
 }
 
 void FinestraInMemoria::cliccaModo(Modo modo) {
     modo_ = modo;
-    switch (modo) {
-        case Modo::Perdita: calcolatore_.Option_Perdita_Click(); break;
-        case Modo::Velocita: calcolatore_.Option_Velocità_Click(); break;
-        case Modo::Portata: calcolatore_.Option_Portata_Click(); break;
-        case Modo::SezioneCanale: calcolatore_.Option_SezioneCanale_Click(); break;
-    }
+    calcolatore_.esegui(dati(modo).click);
 }
 
 void FinestraInMemoria::cliccaSezione(Sezione sezione) {
     if (radioSezioneVisibile(sezione)) selezionaSezione(sezione);
 }
+
+Esito FinestraInMemoria::freccia(Spinner spinner, Verso verso) {
+    if (!spinnerVisibile(spinner)) return {};
+    return calcolatore_.frecciaSpinner(spinner, verso);
+}
+
+Esito FinestraInMemoria::digita(Campo campo, std::string_view testo) {
+    incolla(campo, testo);
+    const auto& immissione = dati(campo).immissione;
+    return immissione ? calcolatore_.esegui(immissione->tastoRilasciato) : Esito{};
+}
+
+void FinestraInMemoria::incolla(Campo campo, std::string_view testo) { testi_[indice(campo)] = testo; }
 
 bool FinestraInMemoria::spinnerVisibile(Spinner spinner) const { return spinnerVisibili_[indice(spinner)]; }
 

@@ -24,11 +24,21 @@ public:
     void mostraSpinner(Spinner spinner, bool visibile) override;
     void mostraRadioSezione(Sezione sezione, bool visibile) override;
     [[nodiscard]] int passo(Spinner spinner) const override;
+    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override;
+    void impostaValoreSpinner(Spinner spinner, Intero valore) override;
 
-    // What a person does and sees. A click selects the radio, then runs its
-    // operation; a hidden control cannot be clicked.
+    // What a person does. A click selects the radio, then runs its
+    // operation; a hidden control cannot be reached and nothing happens.
     void cliccaModo(Modo modo);
     void cliccaSezione(Sezione sezione);
+    Esito freccia(Spinner spinner, Verso verso);
+    // The text replaced (not a program write), then the release of a key in
+    // the field, which runs its check where it has one.
+    Esito digita(Campo campo, std::string_view testo);
+    // The text replaced with no key at all, as a paste with the mouse.
+    void incolla(Campo campo, std::string_view testo);
+
+    // What a person sees.
     [[nodiscard]] Modo modo() const { return modo_; }
     [[nodiscard]] Sezione sezione() const { return sezione_; }
     [[nodiscard]] bool spinnerVisibile(Spinner spinner) const;
@@ -37,11 +47,12 @@ public:
     Calcolatore& calcolatore() { return calcolatore_; }
 
 private:
-    std::array<std::string, 8> testi_;
+    std::array<std::string, quanti<Campo>> testi_;
     Modo modo_;
     Sezione sezione_;
-    std::array<bool, 6> spinnerVisibili_{};
-    std::array<bool, 3> radioVisibili_{};
+    std::array<bool, quanti<Spinner>> spinnerVisibili_{};
+    std::array<Intero, quanti<Spinner>> valoriSpinner_{};
+    std::array<bool, quanti<Sezione>> radioVisibili_{};
     Calcolatore calcolatore_{*this};
 };
 

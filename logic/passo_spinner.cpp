@@ -36,4 +36,16 @@ std::optional<Intero> passoSpinner(std::string_view testo, IntervalloSpinner int
     return nuovo;
 }
 
+std::optional<Reale> passoFine(std::string_view testo, Intero passo, Reale divisore, Verso verso) {
+    const Reale variazione = static_cast<Reale>(verso == Verso::Giu ? -std::int64_t{passo} : passo) / divisore;
+    Reale nuovo = 0;
+    try {
+        nuovo = TestoInReale(testo) + variazione;
+    } catch (const Fallimento&) {
+        return std::nullopt;
+    }
+    if (!(nuovo > 0)) return std::nullopt;
+    return nuovo;
+}
+
 }  // namespace flumetra

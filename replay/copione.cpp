@@ -2,80 +2,109 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+
+#include "logic/quantita.h"
 
 namespace flumetra::copione {
 namespace {
 
-constexpr std::array cliccabili = {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale",
-                                   "Option_A",       "Option_B",        "Option_D",       "Check1",
-                                   "Text1"};
-constexpr std::array spinner = {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y"};
-constexpr std::array campi = {"Text_A", "Text_B", "Text_D",    "Text_G", "Text_v",
-                              "Text_Y", "Text_L", "Text_Ytot", "Text1"};
+constexpr std::array<std::pair<Comando, std::string_view>, 11> parole = {{{Comando::Click, "click"},
+                                                                          {Comando::Up, "up"},
+                                                                          {Comando::Down, "down"},
+                                                                          {Comando::Type, "type"},
+                                                                          {Comando::Set, "set"},
+                                                                          {Comando::Key, "key"},
+                                                                          {Comando::Keypad, "keypad"},
+                                                                          {Comando::Tab, "tab"},
+                                                                          {Comando::Backtab, "backtab"},
+                                                                          {Comando::Wheel, "wheel"},
+                                                                          {Comando::Dump, "dump"}}};
 
-template <std::size_t N>
-bool tra(std::string_view nome, const std::array<const char*, N>& nomi) {
-    return std::any_of(nomi.begin(), nomi.end(), [nome](const char* n) { return nome == n; });
+// The controls each command reaches, by their object names.
+bool cliccabile(std::string_view nome) {
+    return std::any_of(modi.begin(), modi.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
+           std::any_of(sezioni.begin(), sezioni.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
+           nome == "Check1" || nome == "Text1";
+}
+bool spinnerDiNome(std::string_view nome) {
+    return std::any_of(spinner.begin(), spinner.end(), [nome](const DatiSpinner& s) { return s.nome == nome; });
+}
+bool campoDiNome(std::string_view nome) {
+    return std::any_of(campi.begin(), campi.end(), [nome](const DatiCampo& c) { return c.nome == nome; }) ||
+           nome == "Text1";
 }
 
 bool vuota(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
 
+std::string_view parola(Comando comando) {
+    for (const auto& [c, p] : parole) {
+        if (c == comando) return p;
+    }
+    return {};
+}
+
+bool haTesto(Comando comando) {
+    return comando == Comando::Type || comando == Comando::Set || comando == Comando::Keypad ||
+           comando == Comando::Wheel;
+}
+
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
     std::vector<Azione> azioni;
     std::size_t numero = 0;
     while (!script.empty()) {
         ++numero;
-        const std::size_t a_capo = script.find('\n');
-        std::string_view riga = script.substr(0, a_capo);
-        script = a_capo == std::string_view::npos ? std::string_view{} : script.substr(a_capo + 1);
+        const std::size_t fineRiga = script.find('\n');
+        std::string_view riga = script.substr(0, fineRiga);
+        script = fineRiga == std::string_view::npos ? std::string_view{} : script.substr(fineRiga + 1);
         if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
         if (vuota(riga) || riga.front() == '#') continue;
 
         const std::size_t spazio = riga.find(' ');
-        const std::string_view parola = riga.substr(0, spazio);
+        const std::string_view primaParola = riga.substr(0, spazio);
         const std::string_view resto = spazio == std::string_view::npos ? std::string_view{} : riga.substr(spazio + 1);
         const std::size_t fineNome = resto.find(' ');
         const std::string_view nome = resto.substr(0, fineNome);
         const std::string_view testo =
             fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
 
-        Azione azione{Comando::Dump, std::string(nome), std::string(testo), numero};
+        const auto trovata = std::find_if(parole.begin(), parole.end(),
+                                          [primaParola](const auto& p) { return p.second == primaParola; });
+        if (trovata == parole.end()) return Errore{numero, "unknown command \"" + std::string(primaParola) + "\""};
+        Azione azione{trovata->first, std::string(nome), std::string(testo), numero};
+        const bool soloNome = fineNome == std::string_view::npos;
         bool nomeValido = false;
-        if (parola == "dump") {
-            nomeValido = resto.empty() || vuota(resto);
-            azione.controllo.clear();
-            azione.testo.clear();
-        } else if (parola == "click") {
-            azione.comando = Comando::Click;
-            nomeValido = tra(nome, cliccabili) && fineNome == std::string_view::npos;
-        } else if (parola == "up" || parola == "down") {
-            azione.comando = parola == "up" ? Comando::Up : Comando::Down;
-            nomeValido = tra(nome, spinner) && fineNome == std::string_view::npos;
-        } else if (parola == "type" || parola == "set") {
-            azione.comando = parola == "type" ? Comando::Type : Comando::Set;
-            nomeValido = tra(nome, campi);
-        } else if (parola == "key" || parola == "tab" || parola == "backtab") {
-            azione.comando = parola == "key" ? Comando::Key : parola == "tab" ? Comando::Tab : Comando::Backtab;
-            nomeValido = tra(nome, campi) && fineNome == std::string_view::npos;
-        } else if (parola == "keypad") {
-            azione.comando = Comando::Keypad;
-            nomeValido = tra(nome, campi);
-            if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
-                return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
-            }
-        } else if (parola == "wheel") {
-            azione.comando = Comando::Wheel;
-            nomeValido = tra(nome, spinner);
-            if (nomeValido && testo != "up" && testo != "down") {
-                return Errore{numero, "wheel turns up or down, not \"" + std::string(testo) + "\""};
-            }
-        } else {
-            return Errore{numero, "unknown command \"" + std::string(parola) + "\""};
+        switch (azione.comando) {
+            case Comando::Dump:
+                nomeValido = resto.empty() || vuota(resto);
+                azione.controllo.clear();
+                azione.testo.clear();
+                break;
+            case Comando::Click: nomeValido = cliccabile(nome) && soloNome; break;
+            case Comando::Up:
+            case Comando::Down: nomeValido = spinnerDiNome(nome) && soloNome; break;
+            case Comando::Type:
+            case Comando::Set: nomeValido = campoDiNome(nome); break;
+            case Comando::Key:
+            case Comando::Tab:
+            case Comando::Backtab: nomeValido = campoDiNome(nome) && soloNome; break;
+            case Comando::Keypad:
+                nomeValido = campoDiNome(nome);
+                if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
+                    return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
+                }
+                break;
+            case Comando::Wheel:
+                nomeValido = spinnerDiNome(nome);
+                if (nomeValido && testo != "up" && testo != "down") {
+                    return Errore{numero, "wheel turns up or down, not \"" + std::string(testo) + "\""};
+                }
+                break;
         }
         if (!nomeValido) {
-            return Errore{numero, "unknown control name \"" + std::string(nome) + "\" for " + std::string(parola)};
+            return Errore{numero, "unknown control name \"" + std::string(nome) + "\" for " + std::string(primaParola)};
         }
         azioni.push_back(std::move(azione));
     }

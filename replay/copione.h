@@ -38,4 +38,10 @@ struct Errore {
 // The actions of a script, or the first line it does not understand.
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script);
 
+// The word that starts a command's line: "click", "keypad", "dump", …
+std::string_view parola(Comando comando);
+
+// Whether the command's line carries a text after the control's name.
+bool haTesto(Comando comando);
+
 }  // namespace flumetra::copione

@@ -12,7 +12,9 @@
 #include <array>
 #include <cstdio>
 
+#include "logic/quantita.h"
 #include "ui/form_principale.h"
+#include "ui/messaggi.h"
 
 namespace flumetra {
 namespace {
@@ -153,30 +155,26 @@ void Riproduttore::rotella(QWidget* spinner, bool su) {
 
 std::string Riproduttore::stato() const {
     std::string s = "{";
-    for (const char* campo : {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v", "Text_Y", "Text_L", "Text_Ytot"}) {
-        s += json(QString::fromUtf8(campo)) + ':' +
-             json(finestra_.findChild<QLineEdit*>(QString::fromUtf8(campo))->text()) + ',';
+    for (const DatiCampo& campo : campi) {
+        s += json(inQt(campo.nome)) + ':' + json(finestra_.findChild<QLineEdit*>(inQt(campo.nome))->text()) + ',';
     }
-    auto selezionato = [this](std::initializer_list<std::pair<const char*, const char*>> radio) {
-        for (const auto& [nome, valore] : radio) {
-            if (finestra_.findChild<QRadioButton*>(QString::fromUtf8(nome))->isChecked())
-                return json(QString::fromUtf8(valore));
+    auto selezionato = [this](const auto& radio) {
+        for (const DatiRadio& r : radio) {
+            if (finestra_.findChild<QRadioButton*>(inQt(r.nome))->isChecked()) return json(inQt(r.valore));
         }
         return std::string("null");
     };
-    s += "\"mode\":" + selezionato({{"Option_Perdita", "Perdita"},
-                                    {"Option_Velocità", "Velocità"},
-                                    {"Option_Portata", "Portata"},
-                                    {"Option_SezioneCanale", "SezioneCanale"}});
-    s += ",\"held\":" + selezionato({{"Option_A", "A"}, {"Option_B", "B"}, {"Option_D", "D"}});
+    s += "\"mode\":" + selezionato(modi);
+    s += ",\"held\":" + selezionato(sezioni);
     s += ",\"visible\":[";
     bool primo = true;
-    for (const char* nome :
-         {"UpDown_A", "UpDown_B", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A", "Option_B", "Option_D"}) {
-        if (!controllo(nome)->isVisibleTo(&finestra_)) continue;
-        s += (primo ? "" : ",") + json(QString::fromUtf8(nome));
+    auto seVisibile = [&](std::string_view nome) {
+        if (!controllo(std::string(nome))->isVisibleTo(&finestra_)) return;
+        s += (primo ? "" : ",") + json(inQt(nome));
         primo = false;
-    }
+    };
+    for (const DatiSpinner& d : spinner) seVisibile(d.nome);
+    for (const DatiRadio& r : sezioni) seVisibile(r.nome);
     const auto* check1 = finestra_.findChild<QCheckBox*>(QStringLiteral("Check1"));
     // 0 not ticked, 1 ticked, 2 grey.
     const int valore = check1->checkState() == Qt::Checked ? 1 : check1->checkState() == Qt::PartiallyChecked ? 2 : 0;

@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "logic/stato_iniziale.h"
+#include "logic/quantita.h"
 #include "ui/campo_testo.h"
 #include "ui/carattere.h"
 #include "ui/messaggi.h"
@@ -40,14 +40,14 @@ QRect inTwip(int sinistra, int alto, int larghezza, int altezza) {
 }
 
 template <typename Controllo>
-Controllo* posiziona(Controllo* controllo, const char* nome, QRect geometria) {
-    controllo->setObjectName(QString::fromUtf8(nome));
+Controllo* posiziona(Controllo* controllo, std::string_view nome, QRect geometria) {
+    controllo->setObjectName(inQt(nome));
     controllo->setGeometry(geometria);
     return controllo;
 }
 
-QLabel* etichetta(QWidget* genitore, const char* nome, const char* testo, QRect geometria) {
-    auto* label = posiziona(new QLabel(QString::fromUtf8(testo), genitore), nome, geometria);
+QLabel* etichetta(QWidget* genitore, const char* nome, const char* didascalia, QRect geometria) {
+    auto* label = posiziona(new QLabel(QString::fromUtf8(didascalia), genitore), nome, geometria);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -59,10 +59,6 @@ Controllo* spiega(Controllo* controllo, const QString& cosaFa) {
     controllo->setAccessibleName(cosaFa);
     suggerimenti::mostraAllOcchio(controllo, cosaFa);
     return controllo;
-}
-
-QRadioButton* radioSenzaTesto(QWidget* genitore, const char* nome, QRect geometria, const QString& cosaFa) {
-    return spiega(posiziona(new QRadioButton(genitore), nome, geometria), cosaFa);
 }
 
 }  // namespace
@@ -85,69 +81,64 @@ Form_Principale::Form_Principale(QWidget* genitore) : QWidget(genitore) {
     campo(Campo::Text_Y)->setFocus();
 }
 
+// A row: the label, its field and, where the quantity can be stepped, the
+// spinner at the field's right.
+void Form_Principale::nuovaRiga(QWidget* genitore, const char* etichettaNome, const char* didascalia,
+                                QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
+    auto* campo = posiziona(new CampoTesto(inQt(dati(c).testoIniziale), genitore), dati(c).nome, geometriaCampo);
+    campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(dati(c).descrizione), inQt(dati(c).unita)));
+    campi_[indice(c)] = campo;
+    etichetta(genitore, etichettaNome, didascalia, geometriaEtichetta)->setBuddy(campo);
+}
+
+void Form_Principale::nuovoSpinner(QWidget* genitore, Spinner s, QRect geometria) {
+    const DatiSpinner& d = dati(s);
+    auto* spinner = posiziona(new UpDown(d, campo(d.campo), genitore), d.nome, geometria);
+    spinner->setAccessibleName(inQt(d.cosaFa));
+    spinner->setVisible(d.visibileAllAvvio);
+    spinner_[indice(s)] = spinner;
+}
+
+QRadioButton* Form_Principale::nuovoRadio(QWidget* genitore, const DatiRadio& d, QRect geometria) {
+    return spiega(posiziona(new QRadioButton(genitore), d.nome, geometria), inQt(d.cosaFa));
+}
+
 void Form_Principale::creaControlli() {
     using enum Campo;
-    auto nuovoCampo = [this](Campo c, QWidget* genitore, const char* nome, QRect geometria) {
-        auto* campo = posiziona(new CampoTesto(QString::fromUtf8(iniziale::testo(c)), genitore), nome, geometria);
-        campo->setAccessibleName(messaggi::nomeCampo(c));
-        campi_[static_cast<std::size_t>(c)] = campo;
-        return campo;
-    };
-    auto nuovoSpinner = [this](Spinner s, UpDown* spinner, const char* nome, QRect geometria) {
-        posiziona(spinner, nome, geometria);
-        spinner->setAccessibleName(messaggi::nomeSpinner(s));
-        spinner->setVisible(iniziale::spinnerVisibile(s));
-        spinner_[static_cast<std::size_t>(s)] = spinner;
-    };
-
+    using enum Spinner;
     frame1_ =
         posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwip(360, 120, 2412, 1575));
-    etichetta(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255))
-        ->setBuddy(nuovoCampo(Text_A, frame1_, "Text_A", inTwip(1080, 360, 588, 288)));
-    nuovoSpinner(Spinner::UpDown_A, new UpDown(campo(Text_A), {50, 3000, 50}, 500, frame1_), "UpDown_A",
-                 inTwip(1680, 360, 252, 288));
-    etichetta(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255))
-        ->setBuddy(nuovoCampo(Text_B, frame1_, "Text_B", inTwip(1080, 720, 588, 288)));
-    nuovoSpinner(Spinner::UpDown_B, new UpDown(campo(Text_B), {50, 3000, 50}, 500, frame1_), "UpDown_B",
-                 inTwip(1680, 720, 252, 288));
-    etichetta(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255))
-        ->setBuddy(nuovoCampo(Text_D, frame1_, "Text_D", inTwip(1080, 1080, 588, 288)));
-    nuovoSpinner(Spinner::UpDown_D, new UpDown(campo(Text_D), {25, 3000, 25}, 551, frame1_), "UpDown_D",
-                 inTwip(1680, 1080, 252, 288));
+    nuovaRiga(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255), Text_A, inTwip(1080, 360, 588, 288));
+    nuovoSpinner(frame1_, UpDown_A, inTwip(1680, 360, 252, 288));
+    nuovaRiga(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255), Text_B, inTwip(1080, 720, 588, 288));
+    nuovoSpinner(frame1_, UpDown_B, inTwip(1680, 720, 252, 288));
+    nuovaRiga(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255), Text_D, inTwip(1080, 1080, 588, 288));
+    nuovoSpinner(frame1_, UpDown_D, inTwip(1680, 1080, 252, 288));
 
     // The section radios: a group of their own inside the frame.
-    sezioni_ = {radioSenzaTesto(frame1_, "Option_A", inTwip(2040, 360, 255, 252), messaggi::suggerimento(Sezione::A)),
-                radioSenzaTesto(frame1_, "Option_B", inTwip(2040, 720, 252, 252), messaggi::suggerimento(Sezione::B)),
-                radioSenzaTesto(frame1_, "Option_D", inTwip(2040, 1080, 252, 252), messaggi::suggerimento(Sezione::D))};
+    sezioni_ = {nuovoRadio(frame1_, dati(Sezione::A), inTwip(2040, 360, 255, 252)),
+                nuovoRadio(frame1_, dati(Sezione::B), inTwip(2040, 720, 252, 252)),
+                nuovoRadio(frame1_, dati(Sezione::D), inTwip(2040, 1080, 252, 252))};
     auto* gruppoSezione = new QButtonGroup(frame1_);
     for (QRadioButton* r : sezioni_) gruppoSezione->addButton(r);
-    radio(iniziale::sezione)->setChecked(true);
+    radio(sezioneIniziale)->setChecked(true);
 
-    modi_ = {
-        radioSenzaTesto(this, "Option_Perdita", inTwip(2880, 2520, 255, 255), messaggi::suggerimento(Modo::Perdita)),
-        radioSenzaTesto(this, "Option_Velocità", inTwip(2880, 2160, 255, 255), messaggi::suggerimento(Modo::Velocita)),
-        radioSenzaTesto(this, "Option_Portata", inTwip(2880, 1800, 255, 255), messaggi::suggerimento(Modo::Portata)),
-        radioSenzaTesto(this, "Option_SezioneCanale", inTwip(2880, 840, 255, 255),
-                        messaggi::suggerimento(Modo::SezioneCanale))};
+    modi_ = {nuovoRadio(this, dati(Modo::Perdita), inTwip(2880, 2520, 255, 255)),
+             nuovoRadio(this, dati(Modo::Velocita), inTwip(2880, 2160, 255, 255)),
+             nuovoRadio(this, dati(Modo::Portata), inTwip(2880, 1800, 255, 255)),
+             nuovoRadio(this, dati(Modo::SezioneCanale), inTwip(2880, 840, 255, 255))};
     auto* gruppoModo = new QButtonGroup(this);
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
-    radio(iniziale::modo)->setChecked(true);
+    radio(modoIniziale)->setChecked(true);
 
-    etichetta(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252))
-        ->setBuddy(nuovoCampo(Text_G, this, "Text_G", inTwip(1560, 1800, 840, 288)));
-    nuovoSpinner(Spinner::UpDown_G, new UpDown(campo(Text_G), {50, 99999, 50}, 3000, this), "UpDown_G",
-                 inTwip(2400, 1800, 252, 288));
-    etichetta(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252))
-        ->setBuddy(nuovoCampo(Text_v, this, "Text_v", inTwip(1560, 2160, 840, 288)));
-    nuovoSpinner(Spinner::UpDown_v, new UpDown(iniziale::passoVelocita, this), "UpDown_v",
-                 inTwip(2400, 2160, 252, 288));
-    etichetta(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252))
-        ->setBuddy(nuovoCampo(Text_Y, this, "Text_Y", inTwip(1560, 2520, 828, 288)));
-    nuovoSpinner(Spinner::UpDown_Y, new UpDown(iniziale::passoPerdita, this), "UpDown_Y", inTwip(2400, 2520, 252, 288));
-    etichetta(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252))
-        ->setBuddy(nuovoCampo(Text_L, this, "Text_L", inTwip(1560, 3000, 1092, 288)));
-    etichetta(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252))
-        ->setBuddy(nuovoCampo(Text_Ytot, this, "Text_Ytot", inTwip(1560, 3360, 1092, 288)));
+    nuovaRiga(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252), Text_G, inTwip(1560, 1800, 840, 288));
+    nuovoSpinner(this, UpDown_G, inTwip(2400, 1800, 252, 288));
+    nuovaRiga(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252), Text_v, inTwip(1560, 2160, 840, 288));
+    nuovoSpinner(this, UpDown_v, inTwip(2400, 2160, 252, 288));
+    nuovaRiga(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252), Text_Y, inTwip(1560, 2520, 828, 288));
+    nuovoSpinner(this, UpDown_Y, inTwip(2400, 2520, 252, 288));
+    nuovaRiga(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252), Text_L, inTwip(1560, 3000, 1092, 288));
+    nuovaRiga(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252), Text_Ytot, inTwip(1560, 3360, 1092, 288));
     campo(Text_Ytot)->setReadOnly(true);
 
     // The information line: read-only, centred, on the button-face colour.
@@ -156,9 +147,9 @@ void Form_Principale::creaControlli() {
     text1_->setReadOnly(true);
     text1_->setAlignment(Qt::AlignCenter);
     text1_->setAccessibleName(QStringLiteral("Informazioni"));
-    QPalette tavolozza = text1_->palette();
-    tavolozza.setColor(QPalette::Base, tavolozza.color(QPalette::Button));
-    text1_->setPalette(tavolozza);
+    QPalette colori = text1_->palette();
+    colori.setColor(QPalette::Base, colori.color(QPalette::Button));
+    text1_->setPalette(colori);
 
     check1_ = spiega(posiziona(new QCheckBox(this), "Check1", inTwip(2880, 3720, 252, 252)),
                      QStringLiteral("Mantieni la finestra sopra le altre"));

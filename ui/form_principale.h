@@ -10,6 +10,7 @@
 #include "logic/calcolatore.h"
 #include "logic/esito.h"
 #include "logic/finestra.h"
+#include "logic/quantita.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -27,7 +28,7 @@ public:
     static constexpr std::string_view indirizzoWeb = "www.flumetra.example";
     static constexpr std::string_view versione = "Versione Beta - 2004 11 18";
 
-    explicit Form_Principale(QWidget* genitore = nullptr);
+    explicit Form_Principale(QWidget* parent = nullptr);
 
     // Finestra
     [[nodiscard]] std::string testo(Campo campo) const override;
@@ -38,6 +39,8 @@ public:
     void mostraSpinner(Spinner spinner, bool visibile) override;
     void mostraRadioSezione(Sezione sezione, bool visibile) override;
     [[nodiscard]] int passo(Spinner spinner) const override;
+    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override;
+    void impostaValoreSpinner(Spinner spinner, Intero valore) override;
 
     // The window's own behaviours.
     void Form_Load();
@@ -48,20 +51,24 @@ public:
 
 private:
     void creaControlli();
+    void nuovaRiga(QWidget* genitore, const char* etichettaNome, const char* didascalia, QRect geometriaEtichetta,
+                   Campo c, QRect geometriaCampo);
+    void nuovoSpinner(QWidget* genitore, Spinner s, QRect geometria);
+    static QRadioButton* nuovoRadio(QWidget* genitore, const DatiRadio& dati, QRect geometria);
     void impostaOrdineTab();
     void collega();
     void mostra(const Esito& esito);
-    void restaInPrimoPiano(bool si);
+    void restaInPrimoPiano(bool attivo);
 
-    CampoTesto* campo(Campo c) const { return campi_[static_cast<std::size_t>(c)]; }
-    UpDown* spinner(Spinner s) const { return spinner_[static_cast<std::size_t>(s)]; }
-    QRadioButton* radio(Modo m) const { return modi_[static_cast<std::size_t>(m)]; }
-    QRadioButton* radio(Sezione s) const { return sezioni_[static_cast<std::size_t>(s)]; }
+    CampoTesto* campo(Campo c) const { return campi_[indice(c)]; }
+    UpDown* spinner(Spinner s) const { return spinner_[indice(s)]; }
+    QRadioButton* radio(Modo m) const { return modi_[indice(m)]; }
+    QRadioButton* radio(Sezione s) const { return sezioni_[indice(s)]; }
 
-    std::array<CampoTesto*, 8> campi_{};
-    std::array<UpDown*, 6> spinner_{};
-    std::array<QRadioButton*, 4> modi_{};
-    std::array<QRadioButton*, 3> sezioni_{};
+    std::array<CampoTesto*, quanti<Campo>> campi_{};
+    std::array<UpDown*, quanti<Spinner>> spinner_{};
+    std::array<QRadioButton*, quanti<Modo>> modi_{};
+    std::array<QRadioButton*, quanti<Sezione>> sezioni_{};
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;

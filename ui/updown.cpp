@@ -9,7 +9,6 @@
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
-#include "calc/testo.h"
 #include "ui/updown_accessibile.h"
 
 namespace flumetra {
@@ -19,33 +18,16 @@ constexpr int unaTacca = 120;  // one notch of a mouse wheel, in eighths of a de
 
 }  // namespace
 
-UpDown::UpDown(QWidget* genitore) : QWidget(genitore) {
+UpDown::UpDown(const DatiSpinner& dati, const QLineEdit* campo, QWidget* parent)
+    : QWidget(parent), dati_(dati), campo_(campo), valore_(dati.valoreIniziale) {
     rendiAccessibileUpDown();
     setFocusPolicy(Qt::StrongFocus);
     connect(&ripetizione_, &QTimer::timeout, this, &UpDown::ripeti);
+    // The value a screen reader hears is the field's: whoever writes it.
+    if (sincronizzato()) connect(campo_, &QLineEdit::textChanged, this, [this] { annunciaValore(this); });
 }
 
-UpDown::UpDown(QLineEdit* campo, IntervalloSpinner intervallo, Intero iniziale, QWidget* genitore) : UpDown(genitore) {
-    campo_ = campo;
-    intervallo_ = intervallo;
-    ultimo_ = iniziale;
-    // The spinner's value is its field's: whoever writes the field changes it.
-    connect(campo_, &QLineEdit::textChanged, this, [this] { annunciaValore(this); });
-}
-
-UpDown::UpDown(int passo, QWidget* genitore) : UpDown(genitore) { intervallo_ = {0, 0, passo}; }
-
-void UpDown::clicca(Verso verso) {
-    if (!sincronizzato()) {
-        emit(verso == Verso::Su ? UpClick() : DownClick());
-        return;
-    }
-    const auto nuovo = passoSpinner(campo_->text().toStdString(), intervallo_, ultimo_, verso);
-    if (!nuovo) return;
-    ultimo_ = *nuovo;
-    campo_->setText(QString::fromStdString(InteroInTesto(*nuovo)));
-    emit Change();
-}
+void UpDown::clicca(Verso verso) { emit Freccia(verso); }
 
 // The upper and the lower half, with one pixel between them when the
 // height allows.

@@ -3,17 +3,18 @@
 // Holding an arrow repeats the step at the style's rate; one notch of the
 // mouse wheel and the Up and Down keys are one click on that arrow.
 //
-// Bound to its field (A, B, D, G), it steps the field's number within its
-// range, writes the new plain whole number, then emits Change; when the
-// field's text would not change it writes and emits nothing. Not bound
-// (v, Y), it never writes: each click emits UpClick or DownClick.
+// Each click emits Freccia; what follows is the calculator's (a bound
+// spinner's step, written into its field like every program write, then its
+// change; a fine spinner's up or down click). A bound spinner keeps its own
+// value, the last number it wrote, and shows its field's number to
+// assistive technologies.
 #pragma once
 
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 
-#include "logic/passo_spinner.h"
+#include "logic/quantita.h"
 
 class QLineEdit;
 
@@ -23,15 +24,14 @@ class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    // A spinner bound to its field, starting from the field's value.
-    UpDown(QLineEdit* campo, IntervalloSpinner intervallo, Intero iniziale, QWidget* genitore);
-    // A spinner that only reports its clicks; passo is read by the handlers.
-    UpDown(int passo, QWidget* genitore);
+    UpDown(const DatiSpinner& dati, const QLineEdit* campo, QWidget* parent);
 
-    [[nodiscard]] int passo() const { return intervallo_.passo; }
-    [[nodiscard]] IntervalloSpinner intervallo() const { return intervallo_; }
-    [[nodiscard]] bool sincronizzato() const { return campo_ != nullptr; }
+    [[nodiscard]] int passo() const { return dati_.intervallo.passo; }
+    [[nodiscard]] IntervalloSpinner intervallo() const { return dati_.intervallo; }
+    [[nodiscard]] bool sincronizzato() const { return dati_.sincronizzato; }
     [[nodiscard]] const QLineEdit* campo() const { return campo_; }
+    [[nodiscard]] Intero valore() const { return valore_; }
+    void impostaValore(Intero valore) { valore_ = valore; }
 
     // One click on an arrow, whether from the mouse, the wheel, the keyboard
     // or an assistive technology.
@@ -40,9 +40,7 @@ public:
     [[nodiscard]] QSize sizeHint() const override { return {17, 19}; }
 
 signals:
-    void Change();
-    void UpClick();
-    void DownClick();
+    void Freccia(flumetra::Verso verso);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -53,14 +51,13 @@ protected:
     void hideEvent(QHideEvent* evento) override;
 
 private:
-    UpDown(QWidget* genitore);
     [[nodiscard]] QRect meta(Verso verso) const;
     [[nodiscard]] std::optional<Verso> frecciaIn(QPoint punto) const;
     void ripeti();
 
-    QLineEdit* campo_ = nullptr;
-    IntervalloSpinner intervallo_{0, 0, 0};
-    Intero ultimo_ = 0;  // the last value written, for a field that holds no number
+    const DatiSpinner& dati_;
+    const QLineEdit* campo_;
+    Intero valore_;
     std::optional<Verso> premuta_;
     QTimer ripetizione_;
     int rotella_ = 0;  // wheel rotation not yet a whole notch, in eighths of a degree

@@ -18,7 +18,7 @@
 
 #include "calc/testo.h"
 #include "logic/finestra_in_memoria.h"
-#include "logic/passo_spinner.h"
+#include "logic/quantita.h"
 
 using namespace flumetra;
 
@@ -36,7 +36,6 @@ public:
         scritti.push_back(campo);
         FinestraInMemoria::scrivi(campo, testo);
     }
-    void digita(Campo campo, std::string testo) { FinestraInMemoria::scrivi(campo, testo); }
     std::vector<Campo> scritti;
 };
 
@@ -71,73 +70,50 @@ void controllaRadio(const FinestraInMemoria& f) {
 
 constexpr std::array<Campo, 6> campiConTasto = {Campo::Text_A, Campo::Text_B, Campo::Text_D,
                                                 Campo::Text_G, Campo::Text_v, Campo::Text_Y};
-constexpr std::array<IntervalloSpinner, 4> intervalli = {
-    IntervalloSpinner{50, 3000, 50}, IntervalloSpinner{50, 3000, 50}, IntervalloSpinner{25, 3000, 25},
-    IntervalloSpinner{50, 99999, 50}};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
     FinestraControllata f;
-    Calcolatore& c = f.calcolatore();
     Lettore l(dati, lunghezza);
-    std::array<Intero, 4> ultimi = {500, 500, 551, 3000};
     for (int azioni = 0; azioni < 64 && !l.finito(); ++azioni) {
         f.scritti.clear();
         const std::clock_t inizio = std::clock();
         Esito esito;
-        const std::uint8_t scelta = l.byte();
-        switch (scelta % 8) {
-            case 0: f.cliccaModo(static_cast<Modo>(l.byte() % 4)); break;
-            case 1: f.cliccaSezione(static_cast<Sezione>(l.byte() % 3)); break;
+        bool scritturaDelloSpinner = false;  // a bound spinner writes its field before its change runs
+        switch (l.byte() % 8) {
+            case 0: f.cliccaModo(static_cast<Modo>(l.byte() % quanti<Modo>)); break;
+            case 1: f.cliccaSezione(static_cast<Sezione>(l.byte() % quanti<Sezione>)); break;
             case 2:
-            case 3: {  // typing in a field with a key-up handler
+            case 3: {  // typing in a field with a key-up check
                 const Campo campo = campiConTasto[l.byte() % campiConTasto.size()];
-                f.digita(campo, l.testo());
-                f.scritti.clear();
-                switch (campo) {
-                    case Campo::Text_A: esito = c.Text_A_KeyUp(); break;
-                    case Campo::Text_B: esito = c.Text_B_KeyUp(); break;
-                    case Campo::Text_D: esito = c.Text_D_KeyUp(); break;
-                    case Campo::Text_G: esito = c.Text_G_KeyUp(); break;
-                    case Campo::Text_v: esito = c.Text_v_KeyUp(); break;
-                    default: esito = c.Text_Y_KeyUp(); break;
-                }
+                esito = f.digita(campo, l.testo());
                 esigi(f.testo(campo) != "" || f.scritti.empty());
                 break;
             }
-            case 4: {  // a bound spinner's arrow, where it is shown
-                const std::size_t k = l.byte() % 4;
-                const Spinner spinner = static_cast<Spinner>(k);
-                const Campo campo = campiConTasto[k];
+            case 4: {  // an arrow of a bound spinner, where it is shown
+                const auto spinner = static_cast<Spinner>(l.byte() % 4);
                 if (!f.spinnerVisibile(spinner)) break;
-                const auto nuovo =
-                    passoSpinner(f.testo(campo), intervalli[k], ultimi[k], l.byte() % 2 ? Verso::Su : Verso::Giu);
-                if (!nuovo) break;
-                ultimi[k] = *nuovo;
-                f.digita(campo, InteroInTesto(*nuovo));
-                esito = k == 0   ? c.UpDown_A_Change()
-                        : k == 1 ? c.UpDown_B_Change()
-                        : k == 2 ? c.UpDown_D_Change()
-                                 : c.UpDown_G_Change();
+                scritturaDelloSpinner = true;
+                esito = f.freccia(spinner, l.byte() % 2 != 0 ? Verso::Su : Verso::Giu);
                 break;
             }
-            case 5: {  // fine steps
-                switch (l.byte() % 4) {
-                    case 0: esito = c.UpDown_v_DownClick(); break;
-                    case 1: esito = c.UpDown_v_UpClick(); break;
-                    case 2: esito = c.UpDown_Y_DownClick(); break;
-                    default: esito = c.UpDown_Y_UpClick(); break;
-                }
+            case 5: {  // a fine step, in any mode
+                const std::uint8_t quale = l.byte() % 4;
+                const Spinner spinner = quale < 2 ? Spinner::UpDown_v : Spinner::UpDown_Y;
+                esito = f.calcolatore().frecciaSpinner(spinner, quale % 2 != 0 ? Verso::Su : Verso::Giu);
                 break;
             }
-            case 6: f.digita(Campo::Text_L, l.testo()); break;
-            default: f.digita(campiConTasto[l.byte() % campiConTasto.size()], l.testo()); break;  // a paste
+            case 6: f.incolla(Campo::Text_L, l.testo()); break;
+            default: f.incolla(campiConTasto[l.byte() % campiConTasto.size()], l.testo()); break;
         }
         esigi(std::clock() - inizio < CLOCKS_PER_SEC);
         if (esito) {
-            for (Campo scritto : f.scritti) esigi(scritto != esito->campo);
+            for (std::size_t k = scritturaDelloSpinner ? 1 : 0; k < f.scritti.size(); ++k) {
+                esigi(f.scritti[k] != esito->campo);
+            }
             esigi(esito->passo >= 1 && esito->passo <= 5);
+            esigi(!esito->nonAggiornati.empty() && esito->nonAggiornati.front() == esito->campo);
         }
         controllaRadio(f);
     }

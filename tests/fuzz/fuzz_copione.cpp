@@ -16,19 +16,6 @@ void esigi(bool condizione) {
     if (!condizione) std::abort();
 }
 
-const char* parola(Comando c) {
-    switch (c) {
-        case Comando::Click: return "click";
-        case Comando::Up: return "up";
-        case Comando::Down: return "down";
-        case Comando::Type: return "type";
-        case Comando::Set: return "set";
-        case Comando::Key: return "key";
-        case Comando::Dump: return "dump";
-    }
-    return "";
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
@@ -47,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
         esigi((a.comando == Comando::Dump) == a.controllo.empty());
         riscritto += parola(a.comando);
         if (!a.controllo.empty()) riscritto += ' ' + a.controllo;
-        if (a.comando == Comando::Type || a.comando == Comando::Set) riscritto += ' ' + a.testo;
+        if (haTesto(a.comando)) riscritto += ' ' + a.testo;
         riscritto += '\n';
     }
     const auto di_nuovo = leggi(riscritto);

@@ -1,16 +1,18 @@
-// The bound spinners of A, B, D and G: steps, limits, and fields whose text
-// is not a plain whole number in range.
+// The two step rules: the bound spinners of A, B, D and G (steps, limits,
+// fields whose text is not a plain whole number in range), and the fine
+// steps of v and Y.
 
 #include <gtest/gtest.h>
 
 #include "logic/passo_spinner.h"
+#include "logic/quantita.h"
 
 namespace flumetra {
 namespace {
 
-constexpr IntervalloSpinner lato{50, 3000, 50};
-constexpr IntervalloSpinner diametro{25, 3000, 25};
-constexpr IntervalloSpinner portata{50, 99999, 50};
+constexpr IntervalloSpinner lato = dati(Spinner::UpDown_A).intervallo;
+constexpr IntervalloSpinner diametro = dati(Spinner::UpDown_D).intervallo;
+constexpr IntervalloSpinner portata = dati(Spinner::UpDown_G).intervallo;
 
 TEST(PassoSpinner, StepsAndStopsAtTheLimits) {
     EXPECT_EQ(passoSpinner("500", lato, 500, Verso::Su), 550);
@@ -30,6 +32,14 @@ TEST(PassoSpinner, TextsThatAreNotPlainWholeNumbersInRange) {
     EXPECT_EQ(passoSpinner("1E300", lato, 500, Verso::Su), 3000);
     EXPECT_EQ(passoSpinner("", lato, 700, Verso::Giu), 650);  // no number: the last value
     EXPECT_EQ(passoSpinner("abc", portata, 99999, Verso::Su), 99999);
+}
+
+TEST(PassoSpinner, FineStepsRefuseZeroAndBelow) {
+    EXPECT_EQ(passoFine("3,5", 1, 10, Verso::Su), 3.6);
+    EXPECT_EQ(passoFine("0,023", 5, 1000, Verso::Giu), 0.018);
+    EXPECT_EQ(passoFine("0,003", 5, 1000, Verso::Giu), std::nullopt);
+    EXPECT_EQ(passoFine("0,1", 1, 10, Verso::Giu), std::nullopt);  // exactly 0
+    EXPECT_EQ(passoFine("abc", 1, 10, Verso::Su), std::nullopt);
 }
 
 }  // namespace

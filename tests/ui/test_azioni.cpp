@@ -3,7 +3,6 @@
 
 #include <QKeyEvent>
 #include <QSignalSpy>
-#include <array>
 #include <vector>
 
 #include "finestra_aperta.h"
@@ -12,65 +11,57 @@
 namespace flumetra {
 namespace {
 
-constexpr std::array campi = {"Text_A", "Text_B", "Text_D", "Text_G", "Text_v", "Text_Y", "Text_L", "Text_Ytot"};
+// The field texts, the mode and the held dimension, as one string.
+std::string stato(const Finestra& f) {
+    std::string s;
+    for (const Campo c : tutti<Campo>()) s += f.testo(c) + '|';
+    for (const Modo m : tutti<Modo>()) s += f.modoSelezionato(m) ? 'M' : '.';
+    for (const Sezione z : tutti<Sezione>()) s += f.sezioneSelezionata(z) ? 'S' : '.';
+    return s;
+}
 
 class Azioni : public FinestraAperta {
 protected:
-    // The eight texts, the mode and the held dimension, as one string.
-    std::string statoFinestra() {
-        std::string s;
-        for (const char* c : campi) s += t(c).toStdString() + '|';
-        for (int m = 0; m < 4; ++m) s += finestra.modoSelezionato(static_cast<Modo>(m)) ? 'M' : '.';
-        for (int z = 0; z < 3; ++z) s += finestra.sezioneSelezionata(static_cast<Sezione>(z)) ? 'S' : '.';
-        return s;
-    }
-    std::string statoLogica() {
-        std::string s;
-        for (int c = 0; c < 8; ++c) s += logica.testo(static_cast<Campo>(c)) + '|';
-        for (int m = 0; m < 4; ++m) s += logica.modoSelezionato(static_cast<Modo>(m)) ? 'M' : '.';
-        for (int z = 0; z < 3; ++z) s += logica.sezioneSelezionata(static_cast<Sezione>(z)) ? 'S' : '.';
-        return s;
-    }
+    std::string statoFinestra() { return stato(finestra); }
+    std::string statoLogica() { return stato(logica); }
 
     FinestraInMemoria logica;
-    Calcolatore& c = logica.calcolatore();
 };
 
 TEST_F(Azioni, EachActionRunsItsOperationOnly) {
     ASSERT_EQ(statoFinestra(), statoLogica());
 
     freccia("UpDown_A", true);  // writes 550, then UpDown_A_Change; the D it writes starts nothing
-    logica.scrivi(Campo::Text_A, "550");
-    c.UpDown_A_Change();
+    logica.freccia(Spinner::UpDown_A, Verso::Su);
     EXPECT_EQ(t("Text_A"), "550");
     EXPECT_EQ(statoFinestra(), statoLogica());
 
     freccia("UpDown_v", false);
-    c.UpDown_v_DownClick();
+    logica.freccia(Spinner::UpDown_v, Verso::Giu);
     EXPECT_EQ(statoFinestra(), statoLogica());
 
     QTest::mouseClick(w("Option_D"), Qt::LeftButton, {}, QPoint(8, 8));
     logica.cliccaSezione(Sezione::D);
     freccia("UpDown_B", true);
-    logica.scrivi(Campo::Text_B, "550");
-    c.UpDown_B_Change();
+    logica.freccia(Spinner::UpDown_B, Verso::Su);
     EXPECT_EQ(statoFinestra(), statoLogica());
 
     QTest::mouseClick(w("Option_Portata"), Qt::LeftButton, {}, QPoint(8, 8));
     logica.cliccaModo(Modo::Portata);
     freccia("UpDown_Y", true);
-    c.UpDown_Y_UpClick();
+    logica.freccia(Spinner::UpDown_Y, Verso::Su);
     EXPECT_EQ(statoFinestra(), statoLogica());
 
     w<QLineEdit>("Text_G")->setText("3100");  // as a paste: nothing runs until a key is released
-    logica.scrivi(Campo::Text_G, "3100");
+    logica.incolla(Campo::Text_G, "3100");
     EXPECT_EQ(statoFinestra(), statoLogica());
     QTest::keyClick(w("Text_G"), Qt::Key_Right);  // in mode Portata the held G recomputes nothing
+    logica.digita(Campo::Text_G, "3100");
     EXPECT_EQ(statoFinestra(), statoLogica());
 
     w("Text_L")->setFocus();
     QTest::keyClicks(w("Text_L"), "5");
-    logica.scrivi(Campo::Text_L, "105");
+    logica.digita(Campo::Text_L, "105");
     EXPECT_EQ(t("Text_L"), "105");
     EXPECT_EQ(statoFinestra(), statoLogica()) << "typing in Text_L runs nothing";
 

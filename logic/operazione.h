@@ -1,0 +1,34 @@
+// Every operation of the calculator by name, for the one entry that runs
+// any of them: Calcolatore::esegui. Each is named after the control and the
+// event that start it.
+#pragma once
+
+namespace flumetra {
+
+enum class Operazione {
+    Option_Perdita_Click,
+    Option_Velocita_Click,  // runs Option_Velocità_Click
+    Option_Portata_Click,
+    Option_SezioneCanale_Click,
+    Option_A_Click,
+    Option_B_Click,
+    Option_D_Click,
+    UpDown_A_Change,
+    UpDown_B_Change,
+    UpDown_D_Change,
+    UpDown_G_Change,
+    Aggiorna_v,
+    Aggiorna_Y,
+    UpDown_v_DownClick,
+    UpDown_v_UpClick,
+    UpDown_Y_DownClick,
+    UpDown_Y_UpClick,
+    Text_A_KeyUp,
+    Text_B_KeyUp,
+    Text_D_KeyUp,
+    Text_G_KeyUp,
+    Text_v_KeyUp,
+    Text_Y_KeyUp,
+};
+
+}  // namespace flumetra
