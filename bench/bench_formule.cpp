@@ -8,12 +8,11 @@
 #include "calc/scansioni.h"
 #include "calc/testo.h"
 #include "logic/finestra_in_memoria.h"
+#include "tests/calc/decimali.h"
 
 namespace {
 
 using namespace flumetra;
-
-Decimale dec(const char* testo) { return TestoInDecimale(testo); }
 
 enum class Via { Veloce, Letterale };
 

@@ -9,11 +9,10 @@
 #include "calc/conversioni.h"
 #include "calc/testo.h"
 #include "confronto.h"
+#include "decimali.h"
 
 namespace flumetra {
 namespace {
-
-Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
 
 TEST(Conversioni, RealeInInteroTiesToEvenAndRange) {
     EXPECT_EQ(RealeInIntero(550.5), 550);
@@ -29,21 +28,21 @@ TEST(Conversioni, RealeInInteroTiesToEvenAndRange) {
 }
 
 TEST(Conversioni, RealeInDecimaleRoundsTheDoubleProduct) {
-    EXPECT_EQ(RealeInDecimale(0.023), dec(230));  // 0.023 × 10000 is just below 230
-    EXPECT_EQ(RealeInDecimale(0.00005), dec(0));  // 0.5 exactly: to even
-    EXPECT_EQ(RealeInDecimale(-3.45515), dec(-34552));
+    EXPECT_EQ(RealeInDecimale(0.023), decimillesimi(230));  // 0.023 × 10000 is just below 230
+    EXPECT_EQ(RealeInDecimale(0.00005), decimillesimi(0));  // 0.5 exactly: to even
+    EXPECT_EQ(RealeInDecimale(-3.45515), decimillesimi(-34552));
     EXPECT_EQ(fallimentoDi([] { RealeInDecimale(1e15); }), TipoFallimento::Overflow);
-    EXPECT_EQ(RealeInDecimale(-9e14), dec(-9'000'000'000'000'000'000));
+    EXPECT_EQ(RealeInDecimale(-9e14), decimillesimi(-9'000'000'000'000'000'000));
     EXPECT_EQ(fallimentoDi([] { RealeInDecimale(922337203685477.625); }), TipoFallimento::Overflow);
 }
 
 TEST(Conversioni, DecimaleInRealeIsTheNearestDouble) {
-    EXPECT_EQ(DecimaleInReale(dec(35000)), 3.5);
-    EXPECT_EQ(DecimaleInReale(dec(230)), 0.023);
-    EXPECT_EQ(DecimaleInReale(dec(1)), 0.0001);
+    EXPECT_EQ(DecimaleInReale(decimillesimi(35000)), 3.5);
+    EXPECT_EQ(DecimaleInReale(decimillesimi(230)), 0.023);
+    EXPECT_EQ(DecimaleInReale(decimillesimi(1)), 0.0001);
     // Past 2^53 ten-thousandths the count itself is no longer a double.
     EXPECT_EQ(DecimaleInReale(Decimale::massimo()), 922337203685477.5807);
-    EXPECT_EQ(DecimaleInReale(dec(9007199254740993)), 900719925474.0993);
+    EXPECT_EQ(DecimaleInReale(decimillesimi(9007199254740993)), 900719925474.0993);
 }
 
 TEST(Conversioni, ArrotondaDouble) {
@@ -57,25 +56,25 @@ TEST(Conversioni, ArrotondaDouble) {
 }
 
 TEST(Conversioni, ArrotondaDecimaleIsExact) {
-    EXPECT_EQ(Arrotonda(dec(34500), 1), dec(34000));
-    EXPECT_EQ(Arrotonda(dec(35500), 1), dec(36000));
-    EXPECT_EQ(Arrotonda(dec(34551), 1), dec(35000));
-    EXPECT_EQ(Arrotonda(dec(-34500), 1), dec(-34000));
-    EXPECT_EQ(Arrotonda(dec(-34501), 1), dec(-35000));
-    EXPECT_EQ(Arrotonda(dec(25), 2), dec(0));
-    EXPECT_EQ(Arrotonda(dec(15), 3), dec(20));
-    EXPECT_EQ(Arrotonda(dec(12345), 4), dec(12345));
-    EXPECT_EQ(Arrotonda(dec(5000), 0), dec(0));
-    EXPECT_EQ(Arrotonda(dec(15000), 0), dec(20000));
+    EXPECT_EQ(Arrotonda(decimillesimi(34500), 1), decimillesimi(34000));
+    EXPECT_EQ(Arrotonda(decimillesimi(35500), 1), decimillesimi(36000));
+    EXPECT_EQ(Arrotonda(decimillesimi(34551), 1), decimillesimi(35000));
+    EXPECT_EQ(Arrotonda(decimillesimi(-34500), 1), decimillesimi(-34000));
+    EXPECT_EQ(Arrotonda(decimillesimi(-34501), 1), decimillesimi(-35000));
+    EXPECT_EQ(Arrotonda(decimillesimi(25), 2), decimillesimi(0));
+    EXPECT_EQ(Arrotonda(decimillesimi(15), 3), decimillesimi(20));
+    EXPECT_EQ(Arrotonda(decimillesimi(12345), 4), decimillesimi(12345));
+    EXPECT_EQ(Arrotonda(decimillesimi(5000), 0), decimillesimi(0));
+    EXPECT_EQ(Arrotonda(decimillesimi(15000), 0), decimillesimi(20000));
     EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::massimo(), 0); }), TipoFallimento::Overflow);
     EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::minimo(), 1); }), TipoFallimento::Overflow);
 }
 
 TEST(Conversioni, DecimaleSumIsExactWithOverflowTest) {
-    EXPECT_EQ(dec(1) + dec(2), dec(3));
-    EXPECT_EQ(Decimale::massimo() + dec(-1), dec(std::numeric_limits<std::int64_t>::max() - 1));
-    EXPECT_EQ(fallimentoDi([] { Decimale::massimo() + dec(1); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { Decimale::minimo() + dec(-1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(decimillesimi(1) + decimillesimi(2), decimillesimi(3));
+    EXPECT_EQ(Decimale::massimo() + decimillesimi(-1), decimillesimi(std::numeric_limits<std::int64_t>::max() - 1));
+    EXPECT_EQ(fallimentoDi([] { Decimale::massimo() + decimillesimi(1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(fallimentoDi([] { Decimale::minimo() + decimillesimi(-1); }), TipoFallimento::Overflow);
 }
 
 }  // namespace

@@ -8,13 +8,12 @@
 #include "calc/module_calcoli.h"
 #include "calc/testo.h"
 #include "confronto.h"
+#include "decimali.h"
 
 namespace flumetra {
 namespace {
 
 using namespace Module_Calcoli;
-
-Decimale dec(const char* testo) { return TestoInDecimale(testo); }
 
 TEST(Formule, StartWindowValues) {
     EXPECT_EQ(DiametroEquivalente(500, 500), 551);

@@ -8,17 +8,16 @@
 
 #include "calc/testo.h"
 #include "confronto.h"
+#include "decimali.h"
 
 namespace flumetra {
 namespace {
-
-Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
 
 TEST(Lettura, FormsOfTheSameNumber) {
     for (const char* testo : {"551", " 551 ", "+551", "551,0", "0551", "5,51E2", "55100e-2", "\t551"}) {
         EXPECT_EQ(TestoInIntero(testo), 551) << testo;
         EXPECT_EQ(TestoInReale(testo), 551.0) << testo;
-        EXPECT_EQ(TestoInDecimale(testo), dec(5510000)) << testo;
+        EXPECT_EQ(TestoInDecimale(testo), decimillesimi(5510000)) << testo;
     }
     EXPECT_EQ(TestoInIntero("1.000"), 1000);
     EXPECT_EQ(TestoInIntero("1.000.000,4"), 1000000);
@@ -35,11 +34,11 @@ TEST(Lettura, RoundsOnceToEachKindTiesToEven) {
     EXPECT_EQ(TestoInIntero("-0,4"), 0);
     EXPECT_EQ(TestoInIntero("2,5000000000000000000001"), 3);  // not a tie: no double detour
     EXPECT_EQ(TestoInIntero("500,7"), 501);
-    EXPECT_EQ(TestoInDecimale("0,02345"), dec(234));
-    EXPECT_EQ(TestoInDecimale("0,02355"), dec(236));
-    EXPECT_EQ(TestoInDecimale("0,023450001"), dec(235));
-    EXPECT_EQ(TestoInDecimale("-0,00005"), dec(0));
-    EXPECT_EQ(TestoInDecimale("-0,00015"), dec(-2));
+    EXPECT_EQ(TestoInDecimale("0,02345"), decimillesimi(234));
+    EXPECT_EQ(TestoInDecimale("0,02355"), decimillesimi(236));
+    EXPECT_EQ(TestoInDecimale("0,023450001"), decimillesimi(235));
+    EXPECT_EQ(TestoInDecimale("-0,00005"), decimillesimi(0));
+    EXPECT_EQ(TestoInDecimale("-0,00015"), decimillesimi(-2));
     EXPECT_EQ(TestoInReale("3,5"), 3.5);
     EXPECT_EQ(TestoInReale("0,1"), 0.1);
     // 2^53 + 1 is halfway between two doubles; the even one is 2^53.
@@ -74,7 +73,7 @@ TEST(Lettura, Overflows) {
 TEST(Lettura, TinyValuesReadAsZero) {
     for (const char* minuscolo : {"1E-99999999999", "1E-400", "-1E-99999999999999999999", "0E99999999999"}) {
         EXPECT_EQ(TestoInIntero(minuscolo), 0) << minuscolo;
-        EXPECT_EQ(TestoInDecimale(minuscolo), dec(0)) << minuscolo;
+        EXPECT_EQ(TestoInDecimale(minuscolo), decimillesimi(0)) << minuscolo;
         EXPECT_EQ(TestoInReale(minuscolo), 0.0) << minuscolo;
     }
     EXPECT_EQ(TestoInReale("5E-324"), std::numeric_limits<double>::denorm_min());
@@ -96,8 +95,8 @@ TEST(Lettura, AMillionDigits) {
     EXPECT_EQ(fallimentoDi([&] { TestoInIntero(unoEZeri); }), TipoFallimento::Overflow);
     EXPECT_EQ(fallimentoDi([&] { TestoInReale(unoEZeri); }), TipoFallimento::Overflow);
     EXPECT_EQ(TestoInIntero("0," + std::string(1'000'000, '9')), 1);
-    EXPECT_EQ(TestoInDecimale("0,00004" + std::string(1'000'000, '9')), dec(0));
-    EXPECT_EQ(TestoInDecimale("0,00005" + std::string(1'000'000, '0') + "1"), dec(1));
+    EXPECT_EQ(TestoInDecimale("0,00004" + std::string(1'000'000, '9')), decimillesimi(0));
+    EXPECT_EQ(TestoInDecimale("0,00005" + std::string(1'000'000, '0') + "1"), decimillesimi(1));
     EXPECT_EQ(TestoInReale(std::string(1'000'000, '0') + "3,5"), 3.5);
     EXPECT_EQ(TestoInReale("1" + std::string(1'000'000, '0') + "E-1000000"), 1.0);
 }

@@ -12,17 +12,17 @@
 #include "calc/conversioni.h"
 #include "calc/module_calcoli.h"
 #include "calc/passi.h"
+#include "calc/ricerca_monotona.h"
 #include "calc/ricerche.h"
 #include "calc/scansioni.h"
 #include "calc/testo.h"
 #include "confronto.h"
+#include "decimali.h"
 
 namespace flumetra {
 namespace {
 
 constexpr std::int64_t tetto = 3000;  // literal steps per comparison, as many as a diameter scan takes
-
-Decimale dec(const char* testo) { return TestoInDecimale(testo); }
 
 std::int64_t confronti() {
     const char* valore = std::getenv("FLUMETRA_CONFRONTI");
@@ -31,6 +31,12 @@ std::int64_t confronti() {
 
 #define UGUALI(chiamataVeloce, chiamataLetterale) \
     EXPECT_EQ(risposta([&] { return chiamataVeloce; }), risposta([&] { return chiamataLetterale; })) << #chiamataVeloce
+
+TEST(RicercaMonotona, ExamplesOfItsHeader) {
+    EXPECT_EQ(primoVero(1, 3000, 10, [](auto n) { return n * n >= 2000; }), 45);
+    EXPECT_EQ(primoVero(1, 3000, 10, [](auto n) { return n > 5000; }), std::nullopt);
+    EXPECT_EQ(primoVero(1, 3000, 2999, [](auto n) { return n >= 1; }), 1) << "galloping down to the minimum";
+}
 
 TEST(Ricerche, EverySpinnerSideAndDiameter) {
     for (Intero S = 50; S <= 3000; S += 50) {

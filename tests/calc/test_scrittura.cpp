@@ -10,11 +10,10 @@
 #include <string>
 
 #include "calc/testo.h"
+#include "decimali.h"
 
 namespace flumetra {
 namespace {
-
-Decimale dec(std::int64_t decimillesimi) { return Decimale::daDecimillesimi(decimillesimi); }
 
 std::string quindiciCifre(double d) {
     char b[40];
@@ -30,12 +29,12 @@ TEST(Scrittura, WholeNumbers) {
 }
 
 TEST(Scrittura, Decimali) {
-    EXPECT_EQ(DecimaleInTesto(dec(35000)), "3,5");
-    EXPECT_EQ(DecimaleInTesto(dec(30000)), "3");
-    EXPECT_EQ(DecimaleInTesto(dec(240)), "0,024");
-    EXPECT_EQ(DecimaleInTesto(dec(-5000)), "-0,5");
-    EXPECT_EQ(DecimaleInTesto(dec(12345678)), "1234,5678");
-    EXPECT_EQ(DecimaleInTesto(dec(1)), "0,0001");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(35000)), "3,5");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(30000)), "3");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(240)), "0,024");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(-5000)), "-0,5");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(12345678)), "1234,5678");
+    EXPECT_EQ(DecimaleInTesto(decimillesimi(1)), "0,0001");
     EXPECT_EQ(DecimaleInTesto(TestoInDecimale("0,0230")), "0,023");
     EXPECT_EQ(DecimaleInTesto(TestoInDecimale("3,50")), "3,5");
     EXPECT_EQ(DecimaleInTesto(Decimale::minimo()), "-922337203685477,5808");
@@ -77,7 +76,7 @@ TEST(Scrittura, RoundTripsOverGeneratedValues) {
         const auto intero = static_cast<Intero>(caso());
         ASSERT_EQ(TestoInIntero(InteroInTesto(intero)), intero);
 
-        const auto decimale = dec(static_cast<std::int64_t>(caso()) >> (caso() % 60));
+        const auto decimale = decimillesimi(static_cast<std::int64_t>(caso()) >> (caso() % 60));
         ASSERT_EQ(TestoInDecimale(DecimaleInTesto(decimale)), decimale);
 
         double reale = 0;
