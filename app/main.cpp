@@ -6,10 +6,10 @@
 #include "ui/traduzione.h"
 
 int main(int argc, char* argv[]) {
-    QApplication applicazione(argc, argv);
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Flumetra"));
     QApplication::setDesktopFileName(QStringLiteral("flumetra"));
-    flumetra::traduciTestiDiQt(applicazione);  // without it, Qt's own texts stay English
+    flumetra::traduciTestiDiQt(app);  // without it, Qt's own texts stay English
 
     flumetra::Form_Principale finestra;
     finestra.show();

@@ -32,8 +32,8 @@ struct ValoreEsatto {
 // value keeps all further sums inside 64 bits.
 constexpr std::int64_t esponenteSaturo = 1'000'000'000'000'000;
 
-bool isCifra(char c) { return c >= '0' && c <= '9'; }
-bool isSpazio(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 [[noreturn]] void nonNumero(std::string_view testo) {
     constexpr std::size_t mostrati = 40;
@@ -44,8 +44,8 @@ bool isSpazio(char c) { return c == ' ' || c == '\t'; }
 ValoreEsatto scomponi(std::string_view testo) {
     std::size_t i = 0;
     std::size_t fine = testo.size();
-    while (i < fine && isSpazio(testo[i])) ++i;
-    while (fine > i && isSpazio(testo[fine - 1])) --fine;
+    while (i < fine && isBlank(testo[i])) ++i;
+    while (fine > i && isBlank(testo[fine - 1])) --fine;
 
     ValoreEsatto v;
     if (i < fine && (testo[i] == '+' || testo[i] == '-')) {
@@ -58,7 +58,7 @@ ValoreEsatto scomponi(std::string_view testo) {
     std::int64_t decimali = 0;
     for (; i < fine; ++i) {
         const char c = testo[i];
-        if (isCifra(c)) {
+        if (isDigit(c)) {
             if (c != '0' || !v.cifre.empty()) v.cifre.push_back(c);  // leading zeros carry nothing
             ++cifreIntere;
         } else if (c != '.' || cifreIntere == 0) {
@@ -66,7 +66,7 @@ ValoreEsatto scomponi(std::string_view testo) {
         }
     }
     if (i < fine && testo[i] == ',') {
-        for (++i; i < fine && isCifra(testo[i]); ++i) {
+        for (++i; i < fine && isDigit(testo[i]); ++i) {
             if (testo[i] != '0' || !v.cifre.empty()) v.cifre.push_back(testo[i]);
             ++decimali;
         }
@@ -81,8 +81,8 @@ ValoreEsatto scomponi(std::string_view testo) {
             esponenteNegativo = testo[i] == '-';
             ++i;
         }
-        if (i == fine || !isCifra(testo[i])) nonNumero(testo);
-        for (; i < fine && isCifra(testo[i]); ++i) {
+        if (i == fine || !isDigit(testo[i])) nonNumero(testo);
+        for (; i < fine && isDigit(testo[i]); ++i) {
             if (esponente < esponenteSaturo) esponente = esponente * 10 + (testo[i] - '0');
         }
         if (esponente > esponenteSaturo) esponente = esponenteSaturo;

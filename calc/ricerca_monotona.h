@@ -26,25 +26,25 @@ std::optional<std::int64_t> primoVero(std::int64_t minimo, std::int64_t massimo,
     std::int64_t passo = 1;
     if (vero(stima)) {
         while (alto > minimo) {
-            const std::int64_t prova = alto - minimo > passo ? alto - passo : minimo;
-            if (!vero(prova)) {
-                basso = prova + 1;
+            const std::int64_t one_test = alto - minimo > passo ? alto - passo : minimo;
+            if (!vero(one_test)) {
+                basso = one_test + 1;
                 break;
             }
-            alto = prova;
+            alto = one_test;
             passo = passo > std::numeric_limits<std::int64_t>::max() / 2 ? passo : passo * 2;
         }
     } else {
         basso = stima + 1;
         while (true) {
             if (basso > massimo) return std::nullopt;
-            const std::int64_t prova = massimo - basso >= passo ? basso + passo - 1 : massimo;
-            if (vero(prova)) {
-                alto = prova;
+            const std::int64_t one_test = massimo - basso >= passo ? basso + passo - 1 : massimo;
+            if (vero(one_test)) {
+                alto = one_test;
                 break;
             }
-            if (prova == massimo) return std::nullopt;
-            basso = prova + 1;
+            if (one_test == massimo) return std::nullopt;
+            basso = one_test + 1;
             passo = passo > std::numeric_limits<std::int64_t>::max() / 2 ? passo : passo * 2;
         }
     }

@@ -35,7 +35,7 @@ bool campoDiNome(std::string_view nome) {
            nome == "Text1";
 }
 
-bool vuota(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
+bool isBlank(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
 
@@ -56,11 +56,11 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
     std::size_t numero = 0;
     while (!script.empty()) {
         ++numero;
-        const std::size_t fineRiga = script.find('\n');
-        std::string_view riga = script.substr(0, fineRiga);
-        script = fineRiga == std::string_view::npos ? std::string_view{} : script.substr(fineRiga + 1);
+        const std::size_t lineEnd = script.find('\n');
+        std::string_view riga = script.substr(0, lineEnd);
+        script = lineEnd == std::string_view::npos ? std::string_view{} : script.substr(lineEnd + 1);
         if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
-        if (vuota(riga) || riga.front() == '#') continue;
+        if (isBlank(riga) || riga.front() == '#') continue;
 
         const std::size_t spazio = riga.find(' ');
         const std::string_view primaParola = riga.substr(0, spazio);
@@ -78,7 +78,7 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         bool nomeValido = false;
         switch (azione.comando) {
             case Comando::Dump:
-                nomeValido = resto.empty() || vuota(resto);
+                nomeValido = resto.empty() || isBlank(resto);
                 azione.controllo.clear();
                 azione.testo.clear();
                 break;

@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string leggiTutto(std::istream& ingresso) {
+std::string readAll(std::istream& ingresso) {
     return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
 }
 
@@ -25,7 +25,7 @@ std::string leggiTutto(std::istream& ingresso) {
 
 namespace {
 
-int riproduci(int argc, char* argv[]) {
+int play(int argc, char* argv[]) {
     if (argc > 2) {
         std::cerr << "usage: flumetra-replay [SCRIPT]\n";
         return 2;
@@ -37,9 +37,9 @@ int riproduci(int argc, char* argv[]) {
             std::cerr << "flumetra-replay: cannot read " << argv[1] << '\n';
             return 2;
         }
-        script = leggiTutto(file);
+        script = readAll(file);
     } else {
-        script = leggiTutto(std::cin);
+        script = readAll(std::cin);
     }
 
     auto letto = flumetra::copione::leggi(script);
@@ -48,8 +48,8 @@ int riproduci(int argc, char* argv[]) {
         return 2;
     }
 
-    QApplication applicazione(argc, argv);
-    flumetra::traduciTestiDiQt(applicazione);
+    QApplication app(argc, argv);
+    flumetra::traduciTestiDiQt(app);
     flumetra::Form_Principale finestra;
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) {
@@ -70,7 +70,7 @@ int riproduci(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     try {
-        return riproduci(argc, argv);
+        return play(argc, argv);
     } catch (const std::exception& e) {
         std::cerr << "flumetra-replay: " << e.what() << '\n';
         return 1;

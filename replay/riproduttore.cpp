@@ -38,7 +38,7 @@ std::string json(const QString& testo) {
 }
 
 // Where a click lands on a button: the middle of its clickable part.
-QPoint puntoDiClic(QAbstractButton* bottone) {
+QPoint clickPoint(QAbstractButton* bottone) {
     QStyleOptionButton opzioni;
     opzioni.initFrom(bottone);
     const auto elemento =
@@ -49,7 +49,7 @@ QPoint puntoDiClic(QAbstractButton* bottone) {
 
 // The key that types a character, as a US layout reports it: a printable
 // ASCII character is its own key code, a letter its capital's.
-Qt::Key tastoPer(const QString& carattere) {
+Qt::Key keyFor(const QString& carattere) {
     const QChar c = carattere.at(0);
     if (carattere.size() == 1 && c.unicode() < 0x80) {
         if (c.isLetter()) return static_cast<Qt::Key>(c.toUpper().unicode());
@@ -58,7 +58,7 @@ Qt::Key tastoPer(const QString& carattere) {
     return Qt::Key_unknown;
 }
 
-void premiERilascia(QWidget* campo, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo) {
+void pressAndRelease(QWidget* campo, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo) {
     QKeyEvent premuto(QEvent::KeyPress, tasto, modificatori, testo);
     QApplication::sendEvent(campo, &premuto);
     QKeyEvent rilasciato(QEvent::KeyRelease, tasto, modificatori, testo);
@@ -74,24 +74,24 @@ QWidget* Riproduttore::controllo(const std::string& nome) const {
 std::string Riproduttore::esegui(const copione::Azione& azione) {
     using copione::Comando;
     if (azione.comando == Comando::Dump) return stato();
-    QWidget* bersaglio = controllo(azione.controllo);
-    if (bersaglio == nullptr || !bersaglio->isVisibleTo(&finestra_)) return {};  // a person could not
+    QWidget* target = controllo(azione.controllo);
+    if (target == nullptr || !target->isVisibleTo(&finestra_)) return {};  // a person could not
     switch (azione.comando) {
-        case Comando::Click: clicca(bersaglio); break;
-        case Comando::Up: freccia(bersaglio, true); break;
-        case Comando::Down: freccia(bersaglio, false); break;
-        case Comando::Type: digita(bersaglio, azione.testo, false); break;
-        case Comando::Keypad: digita(bersaglio, azione.testo, true); break;
-        case Comando::Tab: tabulazione(bersaglio, false); break;
-        case Comando::Backtab: tabulazione(bersaglio, true); break;
-        case Comando::Wheel: rotella(bersaglio, azione.testo == "up"); break;
+        case Comando::Click: clicca(target); break;
+        case Comando::Up: freccia(target, true); break;
+        case Comando::Down: freccia(target, false); break;
+        case Comando::Type: digita(target, azione.testo, false); break;
+        case Comando::Keypad: digita(target, azione.testo, true); break;
+        case Comando::Tab: tabulazione(target, false); break;
+        case Comando::Backtab: tabulazione(target, true); break;
+        case Comando::Wheel: rotella(target, azione.testo == "up"); break;
         case Comando::Set:
             // As a paste with the mouse: only where a person could paste.
-            if (auto* campo = qobject_cast<QLineEdit*>(bersaglio); campo != nullptr && !campo->isReadOnly()) {
+            if (auto* campo = qobject_cast<QLineEdit*>(target); campo != nullptr && !campo->isReadOnly()) {
                 campo->setText(QString::fromStdString(azione.testo));
             }
             break;
-        case Comando::Key: maiuscolo(bersaglio); break;
+        case Comando::Key: maiuscolo(target); break;
         case Comando::Dump: break;
     }
     return {};
@@ -99,7 +99,7 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
 
 void Riproduttore::clicca(QWidget* controllo) {
     if (auto* bottone = qobject_cast<QAbstractButton*>(controllo)) {
-        QTest::mouseClick(bottone, Qt::LeftButton, {}, puntoDiClic(bottone));
+        QTest::mouseClick(bottone, Qt::LeftButton, {}, clickPoint(bottone));
     } else {
         QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->rect().center());
     }
@@ -121,7 +121,7 @@ void Riproduttore::digita(QWidget* campo, const std::string& testo, bool tastier
         const qsizetype lunghezza = caratteri.at(i).isHighSurrogate() && i + 1 < caratteri.size() ? 2 : 1;
         const QString carattere = caratteri.mid(i, lunghezza);
         i += lunghezza - 1;
-        premiERilascia(campo, tastoPer(carattere), modificatori, carattere);
+        pressAndRelease(campo, keyFor(carattere), modificatori, carattere);
     }
 }
 

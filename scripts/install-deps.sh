@@ -4,9 +4,9 @@
 # through sudo.
 set -euo pipefail
 
-paquets=(
+packages=(
   g++ cmake ninja-build make pkg-config   # compiler and build
-  qt6-base-dev qt6-svg-dev libqt6svg6     # the window and its icon
+  qt6-base-dev libqt6svg6                 # the window, and the plugin that draws its SVG icon
   qt6-translations-l10n                   # Qt's own texts (the fields' menu) in Italian
   libgtest-dev libgmock-dev               # unit and widget tests
   libbenchmark-dev                        # benchmarks
@@ -17,26 +17,26 @@ paquets=(
   desktop-file-utils                      # checks the installed .desktop file
 )
 
-mancanti=()
-for p in "${paquets[@]}"; do
+missing=()
+for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    mancanti+=("$p")
+    missing+=("$p")
   fi
 done
 
-if [ ${#mancanti[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "install-deps: installing ${mancanti[*]}"
+echo "install-deps: installing ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
-  come=()
+  as_root=()
 elif command -v sudo >/dev/null 2>&1; then
-  come=(sudo)
+  as_root=(sudo)
 else
-  echo "install-deps: missing ${mancanti[*]}; run this script as root or install sudo" >&2
+  echo "install-deps: missing ${missing[*]}; run this script as root or install sudo" >&2
   exit 1
 fi
-"${come[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${come[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 echo "install-deps: done"

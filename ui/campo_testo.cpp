@@ -15,7 +15,7 @@ bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
 
 }  // namespace
 
-CampoTesto::CampoTesto(const QString& testo, QWidget* genitore) : QLineEdit(testo, genitore) {
+CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
 }

@@ -19,7 +19,7 @@ class CampoTesto : public QLineEdit {
     Q_OBJECT
 
 public:
-    CampoTesto(const QString& testo, QWidget* genitore);
+    CampoTesto(const QString& testo, QWidget* parent);
 
 signals:
     void KeyUp(int tasto, int modificatori);

@@ -48,13 +48,13 @@ void Form_Principale::collega() {
 void Form_Principale::mostra(const Esito& esito) {
     if (!esito) return;
     const QString messaggio = messaggi::passoNonRiuscito(*esito);
-    const QString suggerimento =
+    const QString tooltip =
         suggerimenti::aCapo(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
     for (const Campo c : esito->nonAggiornati) {
-        campo(c)->setToolTip(suggerimento);
+        campo(c)->setToolTip(tooltip);
         campo(c)->setAccessibleDescription(messaggio);
     }
-    if (isVisible()) suggerimenti::mostraSotto(campo(esito->campo), suggerimento);
+    if (isVisible()) suggerimenti::mostraSotto(campo(esito->campo), tooltip);
 }
 
 }  // namespace flumetra

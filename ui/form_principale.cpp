@@ -20,7 +20,7 @@
 
 // The icons live in this static library's resources, which a static
 // library must register itself.
-static void registraRisorse() { Q_INIT_RESOURCE(risorse); }
+static void registerResources() { Q_INIT_RESOURCE(risorse); }
 
 namespace flumetra {
 namespace {
@@ -34,20 +34,20 @@ QIcon iconaFlumetra() {
     return icona;
 }
 
-QRect inTwip(int sinistra, int alto, int larghezza, int altezza) {
+QRect inTwips(int sinistra, int alto, int larghezza, int altezza) {
     auto px = [](int twip) { return qRound(twip / 15.0); };
     return {px(sinistra), px(alto), px(larghezza), px(altezza)};
 }
 
 template <typename Controllo>
-Controllo* posiziona(Controllo* controllo, std::string_view nome, QRect geometria) {
+Controllo* place(Controllo* controllo, std::string_view nome, QRect geometria) {
     controllo->setObjectName(inQt(nome));
     controllo->setGeometry(geometria);
     return controllo;
 }
 
-QLabel* etichetta(QWidget* genitore, const char* nome, const char* didascalia, QRect geometria) {
-    auto* label = posiziona(new QLabel(QString::fromUtf8(didascalia), genitore), nome, geometria);
+QLabel* etichetta(QWidget* parent, const char* nome, const char* didascalia, QRect geometria) {
+    auto* label = place(new QLabel(QString::fromUtf8(didascalia), parent), nome, geometria);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -63,15 +63,15 @@ Controllo* spiega(Controllo* controllo, const QString& cosaFa) {
 
 }  // namespace
 
-Form_Principale::Form_Principale(QWidget* genitore) : QWidget(genitore) {
-    registraRisorse();
+Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
+    registerResources();
     setObjectName(QStringLiteral("Form_Principale"));
     setWindowTitle(QStringLiteral("Flumetra"));
     setWindowIcon(iconaFlumetra());
     // A fixed layout: the window offers no resize and no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(inTwip(0, 0, 3255, 4080).size());
+    setFixedSize(inTwips(0, 0, 3255, 4080).size());
 
     creaControlli();
     setFont(carattereCheEntra(this));
@@ -83,75 +83,76 @@ Form_Principale::Form_Principale(QWidget* genitore) : QWidget(genitore) {
 
 // A row: the label, its field and, where the quantity can be stepped, the
 // spinner at the field's right.
-void Form_Principale::nuovaRiga(QWidget* genitore, const char* etichettaNome, const char* didascalia,
+void Form_Principale::nuovaRiga(QWidget* parent, const char* etichettaNome, const char* didascalia,
                                 QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
-    auto* campo = posiziona(new CampoTesto(inQt(dati(c).testoIniziale), genitore), dati(c).nome, geometriaCampo);
+    auto* campo = place(new CampoTesto(inQt(dati(c).testoIniziale), parent), dati(c).nome, geometriaCampo);
     campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(dati(c).descrizione), inQt(dati(c).unita)));
     campi_[indice(c)] = campo;
-    etichetta(genitore, etichettaNome, didascalia, geometriaEtichetta)->setBuddy(campo);
+    etichetta(parent, etichettaNome, didascalia, geometriaEtichetta)->setBuddy(campo);
 }
 
-void Form_Principale::nuovoSpinner(QWidget* genitore, Spinner s, QRect geometria) {
+void Form_Principale::nuovoSpinner(QWidget* parent, Spinner s, QRect geometria) {
     const DatiSpinner& d = dati(s);
-    auto* spinner = posiziona(new UpDown(d, campo(d.campo), genitore), d.nome, geometria);
+    auto* spinner = place(new UpDown(d, campo(d.campo), parent), d.nome, geometria);
     spinner->setAccessibleName(inQt(d.cosaFa));
     spinner->setVisible(d.visibileAllAvvio);
     spinner_[indice(s)] = spinner;
 }
 
-QRadioButton* Form_Principale::nuovoRadio(QWidget* genitore, const DatiRadio& d, QRect geometria) {
-    return spiega(posiziona(new QRadioButton(genitore), d.nome, geometria), inQt(d.cosaFa));
+QRadioButton* Form_Principale::nuovoRadio(QWidget* parent, const DatiRadio& d, QRect geometria) {
+    return spiega(place(new QRadioButton(parent), d.nome, geometria), inQt(d.cosaFa));
 }
 
 void Form_Principale::creaControlli() {
     using enum Campo;
     using enum Spinner;
     frame1_ =
-        posiziona(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwip(360, 120, 2412, 1575));
-    nuovaRiga(frame1_, "Label1", "Sezione A", inTwip(120, 360, 855, 255), Text_A, inTwip(1080, 360, 588, 288));
-    nuovoSpinner(frame1_, UpDown_A, inTwip(1680, 360, 252, 288));
-    nuovaRiga(frame1_, "Label2", "Sezione B", inTwip(120, 720, 855, 255), Text_B, inTwip(1080, 720, 588, 288));
-    nuovoSpinner(frame1_, UpDown_B, inTwip(1680, 720, 252, 288));
-    nuovaRiga(frame1_, "Label3", "Diametro", inTwip(120, 1080, 735, 255), Text_D, inTwip(1080, 1080, 588, 288));
-    nuovoSpinner(frame1_, UpDown_D, inTwip(1680, 1080, 252, 288));
+        place(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwips(360, 120, 2412, 1575));
+    nuovaRiga(frame1_, "Label1", "Sezione A", inTwips(120, 360, 855, 255), Text_A, inTwips(1080, 360, 588, 288));
+    nuovoSpinner(frame1_, UpDown_A, inTwips(1680, 360, 252, 288));
+    nuovaRiga(frame1_, "Label2", "Sezione B", inTwips(120, 720, 855, 255), Text_B, inTwips(1080, 720, 588, 288));
+    nuovoSpinner(frame1_, UpDown_B, inTwips(1680, 720, 252, 288));
+    nuovaRiga(frame1_, "Label3", "Diametro", inTwips(120, 1080, 735, 255), Text_D, inTwips(1080, 1080, 588, 288));
+    nuovoSpinner(frame1_, UpDown_D, inTwips(1680, 1080, 252, 288));
 
     // The section radios: a group of their own inside the frame.
-    sezioni_ = {nuovoRadio(frame1_, dati(Sezione::A), inTwip(2040, 360, 255, 252)),
-                nuovoRadio(frame1_, dati(Sezione::B), inTwip(2040, 720, 252, 252)),
-                nuovoRadio(frame1_, dati(Sezione::D), inTwip(2040, 1080, 252, 252))};
+    sezioni_ = {nuovoRadio(frame1_, dati(Sezione::A), inTwips(2040, 360, 255, 252)),
+                nuovoRadio(frame1_, dati(Sezione::B), inTwips(2040, 720, 252, 252)),
+                nuovoRadio(frame1_, dati(Sezione::D), inTwips(2040, 1080, 252, 252))};
     auto* gruppoSezione = new QButtonGroup(frame1_);
     for (QRadioButton* r : sezioni_) gruppoSezione->addButton(r);
     radio(sezioneIniziale)->setChecked(true);
 
-    modi_ = {nuovoRadio(this, dati(Modo::Perdita), inTwip(2880, 2520, 255, 255)),
-             nuovoRadio(this, dati(Modo::Velocita), inTwip(2880, 2160, 255, 255)),
-             nuovoRadio(this, dati(Modo::Portata), inTwip(2880, 1800, 255, 255)),
-             nuovoRadio(this, dati(Modo::SezioneCanale), inTwip(2880, 840, 255, 255))};
+    modi_ = {nuovoRadio(this, dati(Modo::Perdita), inTwips(2880, 2520, 255, 255)),
+             nuovoRadio(this, dati(Modo::Velocita), inTwips(2880, 2160, 255, 255)),
+             nuovoRadio(this, dati(Modo::Portata), inTwips(2880, 1800, 255, 255)),
+             nuovoRadio(this, dati(Modo::SezioneCanale), inTwips(2880, 840, 255, 255))};
     auto* gruppoModo = new QButtonGroup(this);
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
     radio(modoIniziale)->setChecked(true);
 
-    nuovaRiga(this, "G", "G [mc/h]", inTwip(480, 1800, 732, 252), Text_G, inTwip(1560, 1800, 840, 288));
-    nuovoSpinner(this, UpDown_G, inTwip(2400, 1800, 252, 288));
-    nuovaRiga(this, "Label6", "v [m/s]", inTwip(480, 2160, 732, 252), Text_v, inTwip(1560, 2160, 840, 288));
-    nuovoSpinner(this, UpDown_v, inTwip(2400, 2160, 252, 288));
-    nuovaRiga(this, "Label4", "Y [mmc.a./m]", inTwip(480, 2520, 972, 252), Text_Y, inTwip(1560, 2520, 828, 288));
-    nuovoSpinner(this, UpDown_Y, inTwip(2400, 2520, 252, 288));
-    nuovaRiga(this, "Label5", "L equiv. [m]", inTwip(480, 3000, 972, 252), Text_L, inTwip(1560, 3000, 1092, 288));
-    nuovaRiga(this, "Label7", "Y tot [mmc.a.]", inTwip(480, 3360, 972, 252), Text_Ytot, inTwip(1560, 3360, 1092, 288));
+    nuovaRiga(this, "G", "G [mc/h]", inTwips(480, 1800, 732, 252), Text_G, inTwips(1560, 1800, 840, 288));
+    nuovoSpinner(this, UpDown_G, inTwips(2400, 1800, 252, 288));
+    nuovaRiga(this, "Label6", "v [m/s]", inTwips(480, 2160, 732, 252), Text_v, inTwips(1560, 2160, 840, 288));
+    nuovoSpinner(this, UpDown_v, inTwips(2400, 2160, 252, 288));
+    nuovaRiga(this, "Label4", "Y [mmc.a./m]", inTwips(480, 2520, 972, 252), Text_Y, inTwips(1560, 2520, 828, 288));
+    nuovoSpinner(this, UpDown_Y, inTwips(2400, 2520, 252, 288));
+    nuovaRiga(this, "Label5", "L equiv. [m]", inTwips(480, 3000, 972, 252), Text_L, inTwips(1560, 3000, 1092, 288));
+    nuovaRiga(this, "Label7", "Y tot [mmc.a.]", inTwips(480, 3360, 972, 252), Text_Ytot,
+              inTwips(1560, 3360, 1092, 288));
     campo(Text_Ytot)->setReadOnly(true);
 
     // The information line: read-only, centred, on the button-face colour.
-    text1_ = posiziona(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
-                       inTwip(240, 3720, 2532, 288));
+    text1_ = place(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
+                   inTwips(240, 3720, 2532, 288));
     text1_->setReadOnly(true);
     text1_->setAlignment(Qt::AlignCenter);
     text1_->setAccessibleName(QStringLiteral("Informazioni"));
-    QPalette colori = text1_->palette();
-    colori.setColor(QPalette::Base, colori.color(QPalette::Button));
-    text1_->setPalette(colori);
+    QPalette palette = text1_->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    text1_->setPalette(palette);
 
-    check1_ = spiega(posiziona(new QCheckBox(this), "Check1", inTwip(2880, 3720, 252, 252)),
+    check1_ = spiega(place(new QCheckBox(this), "Check1", inTwips(2880, 3720, 252, 252)),
                      QStringLiteral("Mantieni la finestra sopra le altre"));
     check1_->setChecked(true);
 }

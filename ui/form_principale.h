@@ -51,10 +51,10 @@ public:
 
 private:
     void creaControlli();
-    void nuovaRiga(QWidget* genitore, const char* etichettaNome, const char* didascalia, QRect geometriaEtichetta,
+    void nuovaRiga(QWidget* parent, const char* etichettaNome, const char* didascalia, QRect geometriaEtichetta,
                    Campo c, QRect geometriaCampo);
-    void nuovoSpinner(QWidget* genitore, Spinner s, QRect geometria);
-    static QRadioButton* nuovoRadio(QWidget* genitore, const DatiRadio& dati, QRect geometria);
+    void nuovoSpinner(QWidget* parent, Spinner s, QRect geometria);
+    static QRadioButton* nuovoRadio(QWidget* parent, const DatiRadio& dati, QRect geometria);
     void impostaOrdineTab();
     void collega();
     void mostra(const Esito& esito);

@@ -34,7 +34,7 @@ private:
 // Runs a function once, after the mouse button that is down now is released.
 class DopoIlRilascio : public QObject {
 public:
-    DopoIlRilascio(std::function<void()> azione, QObject* genitore) : QObject(genitore), azione_(std::move(azione)) {
+    DopoIlRilascio(std::function<void()> azione, QObject* parent) : QObject(parent), azione_(std::move(azione)) {
         QApplication::instance()->installEventFilter(this);
     }
 
@@ -59,9 +59,9 @@ QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza) 
     QStringList righe;
     QString riga;
     for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
-        if (riga.isEmpty() || metrica.horizontalAdvance(prova) <= larghezza) {
-            riga = prova;
+        const QString one_test = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (riga.isEmpty() || metrica.horizontalAdvance(one_test) <= larghezza) {
+            riga = one_test;
         } else {
             righe << riga;
             riga = parola;

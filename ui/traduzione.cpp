@@ -6,8 +6,8 @@
 
 namespace flumetra {
 
-bool traduciTestiDiQt(QCoreApplication& applicazione) {
-    auto* traduttore = new QTranslator(&applicazione);
+bool traduciTestiDiQt(QCoreApplication& app) {
+    auto* traduttore = new QTranslator(&app);
     // Beside the program first (a Windows folder carries its own copy),
     // then where Qt keeps its translations.
     const bool caricata =

@@ -9,6 +9,6 @@ namespace flumetra {
 
 // Loads Qt's Italian translation into the application. Returns false, and
 // leaves Qt's English texts, when the translation is not installed.
-bool traduciTestiDiQt(QCoreApplication& applicazione);
+bool traduciTestiDiQt(QCoreApplication& app);
 
 }  // namespace flumetra

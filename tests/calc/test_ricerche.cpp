@@ -115,13 +115,13 @@ TEST(Ricerche, RandomInputsOverAndBeyondTheTypedRanges) {
     std::int64_t confrontati = 0;
     std::int64_t oltreIlTetto = 0;
     auto confronta = [&](auto veloce, auto letterale, auto descrivi) {
-        const auto atteso = rispostaLimitata(letterale);
-        if (!atteso) {
+        const auto expected = rispostaLimitata(letterale);
+        if (!expected) {
             ++oltreIlTetto;
             return;
         }
         ++confrontati;
-        if (risposta(veloce) != *atteso) ADD_FAILURE() << descrivi();
+        if (risposta(veloce) != *expected) ADD_FAILURE() << descrivi();
     };
     for (std::int64_t i = 0; i < confronti(); ++i) {
         const Intero S = i % 4 == 0 ? intero(-10, 5000) : intero(1, 3000);

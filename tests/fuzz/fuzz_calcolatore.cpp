@@ -24,7 +24,7 @@ using namespace flumetra;
 
 namespace {
 
-void esigi(bool condizione) {
+void require(bool condizione) {
     if (!condizione) std::abort();
 }
 
@@ -39,18 +39,18 @@ public:
     std::vector<Campo> scritti;
 };
 
-constexpr std::array<const char*, 16> testiNotevoli = {
+constexpr std::array<const char*, 16> notableTexts = {
     "",       "0",       "-1",   "1E308", "-1E308", "1E-320", "2147483647", "2147483648", "999999999999999",
     "0,0001", "99,9999", "3000", "5000",  "abc",    ",",      "1.000.000"};
 
-class Lettore {
+class ByteReader {
 public:
-    Lettore(const std::uint8_t* dati, std::size_t lunghezza) : dati_(dati), fine_(dati + lunghezza) {}
+    ByteReader(const std::uint8_t* dati, std::size_t lunghezza) : dati_(dati), fine_(dati + lunghezza) {}
     bool finito() const { return dati_ == fine_; }
     std::uint8_t byte() { return finito() ? 0 : *dati_++; }
     std::string testo() {
         const std::uint8_t scelta = byte();
-        if (scelta < 128) return testiNotevoli[scelta % testiNotevoli.size()];
+        if (scelta < 128) return notableTexts[scelta % notableTexts.size()];
         std::string t;
         for (std::uint8_t n = byte() % 24; n > 0 && !finito(); --n) t += static_cast<char>(byte());
         return t;
@@ -61,40 +61,40 @@ private:
     const std::uint8_t* fine_;
 };
 
-void controllaRadio(const FinestraInMemoria& f) {
+void checkRadioInvariants(const FinestraInMemoria& f) {
     const bool a = f.radioSezioneVisibile(Sezione::A);
-    esigi(a == f.radioSezioneVisibile(Sezione::B) && a == f.radioSezioneVisibile(Sezione::D));
-    esigi(a == f.modoSelezionato(Modo::SezioneCanale));
-    if (!a) esigi(f.sezione() == Sezione::A && !f.spinnerVisibile(Spinner::UpDown_A));
+    require(a == f.radioSezioneVisibile(Sezione::B) && a == f.radioSezioneVisibile(Sezione::D));
+    require(a == f.modoSelezionato(Modo::SezioneCanale));
+    if (!a) require(f.sezione() == Sezione::A && !f.spinnerVisibile(Spinner::UpDown_A));
 }
 
-constexpr std::array<Campo, 6> campiConTasto = {Campo::Text_A, Campo::Text_B, Campo::Text_D,
-                                                Campo::Text_G, Campo::Text_v, Campo::Text_Y};
+constexpr std::array<Campo, 6> fieldsWithKeyUp = {Campo::Text_A, Campo::Text_B, Campo::Text_D,
+                                                  Campo::Text_G, Campo::Text_v, Campo::Text_Y};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
     FinestraControllata f;
-    Lettore l(dati, lunghezza);
+    ByteReader l(dati, lunghezza);
     for (int azioni = 0; azioni < 64 && !l.finito(); ++azioni) {
         f.scritti.clear();
         const std::clock_t inizio = std::clock();
         Esito esito;
-        bool scritturaDelloSpinner = false;  // a bound spinner writes its field before its change runs
+        bool spinnerWritesFirst = false;  // a bound spinner writes its field before its change runs
         switch (l.byte() % 8) {
             case 0: f.cliccaModo(static_cast<Modo>(l.byte() % quanti<Modo>)); break;
             case 1: f.cliccaSezione(static_cast<Sezione>(l.byte() % quanti<Sezione>)); break;
             case 2:
             case 3: {  // typing in a field with a key-up check
-                const Campo campo = campiConTasto[l.byte() % campiConTasto.size()];
+                const Campo campo = fieldsWithKeyUp[l.byte() % fieldsWithKeyUp.size()];
                 esito = f.digita(campo, l.testo());
-                esigi(f.testo(campo) != "" || f.scritti.empty());
+                require(f.testo(campo) != "" || f.scritti.empty());
                 break;
             }
             case 4: {  // an arrow of a bound spinner, where it is shown
                 const auto spinner = static_cast<Spinner>(l.byte() % 4);
                 if (!f.spinnerVisibile(spinner)) break;
-                scritturaDelloSpinner = true;
+                spinnerWritesFirst = true;
                 esito = f.freccia(spinner, l.byte() % 2 != 0 ? Verso::Su : Verso::Giu);
                 break;
             }
@@ -105,17 +105,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
                 break;
             }
             case 6: f.incolla(Campo::Text_L, l.testo()); break;
-            default: f.incolla(campiConTasto[l.byte() % campiConTasto.size()], l.testo()); break;
+            default: f.incolla(fieldsWithKeyUp[l.byte() % fieldsWithKeyUp.size()], l.testo()); break;
         }
-        esigi(std::clock() - inizio < CLOCKS_PER_SEC);
+        require(std::clock() - inizio < CLOCKS_PER_SEC);
         if (esito) {
-            for (std::size_t k = scritturaDelloSpinner ? 1 : 0; k < f.scritti.size(); ++k) {
-                esigi(f.scritti[k] != esito->campo);
+            for (std::size_t k = spinnerWritesFirst ? 1 : 0; k < f.scritti.size(); ++k) {
+                require(f.scritti[k] != esito->campo);
             }
-            esigi(esito->passo >= 1 && esito->passo <= 5);
-            esigi(!esito->nonAggiornati.empty() && esito->nonAggiornati.front() == esito->campo);
+            require(esito->passo >= 1 && esito->passo <= 5);
+            require(!esito->nonAggiornati.empty() && esito->nonAggiornati.front() == esito->campo);
         }
-        controllaRadio(f);
+        checkRadioInvariants(f);
     }
     return 0;
 }

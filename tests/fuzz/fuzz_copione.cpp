@@ -12,7 +12,7 @@ using namespace flumetra::copione;
 
 namespace {
 
-void esigi(bool condizione) {
+void require(bool condizione) {
     if (!condizione) std::abort();
 }
 
@@ -22,16 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     const std::string_view script(reinterpret_cast<const char*>(dati), lunghezza);
     const auto letto = leggi(script);
     if (const auto* errore = std::get_if<Errore>(&letto)) {
-        esigi(errore->riga >= 1 && errore->riga <= lunghezza + 1);
+        require(errore->riga >= 1 && errore->riga <= lunghezza + 1);
         return 0;
     }
     const auto& azioni = std::get<std::vector<Azione>>(letto);
     std::string riscritto;
     std::size_t rigaPrecedente = 0;
     for (const Azione& a : azioni) {
-        esigi(a.riga > rigaPrecedente);
+        require(a.riga > rigaPrecedente);
         rigaPrecedente = a.riga;
-        esigi((a.comando == Comando::Dump) == a.controllo.empty());
+        require((a.comando == Comando::Dump) == a.controllo.empty());
         riscritto += parola(a.comando);
         if (!a.controllo.empty()) riscritto += ' ' + a.controllo;
         if (haTesto(a.comando)) riscritto += ' ' + a.testo;
@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     // break of its own; anything else must come back the same.
     if (riscritto.find('\r') != std::string::npos) return 0;
     const auto* azioni_di_nuovo = std::get_if<std::vector<Azione>>(&di_nuovo);
-    esigi(azioni_di_nuovo != nullptr && azioni_di_nuovo->size() == azioni.size());
+    require(azioni_di_nuovo != nullptr && azioni_di_nuovo->size() == azioni.size());
     for (std::size_t k = 0; k < azioni.size(); ++k) {
-        esigi((*azioni_di_nuovo)[k].comando == azioni[k].comando);
-        esigi((*azioni_di_nuovo)[k].controllo == azioni[k].controllo);
-        esigi((*azioni_di_nuovo)[k].testo == azioni[k].testo);
+        require((*azioni_di_nuovo)[k].comando == azioni[k].comando);
+        require((*azioni_di_nuovo)[k].controllo == azioni[k].controllo);
+        require((*azioni_di_nuovo)[k].testo == azioni[k].testo);
     }
     return 0;
 }

@@ -15,7 +15,7 @@ using namespace flumetra;
 
 namespace {
 
-void esigi(bool condizione) {
+void require(bool condizione) {
     if (!condizione) std::abort();
 }
 
@@ -33,30 +33,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     const auto reale = risposta([&] { return TestoInReale(testo); });
 
     // Reading never fails as a calculation; the form is judged alike by all three.
-    esigi(!fallitoCon(intero, TipoFallimento::ErroreDiCalcolo));
-    esigi(!fallitoCon(decimale, TipoFallimento::ErroreDiCalcolo));
-    esigi(!fallitoCon(reale, TipoFallimento::ErroreDiCalcolo));
+    require(!fallitoCon(intero, TipoFallimento::ErroreDiCalcolo));
+    require(!fallitoCon(decimale, TipoFallimento::ErroreDiCalcolo));
+    require(!fallitoCon(reale, TipoFallimento::ErroreDiCalcolo));
     const bool nonNumero = fallitoCon(reale, TipoFallimento::NonNumero);
-    esigi(fallitoCon(intero, TipoFallimento::NonNumero) == nonNumero);
-    esigi(fallitoCon(decimale, TipoFallimento::NonNumero) == nonNumero);
+    require(fallitoCon(intero, TipoFallimento::NonNumero) == nonNumero);
+    require(fallitoCon(decimale, TipoFallimento::NonNumero) == nonNumero);
     // The ranges nest: too large for a double is too large for a Decimale, and so on.
-    if (fallitoCon(reale, TipoFallimento::Overflow)) esigi(fallitoCon(decimale, TipoFallimento::Overflow));
-    if (fallitoCon(decimale, TipoFallimento::Overflow)) esigi(fallitoCon(intero, TipoFallimento::Overflow));
+    if (fallitoCon(reale, TipoFallimento::Overflow)) require(fallitoCon(decimale, TipoFallimento::Overflow));
+    if (fallitoCon(decimale, TipoFallimento::Overflow)) require(fallitoCon(intero, TipoFallimento::Overflow));
 
     // Written and read again: exact for whole numbers and Decimale, 15 digits for doubles.
-    if (const auto* i = std::get_if<Intero>(&intero)) esigi(TestoInIntero(InteroInTesto(*i)) == *i);
-    if (const auto* d = std::get_if<Decimale>(&decimale)) esigi(TestoInDecimale(DecimaleInTesto(*d)) == *d);
+    if (const auto* i = std::get_if<Intero>(&intero)) require(TestoInIntero(InteroInTesto(*i)) == *i);
+    if (const auto* d = std::get_if<Decimale>(&decimale)) require(TestoInDecimale(DecimaleInTesto(*d)) == *d);
     if (const auto* r = std::get_if<Reale>(&reale)) {
         // Within 15-digit rounding of the largest double, the written text
         // rounds up beyond it, and reading it back is rightly an overflow.
         const auto letto = risposta([&] { return TestoInReale(RealeInTesto(*r)); });
         if (fallitoCon(letto, TipoFallimento::Overflow)) {
-            esigi(std::fabs(*r) >= 1.797693134862315e308);
+            require(std::fabs(*r) >= 1.797693134862315e308);
             return 0;
         }
         const Reale di_nuovo = std::get<Reale>(letto);
-        esigi(RealeInTesto(di_nuovo) == RealeInTesto(*r));
-        esigi(std::fabs(di_nuovo - *r) <= std::fabs(*r) * 1e-14);
+        require(RealeInTesto(di_nuovo) == RealeInTesto(*r));
+        require(std::fabs(di_nuovo - *r) <= std::fabs(*r) * 1e-14);
     }
 
     // Agreement: a Decimale with no fraction is the whole number itself, and
@@ -65,14 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     const auto* d = std::get_if<Decimale>(&decimale);
     const auto* r = std::get_if<Reale>(&reale);
     if (d != nullptr && d->decimillesimi() % 10000 == 0 && i != nullptr) {
-        esigi(std::int64_t{*i} * 10000 == d->decimillesimi());
+        require(std::int64_t{*i} * 10000 == d->decimillesimi());
     }
     if (d != nullptr && i != nullptr) {
-        esigi(std::llabs(std::int64_t{*i} * 10000 - d->decimillesimi()) <= 5000);
+        require(std::llabs(std::int64_t{*i} * 10000 - d->decimillesimi()) <= 5000);
     }
     if (d != nullptr && r != nullptr) {
         const Reale scarto = std::fabs(*r - DecimaleInReale(*d));
-        esigi(scarto <= 0.00005 * (1 + 1e-9) + std::fabs(*r) * 1e-15);
+        require(scarto <= 0.00005 * (1 + 1e-9) + std::fabs(*r) * 1e-15);
     }
     return 0;
 }

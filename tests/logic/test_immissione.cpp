@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "banco.h"
+#include "calculator_test.h"
 
 namespace flumetra {
 namespace {
 
 using enum Campo;
-using Immissione = Banco;
+using Immissione = CalculatorTest;
 
 TEST_F(Immissione, BoundsAreExclusive) {
     struct Riga {
@@ -45,7 +45,7 @@ TEST_F(Immissione, IgnoredTextsChangeNothing) {
 TEST_F(Immissione, TypingDigitByDigit) {
     f.cliccaSezione(Sezione::A);
     f.cliccaSezione(Sezione::B);
-    imposta(Text_A, "");
+    paste(Text_A, "");
     std::vector<bool> ricalcolato;
     for (const char* testo : {"1", "15", "150"}) {
         f.scritti.clear();
@@ -58,7 +58,7 @@ TEST_F(Immissione, TypingDigitByDigit) {
 }
 
 TEST_F(Immissione, AFractionPassesAsTypedAndEntersRounded) {
-    imposta(Text_D, "11");     // so narrow that v moves by about 3 m/s per m³/h
+    paste(Text_D, "11");       // so narrow that v moves by about 3 m/s per m³/h
     digita(Text_G, "3000,5");  // enters the formulas as 3000, ties to even
     EXPECT_EQ(t(Text_G), "3000,5");
     EXPECT_EQ(t(Text_v), "8769,1");  // VelocitaDaPortata(11, 3000), not of 3001
@@ -74,20 +74,20 @@ TEST_F(Immissione, ARepeatedKeyReleaseRecalculatesAgain) {
 }
 
 TEST_F(Immissione, AFailingStepKeepsEarlierWritesAndStops) {
-    imposta(Text_G, "");
+    paste(Text_G, "");
     const Esito esito = c.UpDown_A_Change();  // as after a spinner step, B held
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D}));
     ASSERT_TRUE(esito.has_value());
     EXPECT_EQ(*esito, (PassoFallito{2, Text_v, TipoFallimento::NonNumero, Text_G, {Text_v, Text_Y, Text_Ytot}}));
-    attesi({{Text_v, "3,5"}, {Text_Y, "0,023"}, {Text_Ytot, "0,23"}});
+    expectTexts({{Text_v, "3,5"}, {Text_Y, "0,023"}, {Text_Ytot, "0,23"}});
 
-    imposta(Text_G, "3000");
-    imposta(Text_L, "");
+    paste(Text_G, "3000");
+    paste(Text_L, "");
     f.scritti.clear();
     EXPECT_EQ(digita(Text_G, "3100"), (PassoFallito{3, Text_Ytot, TipoFallimento::NonNumero, Text_L, {Text_Ytot}}));
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_v, Text_Y}));
 
-    imposta(Text_L, "1E308");  // 5 × 10^308 is beyond every double
+    paste(Text_L, "1E308");  // 5 × 10^308 is beyond every double
     f.cliccaModo(Modo::Portata);
     EXPECT_EQ(digita(Text_Y, "5"),
               (PassoFallito{4, Text_Ytot, TipoFallimento::ErroreDiCalcolo, std::nullopt, {Text_Ytot}}));
@@ -95,7 +95,7 @@ TEST_F(Immissione, AFailingStepKeepsEarlierWritesAndStops) {
 
 TEST_F(Immissione, FormulaFailureIsReported) {
     f.cliccaModo(Modo::Portata);
-    imposta(Text_A, "0");  // LatoPerDiametro(0, D) divides by zero
+    paste(Text_A, "0");  // LatoPerDiametro(0, D) divides by zero
     const Esito esito = digita(Text_v, "4");
     EXPECT_EQ(esito,
               (PassoFallito{2, Text_B, TipoFallimento::ErroreDiCalcolo, std::nullopt, {Text_B, Text_Y, Text_Ytot}}));
@@ -107,43 +107,43 @@ TEST_F(Immissione, FineSteps) {
     EXPECT_EQ(t(Text_v), "3,6");
     EXPECT_EQ(f.scritti.front(), Text_v);
     EXPECT_EQ(f.scritti.size(), 4U);  // v, then G, Y, Ytot
-    imposta(Text_v, "3,5");
+    paste(Text_v, "3,5");
     c.UpDown_v_DownClick();
     EXPECT_EQ(t(Text_v), "3,4");
 
-    imposta(Text_Y, "0,023");
+    paste(Text_Y, "0,023");
     c.UpDown_Y_UpClick();
     EXPECT_EQ(t(Text_Y), "0,028");
-    imposta(Text_Y, "0,023");
+    paste(Text_Y, "0,023");
     c.UpDown_Y_DownClick();
     EXPECT_EQ(t(Text_Y), "0,018");
 
-    imposta(Text_v, "150");  // beyond the typed range: still stepped
+    paste(Text_v, "150");  // beyond the typed range: still stepped
     c.UpDown_v_UpClick();
     EXPECT_EQ(t(Text_v), "150,1");
-    imposta(Text_v, "0,05");  // below it too
+    paste(Text_v, "0,05");  // below it too
     c.UpDown_v_UpClick();
     EXPECT_EQ(t(Text_v), "0,15");
 }
 
 TEST_F(Immissione, FineStepToZeroOrBelowIsRefused) {
     for (const char* testo : {"0,1", "0,05", "-3"}) {
-        imposta(Text_v, testo);
+        paste(Text_v, testo);
         f.scritti.clear();
         EXPECT_FALSE(c.UpDown_v_DownClick().has_value());
         EXPECT_TRUE(f.scritti.empty()) << testo;
         EXPECT_EQ(t(Text_v), testo);
     }
-    imposta(Text_Y, "0,005");
+    paste(Text_Y, "0,005");
     f.scritti.clear();
     c.UpDown_Y_DownClick();
     EXPECT_TRUE(f.scritti.empty());
-    imposta(Text_Y, "0,0051");
+    paste(Text_Y, "0,0051");
     c.UpDown_Y_DownClick();
     EXPECT_EQ(t(Text_Y), "0,0001");
 
     for (const char* testo : {"", "abc", "1E999"}) {
-        imposta(Text_v, testo);
+        paste(Text_v, testo);
         f.scritti.clear();
         c.UpDown_v_UpClick();
         EXPECT_TRUE(f.scritti.empty()) << testo;

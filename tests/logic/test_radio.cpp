@@ -1,6 +1,6 @@
 // Modes and section locks: what each click shows, hides and selects.
 
-#include "banco.h"
+#include "calculator_test.h"
 
 namespace flumetra {
 namespace {
@@ -18,20 +18,20 @@ std::string visibili(const FinestraInMemoria& f) {
     return s;
 }
 
-using Radio = Banco;
+using Radio = CalculatorTest;
 
 TEST_F(Radio, StartState) {
     EXPECT_EQ(f.modo(), Modo::SezioneCanale);
     EXPECT_EQ(f.sezione(), Sezione::B);
     EXPECT_EQ(visibili(f), "101111 111");
-    attesi({{Campo::Text_A, "500"},
-            {Campo::Text_B, "500"},
-            {Campo::Text_D, "551"},
-            {Campo::Text_G, "3000"},
-            {Campo::Text_v, "3,5"},
-            {Campo::Text_Y, "0,023"},
-            {Campo::Text_L, "10"},
-            {Campo::Text_Ytot, "0,23"}});  // L × Y, not the old "0,023"
+    expectTexts({{Campo::Text_A, "500"},
+                 {Campo::Text_B, "500"},
+                 {Campo::Text_D, "551"},
+                 {Campo::Text_G, "3000"},
+                 {Campo::Text_v, "3,5"},
+                 {Campo::Text_Y, "0,023"},
+                 {Campo::Text_L, "10"},
+                 {Campo::Text_Ytot, "0,23"}});  // L × Y, not the old "0,023"
 }
 
 TEST_F(Radio, ModesHoldAAndHideTheirOwnSpinner) {

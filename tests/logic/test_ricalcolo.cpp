@@ -5,45 +5,45 @@
 #include <map>
 #include <vector>
 
-#include "banco.h"
+#include "calculator_test.h"
 
 namespace flumetra {
 namespace {
 
 using enum Campo;
-using Ricalcolo = Banco;
+using Ricalcolo = CalculatorTest;
 
 TEST_F(Ricalcolo, SectionChangesFromTheStartWindow) {
     digita(Text_A, "550");  // B held
-    attesi({{Text_A, "550"},
-            {Text_B, "500"},
-            {Text_D, "577"},
-            {Text_v, "3,2"},
-            {Text_Y, "0,019"},
-            {Text_Ytot, "0,19"},
-            {Text_G, "3000"},
-            {Text_L, "10"}});
+    expectTexts({{Text_A, "550"},
+                 {Text_B, "500"},
+                 {Text_D, "577"},
+                 {Text_v, "3,2"},
+                 {Text_Y, "0,019"},
+                 {Text_Ytot, "0,19"},
+                 {Text_G, "3000"},
+                 {Text_L, "10"}});
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D, Text_v, Text_Y, Text_Ytot}));
 
     digita(Text_A, "500");  // back: Y now follows the formulas, not the laid-out 0,023
-    attesi({{Text_D, "551"}, {Text_v, "3,5"}, {Text_Y, "0,024"}, {Text_Ytot, "0,24"}});
+    expectTexts({{Text_D, "551"}, {Text_v, "3,5"}, {Text_Y, "0,024"}, {Text_Ytot, "0,24"}});
 }
 
 TEST_F(Ricalcolo, BChangedWithAHeldGivesTheSameAsAWithBHeld) {
     f.cliccaSezione(Sezione::A);
     digita(Text_B, "550");
-    attesi(
+    expectTexts(
         {{Text_A, "500"}, {Text_B, "550"}, {Text_D, "577"}, {Text_v, "3,2"}, {Text_Y, "0,019"}, {Text_Ytot, "0,19"}});
 }
 
 TEST_F(Ricalcolo, DChangedRewritesTheOtherSideAndUsesDNotTheRectangle) {
     digita(Text_D, "576");        // B held: A follows from B and D; v and Y are those of D = 576
     EXPECT_EQ(t(Text_A), "550");  // LatoPerDiametro(500, 576)
-    attesi({{Text_B, "500"}, {Text_D, "576"}, {Text_v, "3,2"}, {Text_Y, "0,019"}, {Text_Ytot, "0,19"}});
+    expectTexts({{Text_B, "500"}, {Text_D, "576"}, {Text_v, "3,2"}, {Text_Y, "0,019"}, {Text_Ytot, "0,19"}});
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_A, Text_v, Text_Y, Text_Ytot}));
 
     digita(Text_D, "526");  // 0.029 × 10 is the double just above 0.29
-    attesi({{Text_A, "459"}, {Text_v, "3,8"}, {Text_Y, "0,029"}, {Text_Ytot, "0,29"}});
+    expectTexts({{Text_A, "459"}, {Text_v, "3,8"}, {Text_Y, "0,029"}, {Text_Ytot, "0,29"}});
 
     f.cliccaSezione(Sezione::A);  // A held: B follows
     f.scritti.clear();
@@ -77,7 +77,7 @@ TEST_F(Ricalcolo, OwnDimensionHeldWritesNothing) {
 // Which fields each routine writes, in order, for each mode.
 TEST_F(Ricalcolo, WhatEachRoutineWrites) {
     using Scritti = std::vector<Campo>;
-    const std::map<std::pair<Campo, Modo>, Scritti> attesi = {
+    const std::map<std::pair<Campo, Modo>, Scritti> expectTexts = {
         {{Text_G, Modo::SezioneCanale}, {Text_v, Text_Y, Text_Ytot}},
         {{Text_G, Modo::Perdita}, {Text_D, Text_B, Text_v}},
         {{Text_G, Modo::Velocita}, {Text_D, Text_B, Text_Y, Text_Ytot}},
@@ -92,7 +92,7 @@ TEST_F(Ricalcolo, WhatEachRoutineWrites) {
         {{Text_Y, Modo::Portata}, {Text_D, Text_B, Text_v, Text_Ytot}},
     };
     const std::map<Campo, const char*> nuovi = {{Text_G, "3050"}, {Text_v, "4"}, {Text_Y, "0,03"}};
-    for (const auto& [chiave, scritti] : attesi) {
+    for (const auto& [chiave, scritti] : expectTexts) {
         const auto [campo, modo] = chiave;
         FinestraRegistrata w;
         w.cliccaModo(modo);
@@ -109,7 +109,7 @@ TEST_F(Ricalcolo, WhatEachRoutineWrites) {
 
 TEST_F(Ricalcolo, TypedFlowVelocityAndLoss) {
     digita(Text_G, "3050");
-    attesi({{Text_v, "3,6"}, {Text_Y, "0,025"}, {Text_Ytot, "0,25"}, {Text_A, "500"}, {Text_D, "551"}});
+    expectTexts({{Text_v, "3,6"}, {Text_Y, "0,025"}, {Text_Ytot, "0,25"}, {Text_A, "500"}, {Text_D, "551"}});
 
     FinestraRegistrata perdita;
     perdita.cliccaModo(Modo::Perdita);
@@ -131,11 +131,11 @@ TEST_F(Ricalcolo, TypedFlowVelocityAndLoss) {
     digita(Text_G, "3000");
     f.FinestraInMemoria::scrivi(Text_v, "3,5");
     digita(Text_Y, "0,03");  // v from the scan, then G from the v just written
-    attesi({{Text_v, "4"}, {Text_G, "3434"}, {Text_Ytot, "0,3"}});
+    expectTexts({{Text_v, "4"}, {Text_G, "3434"}, {Text_Ytot, "0,3"}});
 }
 
 TEST_F(Ricalcolo, EditedLengthShowsAtTheNextTotalLossStep) {
-    imposta(Text_L, "20");
+    paste(Text_L, "20");
     EXPECT_EQ(t(Text_Ytot), "0,23");
     f.cliccaModo(Modo::Perdita);
     digita(Text_G, "3050");  // no total-loss step in mode Perdita

@@ -9,14 +9,14 @@
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir esecuzione;
+    QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(esecuzione.path(),
+        QFile::setPermissions(runtimeDir.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", esecuzione.path().toUtf8());
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
     }
     QApplication::setAttribute(Qt::AA_Use96Dpi);
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication applicazione(argc, argv);
+    QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,13 +3,13 @@
 #include <QAccessible>
 #include <QLabel>
 
-#include "finestra_aperta.h"
+#include "open_window_test.h"
 #include "ui/traduzione.h"
 
 namespace flumetra {
 namespace {
 
-using Accessibilita = FinestraAperta;
+using Accessibilita = OpenWindowTest;
 
 QAccessibleInterface* accessibile(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
 

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <vector>
 
-#include "finestra_aperta.h"
 #include "logic/finestra_in_memoria.h"
+#include "open_window_test.h"
 
 namespace flumetra {
 namespace {
@@ -20,7 +20,7 @@ std::string stato(const Finestra& f) {
     return s;
 }
 
-class Azioni : public FinestraAperta {
+class Azioni : public OpenWindowTest {
 protected:
     std::string statoFinestra() { return stato(finestra); }
     std::string statoLogica() { return stato(logica); }
@@ -161,12 +161,12 @@ TEST_F(Azioni, AFailedStepIsShownOnTheFieldsItLeftUntilWrittenAgain) {
     // Wrapped so that the tooltip is no wider than the window; it shows once
     // the click's release has been delivered.
     QApplication::processEvents();
-    const QWidget* suggerimento = nullptr;
-    for (const QWidget* finestraSopra : QApplication::topLevelWidgets()) {
-        if (finestraSopra->inherits("QTipLabel") && finestraSopra->isVisible()) suggerimento = finestraSopra;
+    const QWidget* tooltip = nullptr;
+    for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
+        if (topLevel->inherits("QTipLabel") && topLevel->isVisible()) tooltip = topLevel;
     }
-    ASSERT_NE(suggerimento, nullptr);
-    EXPECT_LE(suggerimento->width(), finestra.width());
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_LE(tooltip->width(), finestra.width());
     EXPECT_GE(w("Text_v")->toolTip().count('\n'), 1);
 
     w<QLineEdit>("Text_G")->setText("3000");

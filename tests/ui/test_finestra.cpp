@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QWindow>
 
-#include "finestra_aperta.h"
+#include "open_window_test.h"
 
 namespace flumetra {
 namespace {
 
-using Finestra = FinestraAperta;
+using Finestra = OpenWindowTest;
 
 TEST_F(Finestra, StartState) {
     EXPECT_EQ(finestra.windowTitle(), "Flumetra");

@@ -1,12 +1,12 @@
 // Huge and hostile input in the window: nothing crashes, nothing hangs, and
 // what cannot be computed is said on the field that was not updated.
 
-#include "finestra_aperta.h"
+#include "open_window_test.h"
 
 namespace flumetra {
 namespace {
 
-class Ostile : public FinestraAperta {
+class Ostile : public OpenWindowTest {
 protected:
     void incolla(const char* campo, const QString& testo) { w<QLineEdit>(campo)->setText(testo); }
     // End pressed and released: the text stays, the release runs the field's check.

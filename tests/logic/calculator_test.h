@@ -21,15 +21,15 @@ public:
     std::vector<Campo> scritti;
 };
 
-class Banco : public ::testing::Test {
+class CalculatorTest : public ::testing::Test {
 protected:
     // What a person does: the text is replaced (not a program write), then
     // the key-up check of that field runs, if it has one.
     Esito digita(Campo campo, const std::string& testo) { return f.digita(campo, testo); }
-    void imposta(Campo campo, const std::string& testo) { f.incolla(campo, testo); }
+    void paste(Campo campo, const std::string& testo) { f.incolla(campo, testo); }
     std::string t(Campo campo) const { return f.testo(campo); }
 
-    void attesi(std::initializer_list<std::pair<Campo, const char*>> testi) {
+    void expectTexts(std::initializer_list<std::pair<Campo, const char*>> testi) {
         for (const auto& [campo, testo] : testi) {
             EXPECT_EQ(t(campo), testo) << "field " << static_cast<int>(campo);
         }

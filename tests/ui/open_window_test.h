@@ -12,7 +12,7 @@
 
 namespace flumetra {
 
-class FinestraAperta : public ::testing::Test {
+class OpenWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         finestra.show();
