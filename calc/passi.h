@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/conversioni.h"
 #include "calc/decimale.h"
 
 namespace flumetra::passi {
@@ -45,6 +46,15 @@ Reale perditaDaPortata(Intero G, Intero n);
 
 // The loss per metre of velocity v at diameter n, not rounded.
 Reale perditaDaVelocita(Reale v, Intero n);
+
+// The loss at each diameter n that the diameter searches compare with Y:
+// of the flow G, or of the velocity v.
+inline auto perditaConPortata(Intero G) {
+    return [G](Intero n) { return perditaDaPortata(G, n); };
+}
+inline auto perditaConVelocita(Decimale v) {
+    return [velocita = DecimaleInReale(v)](Intero n) { return perditaDaVelocita(velocita, n); };
+}
 
 // The running loss of the velocity search: (w^1.85 × 7.47) / D^1.28 to the
 // nearest ten-thousandth.

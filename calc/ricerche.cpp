@@ -69,14 +69,9 @@ Intero diametroDaPerdita(Decimale Y, Perdita perdita) {
 
 }  // namespace
 
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
-    return diametroDaPerdita(Y, [G](Intero n) { return perditaDaPortata(G, n); });
-}
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) { return diametroDaPerdita(Y, perditaConPortata(G)); }
 
-Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
-    const Reale velocita = DecimaleInReale(v);
-    return diametroDaPerdita(Y, [velocita](Intero n) { return perditaDaVelocita(velocita, n); });
-}
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) { return diametroDaPerdita(Y, perditaConVelocita(v)); }
 
 // The velocity scan steps w by 0.0001 while the loss, rounded to four
 // decimals, is below Y. With D > 0 the loss grows as w^1.85, by a relative

@@ -47,14 +47,9 @@ Intero diametroDaPerdita(Decimale Y, Perdita perdita) {
 
 }  // namespace
 
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y) {
-    return diametroDaPerdita(Y, [G](Intero n) { return perditaDaPortata(G, n); });
-}
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y) { return diametroDaPerdita(Y, perditaConPortata(G)); }
 
-Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) {
-    const Reale velocita = DecimaleInReale(v);
-    return diametroDaPerdita(Y, [velocita](Intero n) { return perditaDaVelocita(velocita, n); });
-}
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) { return diametroDaPerdita(Y, perditaConVelocita(v)); }
 
 Decimale VelocitaDaPerdita(Intero D, Decimale Y, std::int64_t passiMassimi) {
     const Decimale passo = Decimale::daDecimillesimi(1);

@@ -30,12 +30,6 @@ void FinestraInMemoria::mostraRadioSezione(Sezione sezione, bool visibile) {
 
 int FinestraInMemoria::passo(Spinner spinner) const { return dati(spinner).intervallo.passo; }
 
-Intero FinestraInMemoria::valoreSpinner(Spinner spinner) const { return valoriSpinner_[indice(spinner)]; }
-
-void FinestraInMemoria::impostaValoreSpinner(Spinner spinner, Intero valore) {
-    valoriSpinner_[indice(spinner)] = valore;
-}
-
 void FinestraInMemoria::cliccaModo(Modo modo) {
     modo_ = modo;
     calcolatore_.esegui(dati(modo).click);

@@ -24,8 +24,8 @@ public:
     void mostraSpinner(Spinner spinner, bool visibile) override;
     void mostraRadioSezione(Sezione sezione, bool visibile) override;
     [[nodiscard]] int passo(Spinner spinner) const override;
-    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override;
-    void impostaValoreSpinner(Spinner spinner, Intero valore) override;
+    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override { return valoriSpinner_[indice(spinner)]; }
+    void impostaValoreSpinner(Spinner spinner, Intero valore) override { valoriSpinner_[indice(spinner)] = valore; }
 
     // What a person does. A click selects the radio, then runs its
     // operation; a hidden control cannot be reached and nothing happens.

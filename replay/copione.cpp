@@ -9,17 +9,10 @@
 namespace flumetra::copione {
 namespace {
 
-constexpr std::array<std::pair<Comando, std::string_view>, 11> parole = {{{Comando::Click, "click"},
-                                                                          {Comando::Up, "up"},
-                                                                          {Comando::Down, "down"},
-                                                                          {Comando::Type, "type"},
-                                                                          {Comando::Set, "set"},
-                                                                          {Comando::Key, "key"},
-                                                                          {Comando::Keypad, "keypad"},
-                                                                          {Comando::Tab, "tab"},
-                                                                          {Comando::Backtab, "backtab"},
-                                                                          {Comando::Wheel, "wheel"},
-                                                                          {Comando::Dump, "dump"}}};
+// Each command's word, in the order of Comando.
+constexpr std::array<std::string_view, 11> parole = {"click",  "up",  "down",    "type",  "set", "key",
+                                                     "keypad", "tab", "backtab", "wheel", "dump"};
+static_assert(parole.size() == static_cast<std::size_t>(Comando::Dump) + 1);
 
 // The controls each command reaches, by their object names.
 bool cliccabile(std::string_view nome) {
@@ -39,12 +32,7 @@ bool isBlank(std::string_view riga) { return riga.find_first_not_of(" \t") == st
 
 }  // namespace
 
-std::string_view parola(Comando comando) {
-    for (const auto& [c, p] : parole) {
-        if (c == comando) return p;
-    }
-    return {};
-}
+std::string_view parola(Comando comando) { return parole.at(static_cast<std::size_t>(comando)); }
 
 bool haTesto(Comando comando) {
     return comando == Comando::Type || comando == Comando::Set || comando == Comando::Keypad ||
@@ -70,10 +58,10 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         const std::string_view testo =
             fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
 
-        const auto trovata = std::find_if(parole.begin(), parole.end(),
-                                          [primaParola](const auto& p) { return p.second == primaParola; });
+        const auto trovata = std::find(parole.begin(), parole.end(), primaParola);
         if (trovata == parole.end()) return Errore{numero, "unknown command \"" + std::string(primaParola) + "\""};
-        Azione azione{trovata->first, std::string(nome), std::string(testo), numero};
+        const auto comando = static_cast<Comando>(trovata - parole.begin());
+        Azione azione{comando, std::string(nome), std::string(testo), numero};
         const bool soloNome = fineNome == std::string_view::npos;
         bool nomeValido = false;
         switch (azione.comando) {

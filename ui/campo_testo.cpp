@@ -22,25 +22,23 @@ CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo,
 
 // Every press is seen here, Tab included, before the focus moves on it.
 bool CampoTesto::event(QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) premuti_.insert(static_cast<QKeyEvent*>(evento)->key());
-    return QLineEdit::event(evento);
-}
-
-void CampoTesto::keyPressEvent(QKeyEvent* evento) {
-    if (tastoDecimaleDelTastierino(evento)) {
-        QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, evento->modifiers(), QStringLiteral(","),
-                          evento->isAutoRepeat(), static_cast<quint16>(evento->count()));
-        QLineEdit::keyPressEvent(&virgola);
+    if (evento->type() != QEvent::KeyPress) return QLineEdit::event(evento);
+    auto* tasto = static_cast<QKeyEvent*>(evento);
+    premuti_.insert(tasto->key());
+    if (tastoDecimaleDelTastierino(tasto)) {
+        QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","),
+                          tasto->isAutoRepeat(), static_cast<quint16>(tasto->count()));
+        const bool gestito = QLineEdit::event(&virgola);
         evento->setAccepted(virgola.isAccepted());
-        return;
+        return gestito;
     }
     const bool conferma =
-        evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-    if (isReadOnly() && conferma && evento->modifiers() == Qt::NoModifier) {
+        tasto->key() == Qt::Key_Space || tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+    if (isReadOnly() && conferma && tasto->modifiers() == Qt::NoModifier) {
         emit Click();
-        return;
+        return true;
     }
-    QLineEdit::keyPressEvent(evento);
+    return QLineEdit::event(evento);
 }
 
 void CampoTesto::keyReleaseEvent(QKeyEvent* evento) {

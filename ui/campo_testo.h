@@ -27,7 +27,6 @@ signals:
 
 protected:
     bool event(QEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
     void keyReleaseEvent(QKeyEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
