@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Flumetra"));
-    QApplication::setDesktopFileName(QStringLiteral("flumetra"));
+    QApplication::setDesktopFileName(QStringLiteral("org.flumetra.Flumetra"));
     flumetra::traduciTestiDiQt(app);  // without it, Qt's own texts stay English
 
     flumetra::Form_Principale finestra;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The hardening stages, each timed: sanitizers, fuzz corpora, static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A longer fuzz run of one target: ./dev fuzz fuzz_calcolatore 600
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, on Debian 12, whatever the build, the tests and the window need
 # and is not there yet. Does nothing when all is present. Works as root or
 # through sudo.
@@ -14,8 +15,11 @@ packages=(
   fonts-liberation2 fonts-dejavu-core     # the fonts the window is laid out for
   clang libclang-rt-14-dev                # fuzz targets (libFuzzer)
   clang-tidy clang-format                 # static checks
-  desktop-file-utils                      # checks the installed .desktop file
+  desktop-file-utils appstream           # check the .desktop file and the AppStream metainfo
+  dpkg-dev lintian                        # build the Debian package and check it
 )
+# Further packages a command needs, named on the command line.
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

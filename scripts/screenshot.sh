@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Pictures of the real window for the README and the AppStream metainfo:
+# under Xvfb at 96 DPI with openbox, at 1x and 2x, in the start state and
+# after one worked example (mode Perdita, then G stepped up once).
+# Writes docs/flumetra-avvio.png, docs/flumetra-perdita.png and their @2x.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh openbox xdotool imagemagick x11-utils
+cmake --preset default >/dev/null
+cmake --build --preset default --parallel --target flumetra
+mkdir -p docs
+
+display=:77
+Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display
+sleep 1
+openbox --sm-disable >/dev/null 2>&1 &
+sleep 1
+
+# A click at a point of the client area given in pixels at 96 DPI.
+click() { xdotool mousemove $((x + $1 * scale)) $((y + $2 * scale)) click 1; sleep 0.5; }
+
+# The window with its frame, as a person sees it.
+shoot() {
+  local extents left right top bottom
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r left right top bottom <<<"$extents"
+  import -window root -crop "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" \
+    +repage "$1"
+  echo "wrote $1"
+}
+
+for scale in 1 2; do
+  suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
+  XDG_RUNTIME_DIR=$(mktemp -d) QT_SCALE_FACTOR=$scale build/app/flumetra >/dev/null 2>&1 &
+  app=$!
+  window=$(xdotool search --sync --onlyvisible --name '^Flumetra$' | head -1)
+  sleep 1
+  eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
+                                       /Width/ {print "width=" $2} /Height/ {print "height=" $2}')"
+  xdotool mousemove 0 0
+  shoot "docs/flumetra-avvio$suffix.png"
+  click 200 176  # the mode radio Perdita, at the right of the Y row
+  click 168 124  # the upper arrow of the spinner of G
+  xdotool mousemove 0 0
+  sleep 0.5
+  shoot "docs/flumetra-perdita$suffix.png"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+done
