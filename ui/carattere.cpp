@@ -32,8 +32,14 @@ bool entra(const QWidget* finestra, const QFont& carattere) {
 }  // namespace
 
 QFont carattereCheEntra(const QWidget* finestra) {
-    const QStringList famiglie = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                  QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
+    // Linux desktops first, then the fonts every Windows desktop has.
+    const QStringList famiglie = {QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("Arimo"),
+                                  QStringLiteral("DejaVu Sans Condensed"),
+                                  QStringLiteral("DejaVu Sans"),
+                                  QStringLiteral("Segoe UI"),
+                                  QStringLiteral("Tahoma"),
+                                  QStringLiteral("Arial")};
     const QStringList installate = QFontDatabase::families();
     for (const QString& famiglia : famiglie) {
         if (!installate.contains(famiglia)) continue;

@@ -4,7 +4,7 @@
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
-execute_process(COMMAND "${REPLAY}" "${SCRIPT}"
+execute_process(COMMAND ${EMULATOR} "${REPLAY}" "${SCRIPT}"
                 OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
 if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "flumetra-replay exited ${status}, expected ${EXIT}\n${errors}")
