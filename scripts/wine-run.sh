@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a Windows program of the cross build under Wine, as CTest's
+# cross-compiling emulator: Qt's and mingw's DLLs on its path, Qt's
+# offscreen platform, and the fonts a Windows desktop has where available.
+# Carriage returns are taken out of what it prints, so that its lines
+# compare with the Linux build's.
+set -euo pipefail
+cache=${FLUMETRA_CACHE:-$HOME/.cache/flumetra}
+export WINEPREFIX=${WINEPREFIX:-$cache/wine}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+windows() { printf 'Z:%s' "${1//\//\\}"; }
+export WINEPATH="$(windows "$cache/qt-6.4.2-mingw/bin");$(windows /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(windows /usr/x86_64-w64-mingw32/lib)"
+# Wine hands the Windows program only the variables it is given with a WINE prefix.
+export WINEQT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export WINEQT_QPA_FONTDIR=$(windows /usr/share/fonts/truetype/liberation2)
+export WINEQT_PLUGIN_PATH=$(windows "$cache/qt-6.4.2-mingw/plugins")
+set +e
+wine "$@" | tr -d '\r'
+exit "${PIPESTATUS[0]}"
