@@ -50,7 +50,8 @@ Esito FinestraInMemoria::digita(Campo campo, std::string_view testo) {
     return immissione ? calcolatore_.esegui(immissione->tastoRilasciato) : Esito{};
 }
 
-void FinestraInMemoria::incolla(Campo campo, std::string_view testo) { testi_[indice(campo)] = testo; }
+// Not a program write: a window that records those does not see it.
+void FinestraInMemoria::incolla(Campo campo, std::string_view testo) { FinestraInMemoria::scrivi(campo, testo); }
 
 bool FinestraInMemoria::spinnerVisibile(Spinner spinner) const { return spinnerVisibili_[indice(spinner)]; }
 

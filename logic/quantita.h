@@ -37,7 +37,7 @@ struct DatiCampo {
     std::optional<Immissione> immissione;
 };
 
-inline constexpr std::array<DatiCampo, quanti<Campo>> campi = {{
+inline constexpr std::array<DatiCampo, quanti<Campo>> tabellaCampi = {{
     {"Text_A", "A", "Sezione A", "mm", "500",
      Immissione{10, 3000, Operazione::Text_A_KeyUp, Operazione::UpDown_A_Change}},
     {"Text_B", "B", "Sezione B", "mm", "500",
@@ -71,7 +71,7 @@ struct DatiSpinner {
     bool visibileAllAvvio;
 };
 
-inline constexpr std::array<DatiSpinner, quanti<Spinner>> spinner = {{
+inline constexpr std::array<DatiSpinner, quanti<Spinner>> tabellaSpinner = {{
     {"UpDown_A",
      Campo::Text_A,
      "Varia la sezione A",
@@ -143,7 +143,7 @@ struct DatiRadio {
     Operazione click;
 };
 
-inline constexpr std::array<DatiRadio, quanti<Modo>> modi = {{
+inline constexpr std::array<DatiRadio, quanti<Modo>> tabellaModi = {{
     {"Option_Perdita", "Perdita", "Mantieni costante la perdita unitaria Y", Operazione::Option_Perdita_Click},
     {"Option_Velocità", "Velocità", "Mantieni costante la velocità v", Operazione::Option_Velocita_Click},
     {"Option_Portata", "Portata", "Mantieni costante la portata G", Operazione::Option_Portata_Click},
@@ -151,7 +151,7 @@ inline constexpr std::array<DatiRadio, quanti<Modo>> modi = {{
      Operazione::Option_SezioneCanale_Click},
 }};
 
-inline constexpr std::array<DatiRadio, quanti<Sezione>> sezioni = {{
+inline constexpr std::array<DatiRadio, quanti<Sezione>> tabellaSezioni = {{
     {"Option_A", "A", "Mantieni costante il lato A", Operazione::Option_A_Click},
     {"Option_B", "B", "Mantieni costante il lato B", Operazione::Option_B_Click},
     {"Option_D", "D", "Mantieni costante il diametro", Operazione::Option_D_Click},
@@ -160,10 +160,10 @@ inline constexpr std::array<DatiRadio, quanti<Sezione>> sezioni = {{
 inline constexpr Modo modoIniziale = Modo::SezioneCanale;
 inline constexpr Sezione sezioneIniziale = Sezione::B;
 
-constexpr const DatiCampo& dati(Campo campo) { return campi[indice(campo)]; }
-constexpr const DatiSpinner& dati(Spinner s) { return spinner[indice(s)]; }
-constexpr const DatiRadio& dati(Modo modo) { return modi[indice(modo)]; }
-constexpr const DatiRadio& dati(Sezione sezione) { return sezioni[indice(sezione)]; }
+constexpr const DatiCampo& dati(Campo campo) { return tabellaCampi[indice(campo)]; }
+constexpr const DatiSpinner& dati(Spinner s) { return tabellaSpinner[indice(s)]; }
+constexpr const DatiRadio& dati(Modo modo) { return tabellaModi[indice(modo)]; }
+constexpr const DatiRadio& dati(Sezione sezione) { return tabellaSezioni[indice(sezione)]; }
 
 // Every value of an enum, in order: for (Campo c : tutti<Campo>()) …
 template <typename Enum>

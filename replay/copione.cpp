@@ -16,15 +16,18 @@ static_assert(parole.size() == static_cast<std::size_t>(Comando::Dump) + 1);
 
 // The controls each command reaches, by their object names.
 bool cliccabile(std::string_view nome) {
-    return std::any_of(modi.begin(), modi.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
-           std::any_of(sezioni.begin(), sezioni.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
+    return std::any_of(tabellaModi.begin(), tabellaModi.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
+           std::any_of(tabellaSezioni.begin(), tabellaSezioni.end(),
+                       [nome](const DatiRadio& r) { return r.nome == nome; }) ||
            nome == "Check1" || nome == "Text1";
 }
 bool spinnerDiNome(std::string_view nome) {
-    return std::any_of(spinner.begin(), spinner.end(), [nome](const DatiSpinner& s) { return s.nome == nome; });
+    return std::any_of(tabellaSpinner.begin(), tabellaSpinner.end(),
+                       [nome](const DatiSpinner& s) { return s.nome == nome; });
 }
 bool campoDiNome(std::string_view nome) {
-    return std::any_of(campi.begin(), campi.end(), [nome](const DatiCampo& c) { return c.nome == nome; }) ||
+    return std::any_of(tabellaCampi.begin(), tabellaCampi.end(),
+                       [nome](const DatiCampo& c) { return c.nome == nome; }) ||
            nome == "Text1";
 }
 

@@ -155,7 +155,7 @@ void Riproduttore::rotella(QWidget* spinner, bool su) {
 
 std::string Riproduttore::stato() const {
     std::string s = "{";
-    for (const DatiCampo& campo : campi) {
+    for (const DatiCampo& campo : tabellaCampi) {
         s += json(inQt(campo.nome)) + ':' + json(finestra_.findChild<QLineEdit*>(inQt(campo.nome))->text()) + ',';
     }
     auto selezionato = [this](const auto& radio) {
@@ -164,8 +164,8 @@ std::string Riproduttore::stato() const {
         }
         return std::string("null");
     };
-    s += "\"mode\":" + selezionato(modi);
-    s += ",\"held\":" + selezionato(sezioni);
+    s += "\"mode\":" + selezionato(tabellaModi);
+    s += ",\"held\":" + selezionato(tabellaSezioni);
     s += ",\"visible\":[";
     bool primo = true;
     auto seVisibile = [&](std::string_view nome) {
@@ -173,8 +173,8 @@ std::string Riproduttore::stato() const {
         s += (primo ? "" : ",") + json(inQt(nome));
         primo = false;
     };
-    for (const DatiSpinner& d : spinner) seVisibile(d.nome);
-    for (const DatiRadio& r : sezioni) seVisibile(r.nome);
+    for (const DatiSpinner& d : tabellaSpinner) seVisibile(d.nome);
+    for (const DatiRadio& r : tabellaSezioni) seVisibile(r.nome);
     const auto* check1 = finestra_.findChild<QCheckBox*>(QStringLiteral("Check1"));
     // 0 not ticked, 1 ticked, 2 grey.
     const int valore = check1->checkState() == Qt::Checked ? 1 : check1->checkState() == Qt::PartiallyChecked ? 2 : 0;

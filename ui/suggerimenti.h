@@ -16,8 +16,6 @@ void mostraAllOcchio(QWidget* controllo, const QString& testo);
 
 // The text broken at spaces into lines no wider than larghezza pixels; a
 // single word wider than that stands on a line of its own.
-//   aCapo("Non aggiornati: v, Y, Ytot — G non contiene un numero", m, 120)
-//     -> "Non aggiornati: v, Y,\nYtot — G non contiene un\nnumero" (line ends depend on the font)
 QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza);
 
 // The widest a line of a tooltip over finestra may be, so that the tooltip
