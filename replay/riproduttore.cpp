@@ -170,7 +170,8 @@ std::string Riproduttore::stato() const {
     bool primo = true;
     auto seVisibile = [&](std::string_view nome) {
         if (!controllo(std::string(nome))->isVisibleTo(&finestra_)) return;
-        s += (primo ? "" : ",") + json(inQt(nome));
+        if (!primo) s += ',';
+        s += json(inQt(nome));
         primo = false;
     };
     for (const DatiSpinner& d : tabellaSpinner) seVisibile(d.nome);
