@@ -1,0 +1,72 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# flumetra.exe for Windows: its icon and version resource, and the folder a
+# Windows user gets, the same in the portable zip and in the installer:
+#   flumetra.exe, Qt's DLLs and the mingw-w64 runtime beside it,
+#   platforms/ and styles/ (Qt's plugins), translations/qtbase_it.qm,
+#   LICENSE.txt, THIRD-PARTY.txt and licenses/.
+# Included from app/CMakeLists.txt.
+
+configure_file(windows/flumetra.rc.in ${CMAKE_CURRENT_BINARY_DIR}/flumetra.rc @ONLY)
+target_sources(flumetra PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/flumetra.rc)
+
+install(TARGETS flumetra RUNTIME DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+if(TARGET Qt6::QWindowsVistaStylePlugin)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+endif()
+
+# The compiler's own runtime, which the program and Qt's DLLs load.
+foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT EXISTS "${runtime_path}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${runtime} is")
+  endif()
+  install(FILES ${runtime_path} DESTINATION .)
+endforeach()
+
+# Qt's own texts in Italian (the fields' menu): Qt's translations are the
+# same file on every platform, so the build machine's copy is taken.
+# The program looks for them beside itself, in the build folder too.
+find_file(QTBASE_IT qtbase_it.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+install(FILES ${QTBASE_IT} DESTINATION translations)
+add_custom_command(TARGET flumetra POST_BUILD
+                   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QTBASE_IT} $<TARGET_FILE_DIR:flumetra>/translations/qtbase_it.qm)
+
+# Licences: Flumetra's, and the full terms of everything shipped beside it,
+# from the Debian packages it was built with.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES windows/THIRD-PARTY.txt DESTINATION .)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
+install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME qt6-base.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc.txt)
+install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64.txt)
+
+# Packages: cpack -G ZIP (portable) and -G NSIS (installer).
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_FILE_NAME flumetra-${PROJECT_VERSION}-windows-x64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Flumetra)
+set(CPACK_PACKAGE_EXECUTABLES flumetra Flumetra)  # the Start-menu entry
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Flumetra)  # one key for every version: a new one replaces the old
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")   # a 64-bit installer for a 64-bit program
+set(CPACK_NSIS_PACKAGE_NAME Flumetra)
+set(CPACK_NSIS_DISPLAY_NAME Flumetra)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_INSTALLED_ICON_NAME flumetra.exe)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/flumetra.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/flumetra.ico)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NSIS_URL_INFO_ABOUT "https://www.flumetra.example/")
+set(CPACK_NSIS_CONTACT "dev@flumetra.example")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/cpack-names.cmake)
+
+# Qt's and the compiler's DLLs come with debugging sections and symbols (22 MB of
+# libstdc++'s 24): a user's folder gets them stripped.
+install(CODE "
+  file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+  foreach(dll \${dlls})
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()")
