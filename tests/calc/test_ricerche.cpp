@@ -1,7 +1,7 @@
 // The fast searches against the literal scans: every input a spinner can
 // reach, the boundaries, and many random inputs over and beyond the typed
 // ranges. FLUMETRA_CONFRONTI sets the rounds of random inputs, four inputs
-// a round (the long run, `ctest -L lungo`, sets a million rounds).
+// a round (the long run, `ctest -L long`, sets a million rounds).
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 # Plays one action script through flumetra-replay and compares what it
 # prints with the expected state lines, and its exit status with 0 or 2.
-#   cmake -DREPLAY=… -DSCRIPT=… [-DEXPECTED=…] [-DEXIT=2] -P confronta.cmake
+#   cmake -DREPLAY=… -DSCRIPT=… [-DEXPECTED=…] [-DEXIT=2] -P compare.cmake
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
