@@ -8,7 +8,7 @@
 set -euo pipefail
 cache=${FLUMETRA_CACHE:-$HOME/.cache/flumetra}
 export WINEPREFIX=${WINEPREFIX:-$cache/wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 windows() { printf 'Z:%s' "${1//\//\\}"; }
 export WINEPATH="$(windows "$cache/qt-6.4.2-mingw/bin");$(windows /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(windows /usr/x86_64-w64-mingw32/lib)"
 # Wine hands the Windows program only the variables it is given with a WINE prefix.

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Writes COUNT random sessions of a person at the window, as action scripts
+# for flumetra-replay, into FOLDER (session-0001.script, …): 10 to 39
+# actions each, the state printed after a third of them and at the end; or,
+# with LENGTH, LENGTH actions each with the state printed after every one.
+# The same SEED writes the same scripts wherever Bash is the same version.
+#   scripts/random-sessions.sh FOLDER COUNT [SEED [LENGTH]]
+set -euo pipefail
+folder=$1 count=$2 fixed_length=${4:-}
+RANDOM=${3:-1}
+mkdir -p "$folder"
+
+radios=(Option_Perdita Option_Velocità Option_Portata Option_SezioneCanale Option_A Option_B Option_D Check1 Text1)
+spinners=(UpDown_A UpDown_B UpDown_D UpDown_G UpDown_v UpDown_Y)
+fields=(Text_A Text_B Text_D Text_G Text_v Text_Y Text_L Text_Ytot Text1)
+typed=(500 750 1200 3000 3050 12000 80 3,5 4 0,8 12,25 0,023 0,1 1,5 10 25 0 - abc 1e3 ",5" 99999 "")
+
+# Bash draws RANDOM anew in a subshell, so no $( ) below: the same seed
+# must give the same scripts.
+pick() { local -n list=$1; picked=${list[RANDOM % ${#list[@]}]}; }
+
+one_action() {
+  case $((RANDOM % 12)) in
+    0 | 1) pick radios; echo "click $picked" ;;
+    2 | 3 | 4) pick spinners; echo "up $picked" ;;
+    5 | 6) pick spinners; echo "down $picked" ;;
+    7 | 8) pick fields; local field=$picked; pick typed; echo "type $field $picked" ;;
+    9) pick fields; local field=$picked; pick typed; echo "set $field $picked" ;;
+    10) pick spinners; local ways=(up down); echo "wheel $picked ${ways[RANDOM % 2]}" ;;
+    11) pick fields
+        case $((RANDOM % 4)) in
+          0) echo "key $picked" ;;
+          1) echo "keypad $picked $((RANDOM % 90 + 1)).$((RANDOM % 10))" ;;
+          2) echo "tab $picked" ;;
+          3) echo "backtab $picked" ;;
+        esac ;;
+  esac
+}
+
+for ((session = 1; session <= count; ++session)); do
+  {
+    echo "# random session $session"
+    length=${fixed_length:-$((10 + RANDOM % 30))}
+    for ((action = 0; action < length; ++action)); do
+      one_action
+      if [ -n "$fixed_length" ] || [ $((RANDOM % 3)) = 0 ]; then echo dump; fi
+    done
+    echo dump
+  } >"$folder/$(printf 'session-%04d.script' "$session")"
+done
