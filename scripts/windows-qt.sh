@@ -3,9 +3,10 @@
 # Builds Qt 6.4.2 for 64-bit Windows once, from Debian's own source, with
 # mingw-w64 and Debian's Qt host tools, into a cache outside the source
 # tree. Only what the program and its tests need: Core, Gui, Widgets, Test,
-# the windows and offscreen platform plugins, with the bundled zlib, pcre2,
-# libpng, harfbuzz and freetype. A second run reuses the cache; a changed
-# recipe (this file or the toolchain file) builds it anew.
+# the windows and offscreen platform plugins (and minimal, which Qt always
+# builds), the Windows style, with the bundled zlib, pcre2, libpng, harfbuzz
+# and freetype. A second run reuses the cache; a changed recipe (this file
+# or the toolchain file) builds it anew.
 #   scripts/windows-qt.sh   prints the installed Qt's folder last
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,9 +49,13 @@ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
   -DFEATURE_system_png=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_jpeg=OFF \
-  -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF >&2
+  -DFEATURE_dynamicgl=OFF -DFEATURE_tabletevent=OFF \
+  -DFEATURE_direct2d1_1=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF >&2
 # dynamicgl: with OpenGL off the windows plugin does not compile while it is on.
 # tabletevent: Debian's source leaves out the Wintab headers that tablet input needs.
+# direct2d1_1, gif, ico: only build the direct2d platform plugin (which
+# compiles the windows plugin a second time) and two image plugins, none of
+# which the program loads.
 cmake --build "$build" --parallel >&2
 cmake --install "$build" >&2
 echo "$recipe" >"$prefix/.recipe"
