@@ -30,6 +30,9 @@ starts_and_keeps_running() {  # a missing DLL or plugin ends a Windows program a
   wait "$pid"; echo "$1 ended with status $?"; return 1
 }
 
+# Wine's services start with the prefix and keep the output of the program
+# that started them open while they run: here, output that goes nowhere.
+wine wineboot </dev/null >/dev/null 2>&1
 folder="$WINEPREFIX/drive_c/Program Files/Flumetra"
 wine "$installer" /S
 wineserver -w
