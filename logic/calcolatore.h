@@ -50,16 +50,19 @@ public:
     Esito UpDown_G_Change();
     Esito Aggiorna_v();
     Esito Aggiorna_Y();
+    // L changed: the total loss alone follows.
+    Esito Aggiorna_L();
 
-    // A key released in a quantity field: the field's change runs when its
-    // text is a number strictly inside the field's range. Key and modifiers
-    // play no part.
+    // A key released in a quantity field, or any other edit of it by the
+    // person: the field's change runs when its text is a number strictly
+    // inside the field's range (usoDelTesto). Key and modifiers play no part.
     Esito Text_A_KeyUp(int tasto = 0, int modificatori = 0);
     Esito Text_B_KeyUp(int tasto = 0, int modificatori = 0);
     Esito Text_D_KeyUp(int tasto = 0, int modificatori = 0);
     Esito Text_G_KeyUp(int tasto = 0, int modificatori = 0);
     Esito Text_v_KeyUp(int tasto = 0, int modificatori = 0);
     Esito Text_Y_KeyUp(int tasto = 0, int modificatori = 0);
+    Esito Text_L_KeyUp(int tasto = 0, int modificatori = 0);
 
     // One click on an arrow of the fine spinners of v and Y.
     Esito UpDown_v_DownClick();

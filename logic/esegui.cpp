@@ -23,6 +23,7 @@ Esito Calcolatore::esegui(Operazione operazione) {
         case UpDown_G_Change: return Calcolatore::UpDown_G_Change();
         case Aggiorna_v: return Calcolatore::Aggiorna_v();
         case Aggiorna_Y: return Calcolatore::Aggiorna_Y();
+        case Aggiorna_L: return Calcolatore::Aggiorna_L();
         case UpDown_v_DownClick: return Calcolatore::UpDown_v_DownClick();
         case UpDown_v_UpClick: return Calcolatore::UpDown_v_UpClick();
         case UpDown_Y_DownClick: return Calcolatore::UpDown_Y_DownClick();
@@ -33,6 +34,7 @@ Esito Calcolatore::esegui(Operazione operazione) {
         case Text_G_KeyUp: return Calcolatore::Text_G_KeyUp();
         case Text_v_KeyUp: return Calcolatore::Text_v_KeyUp();
         case Text_Y_KeyUp: return Calcolatore::Text_Y_KeyUp();
+        case Text_L_KeyUp: return Calcolatore::Text_L_KeyUp();
     }
     return {};
 }

@@ -6,25 +6,18 @@
 #include "logic/calcolatore.h"
 #include "logic/passo_spinner.h"
 #include "logic/quantita.h"
+#include "logic/uso_del_testo.h"
 
 namespace flumetra {
 
 using enum Campo;
 
-// The text must be a number strictly between the field's bounds. An empty
-// text, a number on or beyond a bound, and a text that is no number at all
-// are ignored alike: no field changes and nothing is reported.
+// An empty text, a number on or beyond a bound, and a text that is no
+// number at all change no field; what the person is told of them is the
+// window's (avviso).
 Esito Calcolatore::immissione(Campo campo) {
-    const Immissione& limiti = *dati(campo).immissione;
-    const std::string testo = finestra_.testo(campo);
-    if (testo.empty()) return {};
-    try {
-        if (!(TestoInReale(testo) > limiti.sotto)) return {};
-        if (!(TestoInReale(testo) < limiti.sopra)) return {};
-    } catch (const Fallimento&) {
-        return {};
-    }
-    return esegui(limiti.routine);
+    if (usoDelTesto(campo, finestra_.testo(campo)) != Uso::Usato) return {};
+    return esegui(dati(campo).immissione->routine);
 }
 
 Esito Calcolatore::Text_A_KeyUp(int, int) { return immissione(Text_A); }
@@ -33,6 +26,7 @@ Esito Calcolatore::Text_D_KeyUp(int, int) { return immissione(Text_D); }
 Esito Calcolatore::Text_G_KeyUp(int, int) { return immissione(Text_G); }
 Esito Calcolatore::Text_v_KeyUp(int, int) { return immissione(Text_v); }
 Esito Calcolatore::Text_Y_KeyUp(int, int) { return immissione(Text_Y); }
+Esito Calcolatore::Text_L_KeyUp(int, int) { return immissione(Text_L); }
 
 // The step is written with RealeInTesto, then the field's routine runs.
 Esito Calcolatore::clicFine(Spinner s, Verso verso) {

@@ -19,6 +19,7 @@ enum class Operazione {
     UpDown_G_Change,
     Aggiorna_v,
     Aggiorna_Y,
+    Aggiorna_L,
     UpDown_v_DownClick,
     UpDown_v_UpClick,
     UpDown_Y_DownClick,
@@ -29,6 +30,7 @@ enum class Operazione {
     Text_G_KeyUp,
     Text_v_KeyUp,
     Text_Y_KeyUp,
+    Text_L_KeyUp,
 };
 
 }  // namespace flumetra

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -19,8 +20,10 @@
 
 namespace flumetra {
 
-// Typed entry: a key released in the field runs tastoRilasciato, which runs
-// routine when the text is a number strictly between sotto and sopra.
+// Typed entry: a key released in the field (or any other edit by the person)
+// runs tastoRilasciato, which runs routine when the text is a number strictly
+// between sotto and sopra. Where sopra is below 1000 no accepted number has
+// a digit group, and the main keyboard's full stop types the decimal comma.
 struct Immissione {
     Reale sotto;
     Reale sopra;
@@ -49,7 +52,8 @@ inline constexpr std::array<DatiCampo, quanti<Campo>> tabellaCampi = {{
     {"Text_v", "v", "Velocità v", "m/s", "3,5", Immissione{0.1, 100, Operazione::Text_v_KeyUp, Operazione::Aggiorna_v}},
     {"Text_Y", "Y", "Perdita unitaria Y", "mmc.a./m", "0,023",
      Immissione{0.0001, 100, Operazione::Text_Y_KeyUp, Operazione::Aggiorna_Y}},
-    {"Text_L", "L", "Lunghezza equivalente L", "m", "10", std::nullopt},
+    {"Text_L", "L", "Lunghezza equivalente L", "m", "10",
+     Immissione{0, std::numeric_limits<Reale>::infinity(), Operazione::Text_L_KeyUp, Operazione::Aggiorna_L}},
     // L × Y = 10 × 0.023, as the first recalculation would write it.
     {"Text_Ytot", "Ytot", "Perdita totale Y tot", "mmc.a.", "0,23", std::nullopt},
 }};

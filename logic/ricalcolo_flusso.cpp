@@ -1,4 +1,5 @@
-// G, v or Y changed: the chain of the selected mode runs. Each routine tests
+// G, v or Y changed: the chain of the selected mode runs; L changed: the
+// total loss alone. Each routine tests
 // three modes one after another; the fourth, which holds the changed
 // quantity itself, recomputes nothing. Outside mode SezioneCanale the new
 // diameter comes first and B follows from the unchanged A.
@@ -74,6 +75,12 @@ Esito Calcolatore::Aggiorna_Y() {
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
         c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
+    return c.esito();
+}
+
+Esito Calcolatore::Aggiorna_L() {
+    Catena c(finestra_);
+    c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     return c.esito();
 }
 

@@ -10,9 +10,9 @@ namespace flumetra::copione {
 namespace {
 
 // Each command's word, in the order of Comando.
-constexpr std::array<std::string_view, 11> parole = {"click",  "up",  "down",    "type",  "set", "key",
-                                                     "keypad", "tab", "backtab", "wheel", "dump"};
-static_assert(parole.size() == static_cast<std::size_t>(Comando::Dump) + 1);
+constexpr std::array<std::string_view, 13> parole = {"click", "up",  "down",    "type",  "set",  "paste", "key",
+                                                     "keypad", "tab", "backtab", "wheel", "dump", "notes"};
+static_assert(parole.size() == static_cast<std::size_t>(Comando::Notes) + 1);
 
 // The controls each command reaches, by their object names.
 bool cliccabile(std::string_view nome) {
@@ -38,8 +38,8 @@ bool isBlank(std::string_view riga) { return riga.find_first_not_of(" \t") == st
 std::string_view parola(Comando comando) { return parole.at(static_cast<std::size_t>(comando)); }
 
 bool haTesto(Comando comando) {
-    return comando == Comando::Type || comando == Comando::Set || comando == Comando::Keypad ||
-           comando == Comando::Wheel;
+    return comando == Comando::Type || comando == Comando::Set || comando == Comando::Paste ||
+           comando == Comando::Keypad || comando == Comando::Wheel;
 }
 
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
@@ -69,6 +69,7 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         bool nomeValido = false;
         switch (azione.comando) {
             case Comando::Dump:
+            case Comando::Notes:
                 nomeValido = resto.empty() || isBlank(resto);
                 azione.controllo.clear();
                 azione.testo.clear();
@@ -77,7 +78,8 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
             case Comando::Up:
             case Comando::Down: nomeValido = spinnerDiNome(nome) && soloNome; break;
             case Comando::Type:
-            case Comando::Set: nomeValido = campoDiNome(nome); break;
+            case Comando::Set:
+            case Comando::Paste: nomeValido = campoDiNome(nome); break;
             case Comando::Key:
             case Comando::Tab:
             case Comando::Backtab: nomeValido = campoDiNome(nome) && soloNome; break;

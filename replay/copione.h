@@ -3,12 +3,14 @@
 //   click Option_Perdita      a mouse click on a radio, Check1 or Text1
 //   up UpDown_G / down …      a click on a spinner's upper or lower arrow
 //   type Text_A 550           the field is emptied, then each character typed
-//   set Text_L 20             the text replaced with no key event
+//   set Text_L 20             the text replaced with no event, as a program write
+//   paste Text_G 5000         the whole text selected, then the context menu's paste
 //   key Text_G                Shift pressed and released in the field
 //   keypad Text_v 4.5         as type, on the numeric keypad ("." or "," is its decimal key)
 //   tab Text_Y / backtab …    Tab or Shift+Tab pressed in the field, released where the focus went
 //   wheel UpDown_G up         one notch of the mouse wheel over a spinner, up or down
 //   dump                      one line of the window's state
+//   notes                     one line: each field's note
 //
 // Blank lines and lines starting with '#' are skipped.
 #pragma once
@@ -21,12 +23,12 @@
 
 namespace flumetra::copione {
 
-enum class Comando { Click, Up, Down, Type, Set, Key, Keypad, Tab, Backtab, Wheel, Dump };
+enum class Comando { Click, Up, Down, Type, Set, Paste, Key, Keypad, Tab, Backtab, Wheel, Dump, Notes };
 
 struct Azione {
     Comando comando = Comando::Dump;
-    std::string controllo;  // the widget's object name; empty for dump
-    std::string testo;      // for type, set and keypad: everything after "FIELD "; for wheel: up or down
+    std::string controllo;  // the widget's object name; empty for dump and notes
+    std::string testo;      // for type, set, paste and keypad: everything after "FIELD "; for wheel: up or down
     std::size_t riga = 0;   // 1 for the script's first line
 };
 

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -11,6 +13,7 @@
 #include <QWheelEvent>
 #include <array>
 #include <cstdio>
+#include <memory>
 
 #include "logic/quantita.h"
 #include "ui/form_principale.h"
@@ -74,6 +77,7 @@ QWidget* Riproduttore::controllo(const std::string& nome) const {
 std::string Riproduttore::esegui(const copione::Azione& azione) {
     using copione::Comando;
     if (azione.comando == Comando::Dump) return stato();
+    if (azione.comando == Comando::Notes) return note();
     QWidget* target = controllo(azione.controllo);
     if (target == nullptr || !target->isVisibleTo(&finestra_)) return {};  // a person could not
     switch (azione.comando) {
@@ -85,14 +89,11 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Tab: tabulazione(target, false); break;
         case Comando::Backtab: tabulazione(target, true); break;
         case Comando::Wheel: rotella(target, azione.testo == "up"); break;
-        case Comando::Set:
-            // As a paste with the mouse: only where a person could paste.
-            if (auto* campo = qobject_cast<QLineEdit*>(target); campo != nullptr && !campo->isReadOnly()) {
-                campo->setText(QString::fromStdString(azione.testo));
-            }
-            break;
+        case Comando::Set: scriviComeIlProgramma(target, azione.testo); break;
+        case Comando::Paste: incolla(target, azione.testo); break;
         case Comando::Key: maiuscolo(target); break;
-        case Comando::Dump: break;
+        case Comando::Dump:
+        case Comando::Notes: break;
     }
     return {};
 }
@@ -123,6 +124,33 @@ void Riproduttore::digita(QWidget* campo, const std::string& testo, bool tastier
         i += lunghezza - 1;
         pressAndRelease(campo, keyFor(carattere), modificatori, carattere);
     }
+}
+
+// Only in a field a person could edit, and only through the window's own
+// write, which starts nothing.
+void Riproduttore::scriviComeIlProgramma(QWidget* campo, const std::string& testo) {
+    auto* linea = qobject_cast<QLineEdit*>(campo);
+    if (linea == nullptr || linea->isReadOnly()) return;
+    for (const Campo c : tutti<Campo>()) {
+        if (inQt(dati(c).nome) == linea->objectName()) finestra_.scrivi(c, testo);
+    }
+}
+
+// The menu's «Incolla», with the text on the clipboard and the whole field
+// selected; what the edit starts runs once the paste is over, as in the
+// event loop.
+void Riproduttore::incolla(QWidget* campo, const std::string& testo) {
+    auto* linea = qobject_cast<QLineEdit*>(campo);
+    if (linea == nullptr || linea->isReadOnly()) return;
+    linea->setFocus(Qt::OtherFocusReason);
+    linea->selectAll();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(testo));
+    const std::unique_ptr<QMenu> menu(linea->createStandardContextMenu());
+    const QString incolla = QCoreApplication::translate("QLineEdit", "&Paste");  // «&Incolla»
+    for (QAction* voce : menu->actions()) {
+        if (voce->text().section(QLatin1Char('\t'), 0, 0) == incolla) voce->trigger();
+    }
+    QCoreApplication::sendPostedEvents(linea, QEvent::MetaCall);
 }
 
 void Riproduttore::maiuscolo(QWidget* campo) {
@@ -183,6 +211,17 @@ std::string Riproduttore::stato() const {
     s += ",\"Text1\":" + json(finestra_.findChild<QLineEdit*>(QStringLiteral("Text1"))->text());
     s += std::string(",\"on_top\":") + (finestra_.inPrimoPiano() ? "true" : "false") + '}';
     return s;
+}
+
+std::string Riproduttore::note() const {
+    std::string s = "{";
+    for (const DatiCampo& campo : tabellaCampi) {
+        const QString nota = finestra_.findChild<QLineEdit*>(inQt(campo.nome))->accessibleDescription();
+        if (nota.isEmpty()) continue;
+        if (s.size() > 1) s += ',';
+        s += json(inQt(campo.nome)) + ':' + json(nota);
+    }
+    return s + '}';
 }
 
 }  // namespace flumetra

@@ -17,17 +17,23 @@ class Riproduttore {
 public:
     explicit Riproduttore(Form_Principale& finestra) : finestra_(finestra) {}
 
-    // Returns the state line for dump, nothing for the other actions.
+    // Returns the line that dump or notes prints, nothing for the other actions.
     std::string esegui(const copione::Azione& azione);
 
     // The state as one JSON object on one line.
     [[nodiscard]] std::string stato() const;
+
+    // Each field that carries a note, with the note as read, as one JSON
+    // object on one line.
+    [[nodiscard]] std::string note() const;
 
 private:
     QWidget* controllo(const std::string& nome) const;
     void clicca(QWidget* controllo);
     void freccia(QWidget* spinner, bool su);
     void digita(QWidget* campo, const std::string& testo, bool tastierino);
+    void scriviComeIlProgramma(QWidget* campo, const std::string& testo);
+    static void incolla(QWidget* campo, const std::string& testo);
     void maiuscolo(QWidget* campo);
     void tabulazione(QWidget* campo, bool indietro);
     void rotella(QWidget* spinner, bool su);

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <limits>
 
+#include "ui/suggerimenti.h"
+
 namespace flumetra {
 namespace {
 
@@ -18,6 +20,35 @@ bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
 CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
+    connect(this, &QLineEdit::textChanged, this, &CampoTesto::testoCambiato);
+}
+
+void CampoTesto::scriviDalProgramma(const QString& testo) {
+    scriveIlProgramma_ = true;
+    setText(testo);
+    scriveIlProgramma_ = false;
+}
+
+// A change while a key of this field is down is that key's: its release
+// reports it. Any other change by the person is reported once the event that
+// made it is over, however many steps it took (a drop that moves text
+// within the field removes, then inserts).
+void CampoTesto::testoCambiato() {
+    if (scriveIlProgramma_ || !premuti_.isEmpty() || modificaDaRiferire_) return;
+    modificaDaRiferire_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            modificaDaRiferire_ = false;
+            emit Modificato();
+        },
+        Qt::QueuedConnection);
+}
+
+void CampoTesto::annota(const QString& perLOcchio, const QString& perLaVoce, bool allUscita) {
+    setToolTip(perLOcchio);
+    setAccessibleDescription(perLaVoce);
+    notaAllUscita_ = allUscita && !perLOcchio.isEmpty();
 }
 
 // Every press is seen here, Tab included, before the focus moves on it.
@@ -25,7 +56,8 @@ bool CampoTesto::event(QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return QLineEdit::event(evento);
     auto* tasto = static_cast<QKeyEvent*>(evento);
     premuti_.insert(tasto->key());
-    if (tastoDecimaleDelTastierino(tasto)) {
+    const bool puntoDellaTastiera = puntoComeVirgola_ && tasto->key() == Qt::Key_Period;
+    if (tastoDecimaleDelTastierino(tasto) || puntoDellaTastiera) {
         QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","),
                           tasto->isAutoRepeat(), static_cast<quint16>(tasto->count()));
         const bool gestito = QLineEdit::event(&virgola);
@@ -53,10 +85,15 @@ void CampoTesto::mouseReleaseEvent(QMouseEvent* evento) {
     if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) emit Click();
 }
 
-// Keys still down when the focus leaves will be released elsewhere.
+// Keys still down when the focus leaves will be released elsewhere. A note
+// that asks for it is shown as the person moves on, not when a menu opens
+// over the field or another window is brought forward.
 void CampoTesto::focusOutEvent(QFocusEvent* evento) {
     premuti_.clear();
     QLineEdit::focusOutEvent(evento);
+    const bool siPassaOltre =
+        evento->reason() != Qt::PopupFocusReason && evento->reason() != Qt::ActiveWindowFocusReason;
+    if (notaAllUscita_ && siPassaOltre) suggerimenti::mostraSotto(this, toolTip());
 }
 
 }  // namespace flumetra

@@ -1,13 +1,19 @@
 // A one-line text field that reports each key release once the key has
-// changed the text, and clicks.
+// changed the text, every other edit by the person once, and clicks.
 //
 // A release counts only when its key was pressed in this field: the release
 // of the Tab that brought the focus here, or of a key pressed before a mouse
 // click moved the focus, belongs to another control. A key held down and
 // repeated by the system counts once, at its last release.
 //
+// An edit without a key of this field (the context menu's paste, delete,
+// undo and redo, a middle-click paste, a drop, an assistive technology
+// setting the text) is reported once, as Modificato, after the event that
+// made it. A program write (scriviDalProgramma) reports nothing.
+//
 // The numeric keypad's decimal key types the decimal comma, whatever the
-// keyboard layout. On a read-only field, Space and Enter are a click.
+// keyboard layout; so does the main keyboard's full stop where asked. On a
+// read-only field, Space and Enter are a click.
 #pragma once
 
 #include <QLineEdit>
@@ -21,8 +27,21 @@ class CampoTesto : public QLineEdit {
 public:
     CampoTesto(const QString& testo, QWidget* parent);
 
+    // Replaces the text as the program does: nothing is reported.
+    void scriviDalProgramma(const QString& testo);
+
+    // For a field whose numbers never have a digit group.
+    void puntoComeVirgola(bool attivo) { puntoComeVirgola_ = attivo; }
+
+    // The field's note: the tooltip (lines already wrapped for the eye) and
+    // the accessible description (one line, for a screen reader). With
+    // allUscita, it is also shown when the focus leaves the field while it
+    // stands. Empty texts remove it.
+    void annota(const QString& perLOcchio, const QString& perLaVoce, bool allUscita);
+
 signals:
     void KeyUp(int tasto, int modificatori);
+    void Modificato();
     void Click();
 
 protected:
@@ -32,7 +51,13 @@ protected:
     void focusOutEvent(QFocusEvent* evento) override;
 
 private:
+    void testoCambiato();
+
     QSet<int> premuti_;  // keys pressed here and not yet released
+    bool scriveIlProgramma_ = false;
+    bool modificaDaRiferire_ = false;
+    bool puntoComeVirgola_ = false;
+    bool notaAllUscita_ = false;
 };
 
 }  // namespace flumetra

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QToolTip>
 
+#include "logic/uso_del_testo.h"
 #include "ui/campo_testo.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
@@ -30,14 +31,34 @@ void Form_Principale::collega() {
                 [this, s](Verso verso) { mostra(calcolatore_.frecciaSpinner(s, verso)); });
     }
     for (const Campo c : tutti<Campo>()) {
-        const auto& immissione = dati(c).immissione;
-        if (!immissione) continue;
-        connect(campo(c), &CampoTesto::KeyUp, this,
-                [this, operazione = immissione->tastoRilasciato] { mostra(calcolatore_.esegui(operazione)); });
+        if (!dati(c).immissione) continue;
+        connect(campo(c), &CampoTesto::KeyUp, this, [this, c] { controlla(c); });
+        connect(campo(c), &CampoTesto::Modificato, this, [this, c] { controlla(c); });
     }
 
-    connect(check1_, &QCheckBox::clicked, this, &Form_Principale::Check1_Click);
+    // Every change of the tick, by a click, the keyboard or an assistive
+    // technology's toggle.
+    connect(check1_, &QCheckBox::toggled, this, &Form_Principale::Check1_Click);
     connect(text1_, &CampoTesto::Click, this, &Form_Principale::Text1_Click);
+}
+
+// The key-up check of a field the person edited. Its note, if any, tells
+// what became of the text: not used, or read otherwise than it may have been
+// meant; it is shown as the focus leaves the field.
+void Form_Principale::controlla(Campo c) {
+    const std::optional<Avviso> avvisoDelTesto = avviso(c, testo(c));
+    mostra(calcolatore_.esegui(dati(c).immissione->tastoRilasciato));
+    if (!avvisoDelTesto) {
+        campo(c)->annota({}, {}, false);
+        return;
+    }
+    const QString messaggio = messaggi::avviso(c, *avvisoDelTesto);
+    campo(c)->annota(perLOcchio(messaggio), messaggio, true);
+}
+
+// A note's lines, no wider than the window.
+QString Form_Principale::perLOcchio(const QString& messaggio) const {
+    return suggerimenti::aCapo(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
 }
 
 // A failed step is told on the fields it left with their old texts, as a
@@ -48,12 +69,8 @@ void Form_Principale::collega() {
 void Form_Principale::mostra(const Esito& esito) {
     if (!esito) return;
     const QString messaggio = messaggi::passoNonRiuscito(*esito);
-    const QString tooltip =
-        suggerimenti::aCapo(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
-    for (const Campo c : esito->nonAggiornati) {
-        campo(c)->setToolTip(tooltip);
-        campo(c)->setAccessibleDescription(messaggio);
-    }
+    const QString tooltip = perLOcchio(messaggio);
+    for (const Campo c : esito->nonAggiornati) campo(c)->annota(tooltip, messaggio, false);
     if (isVisible()) suggerimenti::mostraSotto(campo(esito->campo), tooltip);
 }
 

@@ -11,11 +11,10 @@ namespace flumetra {
 std::string Form_Principale::testo(Campo c) const { return campo(c)->text().toStdString(); }
 
 // A program write starts nothing (no key release, no spinner change) and
-// clears what an earlier failure said about this field.
+// clears what a note said about this field.
 void Form_Principale::scrivi(Campo c, std::string_view testo) {
-    campo(c)->setText(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
-    campo(c)->setToolTip(QString());
-    campo(c)->setAccessibleDescription(QString());
+    campo(c)->scriviDalProgramma(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+    campo(c)->annota({}, {}, false);
 }
 
 bool Form_Principale::modoSelezionato(Modo m) const { return radio(m)->isChecked(); }

@@ -87,6 +87,8 @@ void Form_Principale::nuovaRiga(QWidget* parent, const char* etichettaNome, cons
                                 QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
     auto* campo = place(new CampoTesto(inQt(dati(c).testoIniziale), parent), dati(c).nome, geometriaCampo);
     campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(dati(c).descrizione), inQt(dati(c).unita)));
+    // No accepted number below 1000 has a digit group to separate.
+    campo->puntoComeVirgola(dati(c).immissione && dati(c).immissione->sopra <= 1000);
     campi_[indice(c)] = campo;
     etichetta(parent, etichettaNome, didascalia, geometriaEtichetta)->setBuddy(campo);
 }

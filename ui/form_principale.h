@@ -57,7 +57,9 @@ private:
     static QRadioButton* nuovoRadio(QWidget* parent, const DatiRadio& dati, QRect geometria);
     void impostaOrdineTab();
     void collega();
+    void controlla(Campo c);
     void mostra(const Esito& esito);
+    [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
 
     CampoTesto* campo(Campo c) const { return campi_[indice(c)]; }

@@ -1,5 +1,8 @@
 #include "ui/messaggi.h"
 
+#include <cmath>
+
+#include "calc/testo.h"
 #include "logic/quantita.h"
 
 namespace flumetra::messaggi {
@@ -25,6 +28,24 @@ QString passoNonRiuscito(const PassoFallito& fallito) {
         return QStringLiteral("divisione per zero o operazione non valida con questi valori");
     }();
     return QStringLiteral("%1 — %2").arg(quali, causa);
+}
+
+QString avviso(Campo campo, const Avviso& avviso) {
+    const QString testo = QStringLiteral("«%1»").arg(inQt(avviso.testo));
+    const QString nonUsato = QStringLiteral("%1 non usato: %2; gli altri valori non sono cambiati");
+    const Immissione& limiti = *dati(campo).immissione;
+    switch (avviso.tipo) {
+        case TipoAvviso::NonNumero: return nonUsato.arg(testo, QStringLiteral("non è un numero"));
+        case TipoAvviso::FuoriIntervallo:
+            if (std::isinf(limiti.sopra)) {
+                return nonUsato.arg(testo, QStringLiteral("deve essere maggiore di %1").arg(inQt(RealeInTesto(limiti.sotto))));
+            }
+            return nonUsato.arg(testo, QStringLiteral("fuori dall'intervallo %1 – %2")
+                                           .arg(inQt(RealeInTesto(limiti.sotto)), inQt(RealeInTesto(limiti.sopra))));
+        case TipoAvviso::PuntoDelleMigliaia: break;
+    }
+    return QStringLiteral("%1 letto come %2: il punto separa le migliaia; i decimali vogliono la virgola")
+        .arg(testo, inQt(RealeInTesto(avviso.letto)));
 }
 
 }  // namespace flumetra::messaggi

@@ -8,6 +8,7 @@
 
 #include "logic/esito.h"
 #include "logic/finestra.h"
+#include "logic/uso_del_testo.h"
 
 namespace flumetra {
 
@@ -22,5 +23,10 @@ namespace flumetra::messaggi {
 
 // "Non aggiornati: v, Y, Ytot — G non contiene un numero"
 QString passoNonRiuscito(const PassoFallito& fallito);
+
+// "«950000» non usato: fuori dall'intervallo 50 – 900000; gli altri valori non sono cambiati"
+// "«abc» non usato: non è un numero; gli altri valori non sono cambiati"
+// "«4.5» letto come 45: il punto separa le migliaia; i decimali vogliono la virgola"
+QString avviso(Campo campo, const Avviso& avviso);
 
 }  // namespace flumetra::messaggi

@@ -1,0 +1,49 @@
+#include "logic/uso_del_testo.h"
+
+#include "calc/fallimento.h"
+#include "calc/testo.h"
+#include "logic/quantita.h"
+
+namespace flumetra {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether every full stop stands before exactly three digits, as a digit
+// group's separator does: "1.000" and "12.345,5" yes; "4.5", "1.0000" no.
+bool puntiDelleMigliaia(std::string_view testo) {
+    for (std::size_t i = testo.find('.'); i != std::string_view::npos; i = testo.find('.', i + 1)) {
+        std::size_t cifre = 0;
+        while (i + 1 + cifre < testo.size() && isDigit(testo[i + 1 + cifre])) ++cifre;
+        if (cifre != 3) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// The text must be a number strictly between the field's bounds.
+Uso usoDelTesto(Campo campo, std::string_view testo) {
+    const Immissione& limiti = *dati(campo).immissione;
+    if (testo.empty()) return Uso::Vuoto;
+    try {
+        if (!(TestoInReale(testo) > limiti.sotto)) return Uso::FuoriIntervallo;
+        if (!(TestoInReale(testo) < limiti.sopra)) return Uso::FuoriIntervallo;
+    } catch (const Fallimento& f) {
+        return f.tipo() == TipoFallimento::NonNumero ? Uso::NonNumero : Uso::FuoriIntervallo;
+    }
+    return Uso::Usato;
+}
+
+std::optional<Avviso> avviso(Campo campo, std::string_view testo) {
+    switch (usoDelTesto(campo, testo)) {
+        case Uso::Vuoto: return std::nullopt;
+        case Uso::NonNumero: return Avviso{TipoAvviso::NonNumero, std::string(testo)};
+        case Uso::FuoriIntervallo: return Avviso{TipoAvviso::FuoriIntervallo, std::string(testo)};
+        case Uso::Usato: break;
+    }
+    if (puntiDelleMigliaia(testo)) return std::nullopt;
+    return Avviso{TipoAvviso::PuntoDelleMigliaia, std::string(testo), TestoInReale(testo)};
+}
+
+}  // namespace flumetra
