@@ -33,6 +33,12 @@ public:
     // For a field whose numbers never have a digit group.
     void puntoComeVirgola(bool attivo) { puntoComeVirgola_ = attivo; }
 
+    // A read-only field that works as a push button: a click, Space or
+    // Enter, or an assistive technology's Press action is its Click.
+    void comePulsante() { pulsante_ = true; }
+    [[nodiscard]] bool pulsante() const { return pulsante_; }
+    void clicca() { emit Click(); }
+
     // The field's note: the tooltip (lines already wrapped for the eye) and
     // the accessible description (one line, for a screen reader). With
     // allUscita, it is also shown when the focus leaves the field while it
@@ -58,6 +64,7 @@ private:
     bool modificaDaRiferire_ = false;
     bool puntoComeVirgola_ = false;
     bool notaAllUscita_ = false;
+    bool pulsante_ = false;
 };
 
 }  // namespace flumetra

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "logic/quantita.h"
+#include "ui/campo_accessibile.h"
 #include "ui/campo_testo.h"
 #include "ui/carattere.h"
 #include "ui/messaggi.h"
@@ -143,13 +144,15 @@ void Form_Principale::creaControlli() {
     nuovaRiga(this, "Label7", "Y tot [mmc.a.]", inTwips(480, 3360, 972, 252), Text_Ytot,
               inTwips(1560, 3360, 1092, 288));
     campo(Text_Ytot)->setReadOnly(true);
+    rendiAccessibile(campo(Text_Ytot));
 
     // The information line: read-only, centred, on the button-face colour.
     text1_ = place(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
                    inTwips(240, 3720, 2532, 288));
     text1_->setReadOnly(true);
+    text1_->comePulsante();
+    rendiAccessibile(text1_);
     text1_->setAlignment(Qt::AlignCenter);
-    text1_->setAccessibleName(QStringLiteral("Informazioni"));
     QPalette palette = text1_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     text1_->setPalette(palette);

@@ -18,13 +18,13 @@ constexpr int unaTacca = 120;  // one notch of a mouse wheel, in eighths of a de
 
 }  // namespace
 
-UpDown::UpDown(const DatiSpinner& dati, const QLineEdit* campo, QWidget* parent)
+UpDown::UpDown(const DatiSpinner& dati, QLineEdit* campo, QWidget* parent)
     : QWidget(parent), dati_(dati), campo_(campo), valore_(dati.valoreIniziale) {
     rendiAccessibileUpDown();
     setFocusPolicy(Qt::StrongFocus);
     connect(&ripetizione_, &QTimer::timeout, this, &UpDown::ripeti);
     // The value a screen reader hears is the field's: whoever writes it.
-    if (sincronizzato()) connect(campo_, &QLineEdit::textChanged, this, [this] { annunciaValore(this); });
+    connect(campo_, &QLineEdit::textChanged, this, [this] { annunciaValore(this); });
 }
 
 void UpDown::clicca(Verso verso) { emit Freccia(verso); }

@@ -6,8 +6,9 @@
 // Each click emits Freccia; what follows is the calculator's (a bound
 // spinner's step, written into its field like every program write, then its
 // change; a fine spinner's up or down click). A bound spinner keeps its own
-// value, the last number it wrote, and shows its field's number to
-// assistive technologies.
+// value, the last number it wrote. Assistive technologies see the field's
+// number as the spinner's value; setting a bound spinner's value is typing
+// that number into the field.
 #pragma once
 
 #include <QTimer>
@@ -24,12 +25,13 @@ class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    UpDown(const DatiSpinner& dati, const QLineEdit* campo, QWidget* parent);
+    UpDown(const DatiSpinner& dati, QLineEdit* campo, QWidget* parent);
 
     [[nodiscard]] int passo() const { return dati_.intervallo.passo; }
     [[nodiscard]] IntervalloSpinner intervallo() const { return dati_.intervallo; }
     [[nodiscard]] bool sincronizzato() const { return dati_.sincronizzato; }
-    [[nodiscard]] const QLineEdit* campo() const { return campo_; }
+    [[nodiscard]] QLineEdit* campo() const { return campo_; }
+    [[nodiscard]] const DatiSpinner& dati() const { return dati_; }
     [[nodiscard]] Intero valore() const { return valore_; }
     void impostaValore(Intero valore) { valore_ = valore; }
 
@@ -56,7 +58,7 @@ private:
     void ripeti();
 
     const DatiSpinner& dati_;
-    const QLineEdit* campo_;
+    QLineEdit* campo_;
     Intero valore_;
     std::optional<Verso> premuta_;
     QTimer ripetizione_;

@@ -2,9 +2,12 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <cmath>
+#include <string>
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
+#include "logic/quantita.h"
 #include "ui/updown.h"
 
 namespace flumetra {
@@ -15,14 +18,12 @@ public:
     explicit UpDownAccessibile(UpDown* spinner) : QAccessibleWidget(spinner, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType tipo) override {
-        if (tipo == QAccessible::ValueInterface && spinner()->sincronizzato()) {
-            return static_cast<QAccessibleValueInterface*>(this);
-        }
+        if (tipo == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(tipo);
     }
 
     [[nodiscard]] QString text(QAccessible::Text tipo) const override {
-        if (tipo == QAccessible::Value && spinner()->sincronizzato()) return spinner()->campo()->text();
+        if (tipo == QAccessible::Value) return spinner()->campo()->text();
         return QAccessibleWidget::text(tipo);
     }
 
@@ -45,8 +46,9 @@ public:
         return QAccessibleWidget::keyBindingsForAction(azione);
     }
 
-    // Value, for a bound spinner: its field's number. The field is the
-    // place to change it, so setting it here does nothing.
+    // Value: the field's number. Setting a bound spinner's value types that
+    // number into the field, which then does what typing does; a fine
+    // spinner's value is read-only, as the spinner never writes its field.
     [[nodiscard]] QVariant currentValue() const override {
         try {
             return TestoInReale(spinner()->campo()->text().toStdString());
@@ -54,10 +56,30 @@ public:
             return {};
         }
     }
-    void setCurrentValue(const QVariant& /*valore*/) override {}
-    [[nodiscard]] QVariant maximumValue() const override { return spinner()->intervallo().massimo; }
-    [[nodiscard]] QVariant minimumValue() const override { return spinner()->intervallo().minimo; }
-    [[nodiscard]] QVariant minimumStepSize() const override { return spinner()->intervallo().passo; }
+    void setCurrentValue(const QVariant& valore) override {
+        if (!spinner()->sincronizzato() || !valore.canConvert<double>()) return;
+        const double numero = valore.toDouble();
+        try {
+            const std::string testo = numero == std::nearbyint(numero) && std::abs(numero) < 1e9
+                                          ? InteroInTesto(static_cast<Intero>(numero))
+                                          : RealeInTesto(numero);
+            spinner()->campo()->setText(QString::fromStdString(testo));
+        } catch (const Fallimento&) {
+            // not a finite number: nothing to type
+        }
+    }
+    [[nodiscard]] QVariant maximumValue() const override {
+        if (spinner()->sincronizzato()) return spinner()->intervallo().massimo;
+        return dati(spinner()->dati().campo).immissione->sopra;
+    }
+    [[nodiscard]] QVariant minimumValue() const override {
+        if (spinner()->sincronizzato()) return spinner()->intervallo().minimo;
+        return dati(spinner()->dati().campo).immissione->sotto;
+    }
+    [[nodiscard]] QVariant minimumStepSize() const override {
+        if (spinner()->sincronizzato()) return spinner()->intervallo().passo;
+        return spinner()->passo() / spinner()->dati().divisore;
+    }
 
 private:
     [[nodiscard]] UpDown* spinner() const { return static_cast<UpDown*>(widget()); }
@@ -83,7 +105,7 @@ void rendiAccessibileUpDown() {
 void annunciaValore(QObject* spinner) {
     if (!QAccessible::isActive()) return;
     auto* s = qobject_cast<UpDown*>(spinner);
-    if (s == nullptr || !s->sincronizzato()) return;
+    if (s == nullptr) return;
     QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(s);
     if (interfaccia == nullptr || interfaccia->valueInterface() == nullptr) return;
     QAccessibleValueChangeEvent evento(spinner, interfaccia->valueInterface()->currentValue());

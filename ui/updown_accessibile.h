@@ -1,6 +1,7 @@
 // What an assistive technology sees of a spinner: a spin box whose increase
 // and decrease actions are one click on its upper or lower arrow, and whose
-// value, for a spinner bound to its field, is that field's number.
+// value is its field's number: settable on a spinner bound to its field (as
+// typing it), read-only on the fine spinners of v and Y.
 #pragma once
 
 class QObject;

@@ -33,9 +33,43 @@ TEST_F(Accessibilita, SpinnersAreSpinBoxesWhoseActionsAreArrowClicks) {
     EXPECT_EQ(portata->valueInterface()->maximumValue().toInt(), 99999);
 
     QAccessibleInterface* velocita = accessibile(w("UpDown_v"));
-    EXPECT_EQ(velocita->valueInterface(), nullptr) << "a fine spinner has no value of its own";
     velocita->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
     EXPECT_EQ(t("Text_v"), "3,5");
+}
+
+// Setting a bound spinner's value is typing that number; a fine spinner's
+// value is its field's, read-only.
+TEST_F(Accessibilita, SpinnerValuesAreTheFieldsNumbers) {
+    accessibile(w("UpDown_G"))->valueInterface()->setCurrentValue(5000);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(t("Text_G"), "5000");
+    EXPECT_EQ(t("Text_v"), "5,8") << "the change ran, as after typing";
+
+    QAccessibleValueInterface* velocita = accessibile(w("UpDown_v"))->valueInterface();
+    ASSERT_NE(velocita, nullptr);
+    EXPECT_EQ(velocita->currentValue().toDouble(), 5.8);
+    velocita->setCurrentValue(9);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(t("Text_v"), "5,8");
+    EXPECT_DOUBLE_EQ(accessibile(w("UpDown_Y"))->valueInterface()->minimumStepSize().toDouble(), 0.005);
+}
+
+// The check box's toggle, the information line's press, the read-only total.
+TEST_F(Accessibilita, ReadOnlyFieldsAndButtonsAreWhatTheySeem) {
+    QAccessibleInterface* check = accessibile(w("Check1"));
+    check->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(finestra.inPrimoPiano()) << "a toggle is a click";
+
+    QAccessibleInterface* informazioni = accessibile(w("Text1"));
+    EXPECT_EQ(informazioni->role(), QAccessible::Button);
+    EXPECT_EQ(informazioni->text(QAccessible::Name), "cliccare qui per informazioni");
+    informazioni->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(t("Text1"), "www.flumetra.example");
+
+    const QAccessible::State totale = accessibile(w("Text_Ytot"))->state();
+    EXPECT_TRUE(totale.readOnly);
+    EXPECT_FALSE(totale.editable);
+    EXPECT_EQ(accessibile(w("Text_Ytot"))->textInterface()->text(0, 4), "0,23");
 }
 
 TEST_F(Accessibilita, EachFieldIsLabelledByItsLabel) {
