@@ -87,13 +87,20 @@ void CampoTesto::mouseReleaseEvent(QMouseEvent* evento) {
 
 // Keys still down when the focus leaves will be released elsewhere. A note
 // that asks for it is shown as the person moves on, not when a menu opens
-// over the field or another window is brought forward.
+// over the field or another window is brought forward; once the focus has
+// arrived, as its arrival closes any tooltip.
 void CampoTesto::focusOutEvent(QFocusEvent* evento) {
     premuti_.clear();
     QLineEdit::focusOutEvent(evento);
     const bool siPassaOltre =
         evento->reason() != Qt::PopupFocusReason && evento->reason() != Qt::ActiveWindowFocusReason;
-    if (notaAllUscita_ && siPassaOltre) suggerimenti::mostraSotto(this, toolTip());
+    if (!notaAllUscita_ || !siPassaOltre) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (notaAllUscita_) suggerimenti::mostraSotto(this, toolTip());
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace flumetra

@@ -30,8 +30,21 @@ QString passoNonRiuscito(const PassoFallito& fallito) {
     return QStringLiteral("%1 — %2").arg(quali, causa);
 }
 
+namespace {
+
+// A text as a note quotes it: a long one is cut, as the note must stay short.
+QString citato(const std::string& testo) {
+    constexpr qsizetype mostrati = 16;
+    const QString intero = QString::fromStdString(testo);
+    if (intero.size() <= mostrati) return QStringLiteral("«%1»").arg(intero);
+    const qsizetype taglio = intero.at(mostrati - 1).isHighSurrogate() ? mostrati - 1 : mostrati;
+    return QStringLiteral("«%1…»").arg(intero.left(taglio));
+}
+
+}  // namespace
+
 QString avviso(Campo campo, const Avviso& avviso) {
-    const QString testo = QStringLiteral("«%1»").arg(inQt(avviso.testo));
+    const QString testo = citato(avviso.testo);
     const QString nonUsato = QStringLiteral("%1 non usato: %2; gli altri valori non sono cambiati");
     const Immissione& limiti = *dati(campo).immissione;
     switch (avviso.tipo) {

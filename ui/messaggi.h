@@ -27,6 +27,7 @@ QString passoNonRiuscito(const PassoFallito& fallito);
 // "«950000» non usato: fuori dall'intervallo 50 – 900000; gli altri valori non sono cambiati"
 // "«abc» non usato: non è un numero; gli altri valori non sono cambiati"
 // "«4.5» letto come 45: il punto separa le migliaia; i decimali vogliono la virgola"
+// A text longer than 16 characters is quoted as its first 16 and "…".
 QString avviso(Campo campo, const Avviso& avviso);
 
 }  // namespace flumetra::messaggi

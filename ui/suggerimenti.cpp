@@ -58,14 +58,21 @@ void mostraAllOcchio(QWidget* controllo, const QString& testo) { new AllOcchio(c
 QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza) {
     QStringList righe;
     QString riga;
-    for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString one_test = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
-        if (riga.isEmpty() || metrica.horizontalAdvance(one_test) <= larghezza) {
-            riga = one_test;
-        } else {
-            righe << riga;
-            riga = parola;
+    for (QString parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString provata = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (metrica.horizontalAdvance(provata) <= larghezza) {
+            riga = provata;
+            continue;
         }
+        if (!riga.isEmpty()) righe << riga;
+        // A word wider than a line is cut where the line ends.
+        while (parola.size() > 1 && metrica.horizontalAdvance(parola) > larghezza) {
+            qsizetype entra = 1;
+            while (entra + 1 < parola.size() && metrica.horizontalAdvance(parola.left(entra + 1)) <= larghezza) ++entra;
+            righe << parola.left(entra);
+            parola.remove(0, entra);
+        }
+        riga = parola;
     }
     if (!riga.isEmpty()) righe << riga;
     return righe.join(QLatin1Char('\n'));

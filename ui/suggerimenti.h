@@ -15,7 +15,7 @@ namespace flumetra::suggerimenti {
 void mostraAllOcchio(QWidget* controllo, const QString& testo);
 
 // The text broken at spaces into lines no wider than larghezza pixels; a
-// single word wider than that stands on a line of its own.
+// single word wider than that is cut where a line ends.
 QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza);
 
 // The widest a line of a tooltip over finestra may be, so that the tooltip

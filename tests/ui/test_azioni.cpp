@@ -52,7 +52,7 @@ TEST_F(Azioni, EachActionRunsItsOperationOnly) {
     logica.freccia(Spinner::UpDown_Y, Verso::Su);
     EXPECT_EQ(statoFinestra(), statoLogica());
 
-    w<QLineEdit>("Text_G")->setText("3100");  // as a paste: nothing runs until a key is released
+    w<QLineEdit>("Text_G")->setText("3100");  // as an assistive tool: the check waits for the event loop
     logica.incolla(Campo::Text_G, "3100");
     EXPECT_EQ(statoFinestra(), statoLogica());
     QTest::keyClick(w("Text_G"), Qt::Key_Right);  // in mode Portata the held G recomputes nothing
