@@ -10,7 +10,7 @@ namespace flumetra::copione {
 namespace {
 
 // Each command's word, in the order of Comando.
-constexpr std::array<std::string_view, 13> parole = {"click", "up",  "down",    "type",  "set",  "paste", "key",
+constexpr std::array<std::string_view, 13> parole = {"click",  "up",  "down",    "type",  "set",  "paste", "key",
                                                      "keypad", "tab", "backtab", "wheel", "dump", "notes"};
 static_assert(parole.size() == static_cast<std::size_t>(Comando::Notes) + 1);
 

@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QMenu>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>

@@ -42,7 +42,9 @@ public:
     void setSelection(int /*indice*/, int inizio, int fine) override { campo()->setSelection(inizio, fine - inizio); }
     [[nodiscard]] int cursorPosition() const override { return campo()->cursorPosition(); }
     void setCursorPosition(int posizione) override { campo()->setCursorPosition(posizione); }
-    [[nodiscard]] QString text(int inizio, int fine) const override { return campo()->text().mid(inizio, fine - inizio); }
+    [[nodiscard]] QString text(int inizio, int fine) const override {
+        return campo()->text().mid(inizio, fine - inizio);
+    }
     [[nodiscard]] int characterCount() const override { return static_cast<int>(campo()->text().size()); }
     [[nodiscard]] QRect characterRect(int /*posizione*/) const override { return {}; }
     [[nodiscard]] int offsetAtPoint(const QPoint& punto) const override {

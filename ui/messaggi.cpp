@@ -51,7 +51,8 @@ QString avviso(Campo campo, const Avviso& avviso) {
         case TipoAvviso::NonNumero: return nonUsato.arg(testo, QStringLiteral("non è un numero"));
         case TipoAvviso::FuoriIntervallo:
             if (std::isinf(limiti.sopra)) {
-                return nonUsato.arg(testo, QStringLiteral("deve essere maggiore di %1").arg(inQt(RealeInTesto(limiti.sotto))));
+                return nonUsato.arg(testo,
+                                    QStringLiteral("deve essere maggiore di %1").arg(inQt(RealeInTesto(limiti.sotto))));
             }
             return nonUsato.arg(testo, QStringLiteral("fuori dall'intervallo %1 – %2")
                                            .arg(inQt(RealeInTesto(limiti.sotto)), inQt(RealeInTesto(limiti.sopra))));

@@ -68,8 +68,8 @@ void checkRadioInvariants(const FinestraInMemoria& f) {
     if (!a) require(f.sezione() == Sezione::A && !f.spinnerVisibile(Spinner::UpDown_A));
 }
 
-constexpr std::array<Campo, 6> fieldsWithKeyUp = {Campo::Text_A, Campo::Text_B, Campo::Text_D,
-                                                  Campo::Text_G, Campo::Text_v, Campo::Text_Y};
+constexpr std::array<Campo, 7> fieldsWithKeyUp = {Campo::Text_A, Campo::Text_B, Campo::Text_D, Campo::Text_G,
+                                                  Campo::Text_v, Campo::Text_Y, Campo::Text_L};
 
 }  // namespace
 

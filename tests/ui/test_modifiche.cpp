@@ -60,8 +60,8 @@ TEST_F(Modifiche, EachEditOfThePersonRecalculatesOnce) {
          "500", "0,6"},
         {"drop at the start", [this] { rilascia("Text_G", "1", QPoint(2, 8)); }, "1500", "1,7"},
         {"assistive tool",
-         [this] { QAccessible::queryAccessibleInterface(w("Text_G"))->setText(QAccessible::Value, "4000"); },
-         "4000", "4,7"},
+         [this] { QAccessible::queryAccessibleInterface(w("Text_G"))->setText(QAccessible::Value, "4000"); }, "4000",
+         "4,7"},
     };
     QSignalSpy controlli(w<CampoTesto>("Text_G"), &CampoTesto::Modificato);
     int attesi = 0;
