@@ -28,15 +28,16 @@ public:
     // the conversion of its kind: InteroInTesto, DecimaleInTesto, RealeInTesto.
     template <std::invocable Passo>
     void scrivi(Campo campo, Passo&& passo) {
-        if (esito_) {
-            esito_->nonAggiornati.push_back(campo);
+        if (fallita_) {
+            fallimento_.nonAggiornati.push_back(campo);
             return;
         }
         ++passi_;
         try {
             finestra_.scrivi(campo, inTesto(std::forward<Passo>(passo)()));
         } catch (const Fallimento& f) {
-            esito_ = PassoFallito{passi_, campo, f.tipo(), illeggibile_, {campo}};
+            fallimento_ = PassoFallito{passi_, campo, f.tipo(), illeggibile_, {campo}};
+            fallita_ = true;
         }
     }
 
@@ -51,7 +52,7 @@ public:
     Reale YReale() { return leggi(Campo::Text_Y, TestoInReale); }
     Reale L() { return leggi(Campo::Text_L, TestoInReale); }
 
-    [[nodiscard]] const Esito& esito() const { return esito_; }
+    [[nodiscard]] Esito esito() const { return fallita_ ? Esito(fallimento_) : Esito{}; }
 
 private:
     static std::string inTesto(Intero n) { return InteroInTesto(n); }
@@ -71,7 +72,10 @@ private:
     Finestra& finestra_;
     int passi_ = 0;
     std::optional<Campo> illeggibile_;
-    Esito esito_;
+    // The failed step, once there is one. Not an Esito: GCC 12 sees the
+    // payload of an optional as maybe uninitialized in a chain of one step.
+    bool fallita_ = false;
+    PassoFallito fallimento_;
 };
 
 }  // namespace flumetra
