@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "calculator_test.h"
+#include "logic/uso_del_testo.h"
 
 namespace flumetra {
 namespace {
@@ -147,6 +148,39 @@ TEST_F(Immissione, FineStepToZeroOrBelowIsRefused) {
         f.scritti.clear();
         c.UpDown_v_UpClick();
         EXPECT_TRUE(f.scritti.empty()) << testo;
+    }
+}
+
+// What a person is told of a text: unused, or read with a full stop that
+// groups no three digits.
+TEST(Avvisi, UnusedTextsAndStrayFullStops) {
+    struct Riga {
+        Campo campo;
+        const char* testo;
+        std::optional<TipoAvviso> tipo;
+        Reale letto;
+    };
+    const Riga righe[] = {
+        {Text_G, "950000", TipoAvviso::FuoriIntervallo, 0},
+        {Text_G, "1e400", TipoAvviso::FuoriIntervallo, 0},
+        {Text_L, "0", TipoAvviso::FuoriIntervallo, 0},
+        {Text_L, "1e300", std::nullopt, 0},
+        {Text_v, "3,5.", TipoAvviso::NonNumero, 0},
+        {Text_D, "4.5", TipoAvviso::PuntoDelleMigliaia, 45},
+        {Text_L, "1.0000", TipoAvviso::PuntoDelleMigliaia, 10000},
+        {Text_G, "12.345,5", std::nullopt, 0},
+        {Text_G, "1.000.000", TipoAvviso::FuoriIntervallo, 0},
+        {Text_G, "", std::nullopt, 0},
+    };
+    for (const Riga& riga : righe) {
+        const std::optional<Avviso> a = avviso(riga.campo, riga.testo);
+        ASSERT_EQ(a.has_value(), riga.tipo.has_value()) << riga.testo;
+        if (!a) continue;
+        EXPECT_EQ(a->tipo, *riga.tipo) << riga.testo;
+        EXPECT_EQ(a->testo, riga.testo);
+        if (a->tipo == TipoAvviso::PuntoDelleMigliaia) {
+            EXPECT_EQ(a->letto, riga.letto) << riga.testo;
+        }
     }
 }
 
