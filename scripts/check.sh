@@ -27,6 +27,6 @@ done_in "clang-format"
 stage "clang-tidy"
 cmake --preset default >/dev/null
 cmake --build --preset default --parallel >/dev/null
-run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|logic|ui|replay|app|tests|bench)/.*\.cpp$" >/tmp/clang-tidy.log 2>&1 \
+run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" >/tmp/clang-tidy.log 2>&1 \
   || { grep -E 'warning:|error:' -A3 /tmp/clang-tidy.log; exit 1; }
 done_in "clang-tidy"

@@ -1,0 +1,110 @@
+#include "dettagli/dettagli.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+#include "calc/conversioni.h"
+#include "calc/fallimento.h"
+#include "calc/module_calcoli.h"
+#include "calc/testo.h"
+#include "dettagli/colebrook.h"
+
+namespace flumetra::dettagli {
+namespace {
+
+// A value, or nothing where a text is not a number, a formula fails or the
+// result is not finite (a division by zero).
+template <typename Calcolo>
+std::optional<Reale> se(Calcolo&& calcolo) {
+    try {
+        const Reale valore = std::forward<Calcolo>(calcolo)();
+        if (std::isfinite(valore)) return valore;
+    } catch (const Fallimento&) {
+    }
+    return std::nullopt;
+}
+
+// A value computed before, which must be there.
+Reale gia(const std::optional<Reale>& valore) {
+    if (!valore) fallisci(TipoFallimento::ErroreDiCalcolo, "an earlier value could not be computed");
+    return *valore;
+}
+
+Reale millimetriInMetri(Reale mm) { return mm / 1000; }
+
+Reale pressioneDinamica(Reale v) { return densitaAria * v * v / 2; }
+
+DiametroDiSerie diametroDiSerie(Intero D, const std::string& G, Reale rugosita_mm) {
+    DiametroDiSerie serie{D, {}, {}, {}};
+    serie.v = se([&] { return DecimaleInReale(Module_Calcoli::VelocitaDaPortata(D, TestoInIntero(G))); });
+    serie.Y = se([&] {
+        const Decimale v = Module_Calcoli::VelocitaDaPortata(D, TestoInIntero(G));
+        return DecimaleInReale(Module_Calcoli::PerditaUnitaria(v, D));
+    });
+    serie.R_Pa_m = se([&] { return perditaColebrook(TestoInIntero(G), D, rugosita_mm); });
+    return serie;
+}
+
+std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, const std::string& G, Reale rugosita_mm) {
+    std::array<std::optional<DiametroDiSerie>, 2> vicini;
+    const auto sopra = std::upper_bound(serieEN1506.begin(), serieEN1506.end(), D);
+    if (sopra != serieEN1506.begin()) vicini[0] = diametroDiSerie(*(sopra - 1), G, rugosita_mm);
+    if (sopra != serieEN1506.end()) vicini[1] = diametroDiSerie(*sopra, G, rugosita_mm);
+    return vicini;
+}
+
+}  // namespace
+
+Reale velocitaNelTondo(Reale G, Reale D) {
+    const Reale metri = millimetriInMetri(D);
+    return G / 3600 / (std::numbers::pi * metri * metri / 4);
+}
+
+Reale perditaColebrook(Reale G, Reale D, Reale rugosita_mm) {
+    const Reale v = velocitaNelTondo(G, D);
+    const Reale Re = densitaAria * v * millimetriInMetri(D) / viscositaAria;
+    return Colebrook(Re, rugosita_mm / D) / millimetriInMetri(D) * pressioneDinamica(v);
+}
+
+Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
+    const Reale eps = dati(materiale).rugosita_mm;
+    auto A = [&] { return static_cast<Reale>(TestoInIntero(testi.A)); };
+    auto B = [&] { return static_cast<Reale>(TestoInIntero(testi.B)); };
+    auto D = [&] { return static_cast<Reale>(TestoInIntero(testi.D)); };
+    auto G = [&] { return static_cast<Reale>(TestoInIntero(testi.G)); };
+    auto Y = [&] { return DecimaleInReale(TestoInDecimale(testi.Y)); };
+
+    Dettagli d;
+    d.materiale = materiale;
+    d.Y_Pa_m = se([&] { return Y() * pascalPerMmca; });
+    d.Ytot_Pa = se([&] { return TestoInReale(testi.Ytot) * pascalPerMmca; });
+    d.v_rett = se([&] { return G() / 3600 / (A() * B() / 1e6); });
+    d.rapporto = se([&] { return std::max(A(), B()) / std::min(A(), B()); });
+    d.v_tondo = se([&] { return velocitaNelTondo(G(), D()); });
+    d.pd = se([&] { return pressioneDinamica(velocitaNelTondo(G(), D())); });
+    d.Re = se([&] { return densitaAria * velocitaNelTondo(G(), D()) * millimetriInMetri(D()) / viscositaAria; });
+    d.lambda = se([&] { return Colebrook(gia(d.Re), eps / D()); });
+    d.R_Pa_m = se([&] { return perditaColebrook(G(), D(), eps); });
+    d.R_mmca_m = se([&] { return gia(d.R_Pa_m) / pascalPerMmca; });
+    d.scarto = se([&] { return (gia(d.Y_Pa_m) - gia(d.R_Pa_m)) / gia(d.R_Pa_m) * 100; });
+    try {
+        d.EN1506 = diametriDiSerie(TestoInIntero(testi.D), testi.G, eps);
+    } catch (const Fallimento&) {
+        d.EN1506.reset();
+    }
+    return d;
+}
+
+std::string treCifre(std::optional<Reale> valore) {
+    if (!valore) return "—";
+    std::array<char, 32> buffer{};
+    const auto scritto =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), *valore, std::chars_format::scientific, 2);
+    Reale arrotondato = 0;
+    std::from_chars(buffer.data(), scritto.ptr, arrotondato);
+    return RealeInTesto(arrotondato);
+}
+
+}  // namespace flumetra::dettagli

@@ -1,0 +1,92 @@
+// The duct's details against values computed independently (Colebrook solved
+// by bisection, to nine digits).
+
+#include <gtest/gtest.h>
+
+#include "calc/fallimento.h"
+#include "dettagli/colebrook.h"
+#include "dettagli/dettagli.h"
+
+namespace flumetra::dettagli {
+namespace {
+
+TestiDelCondotto condotto(const char* D, const char* G) { return {"500", "500", D, G, "0,023", "0,23"}; }
+
+TEST(Dettagli, ColebrookAgainstReferenceValues) {
+    struct Riga {
+        const char* D;
+        const char* G;
+        Materiale materiale;
+        Reale v, Re, lambda, R_Pa_m;
+    };
+    const Riga righe[] = {
+        {"500", "3000", Materiale::Zincato, 4.244132, 140936.545, 0.018522977, 0.401745547},
+        {"551", "3000", Materiale::Zincato, 3.494827, 127891.602, 0.018633913, 0.248677431},
+        {"160", "300", Materiale::Zincato, 4.144660, 44042.670, 0.024288380, 1.569961311},
+        {"500", "3000", Materiale::Spiralato, 4.244132, 140936.545, 0.017870726, 0.387598849},
+    };
+    for (const Riga& r : righe) {
+        const Dettagli d = calcola(condotto(r.D, r.G), r.materiale);
+        EXPECT_NEAR(*d.v_tondo, r.v, 1e-6) << r.D;
+        EXPECT_NEAR(*d.Re, r.Re, 1e-3) << r.D;
+        EXPECT_NEAR(*d.lambda, r.lambda, 1e-9) << r.D;
+        EXPECT_NEAR(*d.R_Pa_m, r.R_Pa_m, 1e-9) << r.D;
+    }
+    EXPECT_NEAR(*calcola(condotto("551", "3000"), Materiale::Zincato).R_mmca_m, 0.025358041, 1e-9);
+    EXPECT_THROW(Colebrook(0, 0.001), Fallimento);
+}
+
+TEST(Dettagli, TheStartWindow) {
+    const Dettagli d = calcola(condotto("551", "3000"), Materiale::Zincato);
+    EXPECT_DOUBLE_EQ(*d.Y_Pa_m, 0.22555295);
+    EXPECT_DOUBLE_EQ(*d.Ytot_Pa, 2.2555295);
+    EXPECT_NEAR(*d.v_rett, 3.333333333, 1e-9) << "the rectangle's own velocity, not the round duct's 3,5";
+    EXPECT_EQ(*d.rapporto, 1);
+    EXPECT_NEAR(*d.scarto, -9.298986711, 1e-6);
+    ASSERT_TRUE(d.EN1506.has_value());
+    const auto& [sotto, sopra] = *d.EN1506;
+    ASSERT_TRUE(sotto && sopra);
+    EXPECT_EQ(sotto->D, 500);
+    EXPECT_DOUBLE_EQ(*sotto->v, 4.2) << "as typing 500 into D would give";
+    EXPECT_DOUBLE_EQ(*sotto->Y, 0.037);
+    EXPECT_EQ(sopra->D, 560);
+    EXPECT_NEAR(*sopra->R_Pa_m, 0.2295962903, 1e-9);
+}
+
+// The series' ends, a diameter on a size, and fields that are not numbers.
+TEST(Dettagli, WhatCannotBeComputedIsEmpty) {
+    struct Riga {
+        TestiDelCondotto testi;
+        int sotto, sopra;  // 0: no series diameter on that side
+    };
+    const Riga righe[] = {
+        {condotto("40", "300"), 0, 63},
+        {condotto("1300", "300"), 1250, 0},
+        {condotto("500", "300"), 500, 560},
+        {condotto("1250", "300"), 1250, 0},
+    };
+    for (const Riga& r : righe) {
+        const Dettagli d = calcola(r.testi, Materiale::Zincato);
+        ASSERT_TRUE(d.EN1506.has_value()) << r.testi.D;
+        EXPECT_EQ((*d.EN1506)[0] ? (*d.EN1506)[0]->D : 0, r.sotto) << r.testi.D;
+        EXPECT_EQ((*d.EN1506)[1] ? (*d.EN1506)[1]->D : 0, r.sopra) << r.testi.D;
+    }
+
+    const Dettagli illeggibile = calcola({"500", "0", "abc", "3000", "x", ""}, Materiale::Zincato);
+    EXPECT_FALSE(illeggibile.Y_Pa_m || illeggibile.Ytot_Pa || illeggibile.v_tondo || illeggibile.lambda ||
+                 illeggibile.scarto || illeggibile.EN1506);
+    EXPECT_FALSE(illeggibile.v_rett) << "a side of 0";
+    EXPECT_FALSE(calcola(condotto("0", "3000"), Materiale::Zincato).v_tondo) << "a diameter of 0";
+}
+
+TEST(Dettagli, ThreeSignificantDigits) {
+    const std::pair<std::optional<Reale>, const char*> righe[] = {
+        {140936.545, "141000"}, {0.018522977, "0,0185"}, {4.244132, "4,24"},
+        {-9.298986711, "-9,3"}, {6.69e-5, "6,69E-05"},   {1, "1"},
+        {std::nullopt, "—"},
+    };
+    for (const auto& [valore, testo] : righe) EXPECT_EQ(treCifre(valore), testo);
+}
+
+}  // namespace
+}  // namespace flumetra::dettagli
