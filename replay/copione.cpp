@@ -4,15 +4,17 @@
 #include <array>
 #include <utility>
 
+#include "dettagli/dettagli.h"
 #include "logic/quantita.h"
 
 namespace flumetra::copione {
 namespace {
 
 // Each command's word, in the order of Comando.
-constexpr std::array<std::string_view, 13> parole = {"click",  "up",  "down",    "type",  "set",  "paste", "key",
-                                                     "keypad", "tab", "backtab", "wheel", "dump", "notes"};
-static_assert(parole.size() == static_cast<std::size_t>(Comando::Notes) + 1);
+constexpr std::array<std::string_view, 16> parole = {"click", "up",      "down",     "type",    "set",   "paste",
+                                                     "key",   "keypad",  "tab",      "backtab", "wheel", "dump",
+                                                     "notes", "details", "material", "copy"};
+static_assert(parole.size() == static_cast<std::size_t>(Comando::Copy) + 1);
 
 // The controls each command reaches, by their object names.
 bool cliccabile(std::string_view nome) {
@@ -70,6 +72,8 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         switch (azione.comando) {
             case Comando::Dump:
             case Comando::Notes:
+            case Comando::Details:
+            case Comando::Copy:
                 nomeValido = resto.empty() || isBlank(resto);
                 azione.controllo.clear();
                 azione.testo.clear();
@@ -88,6 +92,11 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
                 if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
                     return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
                 }
+                break;
+            case Comando::Material:
+                nomeValido =
+                    soloNome && std::any_of(dettagli::tabellaMateriali.begin(), dettagli::tabellaMateriali.end(),
+                                            [nome](const dettagli::DatiMateriale& m) { return m.nome == nome; });
                 break;
             case Comando::Wheel:
                 nomeValido = spinnerDiNome(nome);

@@ -11,6 +11,9 @@
 //   wheel UpDown_G up         one notch of the mouse wheel over a spinner, up or down
 //   dump                      one line of the window's state
 //   notes                     one line: each field's note
+//   details                   the details window opened (F2) if closed; one line of its values
+//   material spiralato        the duct material chosen in the details window
+//   copy                      the summary shortcut; one line: the clipboard's text
 //
 // Blank lines and lines starting with '#' are skipped.
 #pragma once
@@ -23,11 +26,28 @@
 
 namespace flumetra::copione {
 
-enum class Comando { Click, Up, Down, Type, Set, Paste, Key, Keypad, Tab, Backtab, Wheel, Dump, Notes };
+enum class Comando {
+    Click,
+    Up,
+    Down,
+    Type,
+    Set,
+    Paste,
+    Key,
+    Keypad,
+    Tab,
+    Backtab,
+    Wheel,
+    Dump,
+    Notes,
+    Details,
+    Material,
+    Copy
+};
 
 struct Azione {
     Comando comando = Comando::Dump;
-    std::string controllo;  // the widget's object name; empty for dump and notes
+    std::string controllo;  // the widget's object name, or material's name; empty for dump, notes, details, copy
     std::string testo;      // for type, set, paste and keypad: everything after "FIELD "; for wheel: up or down
     std::size_t riga = 0;   // 1 for the script's first line
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,10 +13,12 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 
 #include "logic/quantita.h"
+#include "ui/finestra_dettagli.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
 
@@ -78,6 +81,15 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
     using copione::Comando;
     if (azione.comando == Comando::Dump) return stato();
     if (azione.comando == Comando::Notes) return note();
+    if (azione.comando == Comando::Details) {
+        apriDettagli();
+        return dettagli();
+    }
+    if (azione.comando == Comando::Copy) return copia();
+    if (azione.comando == Comando::Material) {
+        scegliMateriale(azione.controllo);
+        return {};
+    }
     QWidget* target = controllo(azione.controllo);
     if (target == nullptr || !target->isVisibleTo(&finestra_)) return {};  // a person could not
     switch (azione.comando) {
@@ -93,7 +105,10 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Paste: incolla(target, azione.testo); break;
         case Comando::Key: maiuscolo(target); break;
         case Comando::Dump:
-        case Comando::Notes: break;
+        case Comando::Notes:
+        case Comando::Details:
+        case Comando::Material:
+        case Comando::Copy: break;
     }
     return {};
 }
@@ -211,6 +226,56 @@ std::string Riproduttore::stato() const {
     s += ",\"Text1\":" + json(finestra_.findChild<QLineEdit*>(QStringLiteral("Text1"))->text());
     s += std::string(",\"on_top\":") + (finestra_.inPrimoPiano() ? "true" : "false") + '}';
     return s;
+}
+
+// As its shortcut does, in the main window.
+void Riproduttore::apriDettagli() {
+    if (finestra_.dettagliAperti()) return;
+    QTest::keyClick(&finestra_, Qt::Key_F2);
+    QCoreApplication::sendPostedEvents();
+}
+
+// As a person picks it in the window's list; not while the window is closed.
+void Riproduttore::scegliMateriale(const std::string& nome) {
+    if (!finestra_.dettagliAperti()) return;
+    auto* scelta = finestra_.dettagli()->findChild<QComboBox*>(QStringLiteral("Combo_Materiale"));
+    for (std::size_t i = 0; i < dettagli::tabellaMateriali.size(); ++i) {
+        if (dettagli::tabellaMateriali[i].nome == nome) scelta->setCurrentIndex(static_cast<int>(i));
+    }
+}
+
+std::string Riproduttore::copia() {
+    QTest::keyClick(&finestra_, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    return json(QGuiApplication::clipboard()->text());
+}
+
+std::string Riproduttore::dettagli() const {
+    const dettagli::Dettagli d = finestra_.dettagli()->valori();
+    auto numero = [](std::optional<Reale> valore) {
+        if (!valore) return std::string("null");
+        std::array<char, 32> testo{};
+        const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), *valore).ptr;
+        return std::string(testo.data(), fine);
+    };
+    auto serie = [&](const std::optional<dettagli::DiametroDiSerie>& s) {
+        if (!s) return std::string("null");
+        return "{\"D\":" + std::to_string(s->D) + ",\"v\":" + numero(s->v) + ",\"Y\":" + numero(s->Y) +
+               ",\"R_Pa_m\":" + numero(s->R_Pa_m) + '}';
+    };
+    const dettagli::DatiMateriale& materiale = dettagli::dati(d.materiale);
+    std::string s = "{\"material\":" + json(inQt(materiale.nome)) + ",\"eps_mm\":" + numero(materiale.rugosita_mm);
+    const std::pair<const char*, std::optional<Reale>> valori[] = {
+        {"Y_Pa_m", d.Y_Pa_m},   {"Ytot_Pa", d.Ytot_Pa},
+        {"v_rett", d.v_rett},   {"rapporto", d.rapporto},
+        {"v_tondo", d.v_tondo}, {"pd", d.pd},
+        {"Re", d.Re},           {"lambda", d.lambda},
+        {"R_Pa_m", d.R_Pa_m},   {"R_mmca_m", d.R_mmca_m},
+        {"scarto", d.scarto},
+    };
+    for (const auto& [chiave, valore] : valori) s += ",\"" + std::string(chiave) + "\":" + numero(valore);
+    s += ",\"EN1506\":";
+    s += d.EN1506 ? '[' + serie((*d.EN1506)[0]) + ',' + serie((*d.EN1506)[1]) + ']' : std::string("null");
+    return s + '}';
 }
 
 std::string Riproduttore::note() const {

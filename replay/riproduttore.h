@@ -17,7 +17,8 @@ class Riproduttore {
 public:
     explicit Riproduttore(Form_Principale& finestra) : finestra_(finestra) {}
 
-    // Returns the line that dump or notes prints, nothing for the other actions.
+    // Returns the line that dump, notes, details or copy prints, nothing for
+    // the other actions.
     std::string esegui(const copione::Azione& azione);
 
     // The state as one JSON object on one line.
@@ -27,6 +28,9 @@ public:
     // object on one line.
     [[nodiscard]] std::string note() const;
 
+    // The details window's values, as one JSON object on one line.
+    [[nodiscard]] std::string dettagli() const;
+
 private:
     QWidget* controllo(const std::string& nome) const;
     void clicca(QWidget* controllo);
@@ -34,6 +38,9 @@ private:
     void digita(QWidget* campo, const std::string& testo, bool tastierino);
     void scriviComeIlProgramma(QWidget* campo, const std::string& testo);
     static void incolla(QWidget* campo, const std::string& testo);
+    void apriDettagli();
+    void scegliMateriale(const std::string& nome);
+    std::string copia();
     void maiuscolo(QWidget* campo);
     void tabulazione(QWidget* campo, bool indietro);
     void rotella(QWidget* spinner, bool su);

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "ui/campo_testo.h"
+#include "ui/finestra_dettagli.h"
 #include "ui/form_principale.h"
 
 namespace flumetra {
@@ -21,12 +22,16 @@ void Form_Principale::Text1_Click() {
 }
 
 // The flag is changed on the native window, which keeps its place, size and
-// identity; QWidget::setWindowFlag would hide it and create a new one.
+// identity; QWidget::setWindowFlag would hide it and create a new one. The
+// details window follows.
 void Form_Principale::restaInPrimoPiano(bool attivo) {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, attivo);
-    overrideWindowFlags(flags);
-    if (QWindow* nativa = windowHandle()) nativa->setFlags(flags);
+    for (QWidget* finestra : {static_cast<QWidget*>(this), static_cast<QWidget*>(dettagli_)}) {
+        if (finestra == nullptr) continue;
+        Qt::WindowFlags flags = finestra->windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, attivo);
+        finestra->overrideWindowFlags(flags);
+        if (QWindow* nativa = finestra->windowHandle()) nativa->setFlags(flags);
+    }
 }
 
 bool Form_Principale::inPrimoPiano() const {

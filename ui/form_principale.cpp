@@ -78,6 +78,7 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     setFont(carattereCheEntra(this));
     impostaOrdineTab();
     collega();
+    collegaDettagli();
     Form_Load();
     campo(Campo::Text_Y)->setFocus();
 }

@@ -13,12 +13,14 @@
 #include "logic/quantita.h"
 
 class QCheckBox;
+class QContextMenuEvent;
 class QGroupBox;
 class QRadioButton;
 
 namespace flumetra {
 
 class CampoTesto;
+class FinestraDettagli;
 class UpDown;
 
 class Form_Principale : public QWidget, public Finestra {
@@ -49,6 +51,16 @@ public:
     // Whether the window asks to stay above other windows.
     [[nodiscard]] bool inPrimoPiano() const;
 
+    // Beside the window: the details of the duct (F2, the context menu) and
+    // the summary for a report (Ctrl+Shift+C).
+    void mostraDettagli(bool aperta);
+    [[nodiscard]] bool dettagliAperti() const;
+    [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
+    void copiaRiepilogo();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+
 private:
     void creaControlli();
     void nuovaRiga(QWidget* parent, const char* etichettaNome, const char* didascalia, QRect geometriaEtichetta,
@@ -61,6 +73,7 @@ private:
     void mostra(const Esito& esito);
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
+    void collegaDettagli();
 
     CampoTesto* campo(Campo c) const { return campi_[indice(c)]; }
     UpDown* spinner(Spinner s) const { return spinner_[indice(s)]; }
@@ -74,6 +87,7 @@ private:
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;
+    FinestraDettagli* dettagli_ = nullptr;  // made when first opened
     Calcolatore calcolatore_{*this};
 };
 
