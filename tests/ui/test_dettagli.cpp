@@ -1,0 +1,81 @@
+// The details window beside the main one: F2 opens and closes it, it stays
+// above others as the main window does, it shows the fields' details as they
+// change, and opening it changes nothing in the main window.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QWindow>
+
+#include "open_window_test.h"
+#include "ui/finestra_dettagli.h"
+
+namespace flumetra {
+namespace {
+
+class Dettagli : public OpenWindowTest {
+protected:
+    void SetUp() override {
+        OpenWindowTest::SetUp();
+        QApplication::setActiveWindow(&finestra);
+    }
+    void f2() {
+        QTest::keyClick(&finestra, Qt::Key_F2);
+        QCoreApplication::sendPostedEvents();
+    }
+    // The value line a label names, as the window shows it.
+    QString riga(const QString& etichetta) {
+        for (const QLabel* label : finestra.dettagli()->findChildren<QLabel*>()) {
+            if (label->text() == etichetta && label->buddy() != nullptr)
+                return qobject_cast<QLineEdit*>(label->buddy())->text();
+        }
+        ADD_FAILURE() << etichetta.toStdString();
+        return {};
+    }
+};
+
+TEST_F(Dettagli, F2OpensAndClosesItBesideTheUnchangedWindow) {
+    const QRect geometria = finestra.geometry();
+    EXPECT_EQ(finestra.dettagli(), nullptr) << "closed at start";
+    f2();
+    ASSERT_TRUE(finestra.dettagliAperti());
+    EXPECT_TRUE(finestra.dettagli()->windowFlags().testFlag(Qt::Tool));
+    EXPECT_GE(finestra.dettagli()->geometry().left(), geometria.right()) << "beside the main window";
+    EXPECT_EQ(finestra.geometry(), geometria);
+    EXPECT_EQ(t("Text_D"), "551");
+    EXPECT_EQ(riga("Perdita R (Colebrook)"), "0,249 Pa/m");
+    EXPECT_EQ(riga("Velocità nel rettangolo A × B"), "3,33 m/s");
+    EXPECT_EQ(riga("EN 1506, diametro inferiore"), "D 500: v 4,2 m/s, Y 0,037 mmc.a./m, R 0,402 Pa/m");
+
+    freccia("UpDown_G", true);  // the details follow the fields
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(riga("Velocità nel tondo D"), "3,55 m/s");
+
+    f2();
+    EXPECT_FALSE(finestra.dettagliAperti());
+    EXPECT_FALSE(finestra.dettagli()->isVisible());
+}
+
+TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {
+    f2();
+    ASSERT_TRUE(finestra.dettagliAperti());
+    EXPECT_TRUE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QTest::mouseClick(w("Check1"), Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_FALSE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(finestra.dettagli()->isVisible());
+}
+
+TEST_F(Dettagli, TheSummaryNamesEveryFieldTheModeAndTheMaterial) {
+    f2();
+    finestra.dettagli()->findChild<QComboBox*>("Combo_Materiale")->setCurrentIndex(3);
+    QTest::keyClick(finestra.dettagli(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList righe = QGuiApplication::clipboard()->text().split('\n');
+    EXPECT_TRUE(righe.contains("Portata G\t3000\tmc/h"));
+    EXPECT_TRUE(righe.contains("Dimensione mantenuta della sezione\tB"));
+    EXPECT_TRUE(righe.contains("Materiale del condotto\tplastica (ε 0,01 mm)"));
+    EXPECT_TRUE(righe.contains("Perdita R (Colebrook)\t0,23\tPa/m")) << "the plastic duct's loss";
+}
+
+}  // namespace
+}  // namespace flumetra
