@@ -18,6 +18,7 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     setFont(principale->font());
 
     auto* modulo = new QFormLayout;
+    modulo->setVerticalSpacing(2);
     materiale_ = new QComboBox(this);
     materiale_->setObjectName(QStringLiteral("Combo_Materiale"));
     for (std::size_t i = 0; i < dettagli::tabellaMateriali.size(); ++i) {
@@ -48,6 +49,8 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     connect(copia, &QPushButton::clicked, this, &FinestraDettagli::Copia);
 
     auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(8, 8, 8, 8);
+    colonna->setSpacing(6);
     colonna->addLayout(modulo);
     colonna->addWidget(new QLabel(ariaDiRiferimento(), this));
     colonna->addWidget(copia, 0, Qt::AlignRight);

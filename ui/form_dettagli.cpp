@@ -46,14 +46,18 @@ void Form_Principale::mostraDettagli(bool aperta) {
         if (dettagli_ != nullptr) dettagli_->hide();
         return;
     }
-    if (dettagli_ == nullptr) {
+    const bool prima = dettagli_ == nullptr;
+    if (prima) {
         dettagli_ = new FinestraDettagli(*this, this);
         connect(dettagli_, &FinestraDettagli::Copia, this, &Form_Principale::copiaRiepilogo);
-        restaInPrimoPiano(inPrimoPiano());
-        dettagli_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     dettagli_->aggiornaPresto();
     dettagli_->show();
+    if (prima) {
+        restaInPrimoPiano(inPrimoPiano());
+        // Its top-left corner at the main window's top right, frames included.
+        dettagli_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
 }
 
 void Form_Principale::copiaRiepilogo() {
