@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the real window for the README and the AppStream metainfo:
 # under Xvfb at 96 DPI with openbox, at 1x and 2x, in the start state and
-# after one worked example (mode Perdita, then G stepped up once).
-# Writes docs/flumetra-avvio.png, docs/flumetra-perdita.png and their @2x.
+# after one worked example (mode Perdita, then G stepped up once), and with
+# the details window open beside it (F2).
+# Writes docs/flumetra-avvio.png, docs/flumetra-perdita.png,
+# docs/flumetra-dettagli.png and their @2x.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh openbox xdotool imagemagick x11-utils
@@ -12,7 +14,7 @@ cmake --build --preset default --parallel --target flumetra
 mkdir -p docs
 
 display=:77
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 2560x1600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display
@@ -33,6 +35,18 @@ shoot() {
   echo "wrote $1"
 }
 
+# Both windows, side by side, with their frames.
+shoot_both() {
+  local left right top bottom dx dy dwidth dheight
+  read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+  eval "$(xwininfo -id "$details" | awk '/Absolute upper-left X/ {print "dx=" $4} /Absolute upper-left Y/ {print "dy=" $4}
+                                       /Width/ {print "dwidth=" $2} /Height/ {print "dheight=" $2}')"
+  local x0=$((x - left)) y0=$((y - top))
+  local x1=$((dx + dwidth + right)) y1=$(( (dy + dheight > y + height ? dy + dheight : y + height) + bottom ))
+  import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$1"
+  echo "wrote $1"
+}
+
 for scale in 1 2; do
   suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
   XDG_RUNTIME_DIR=$(mktemp -d) QT_SCALE_FACTOR=$scale build/app/flumetra >/dev/null 2>&1 &
@@ -48,6 +62,10 @@ for scale in 1 2; do
   xdotool mousemove 0 0
   sleep 0.5
   shoot "docs/flumetra-perdita$suffix.png"
+  xdotool key F2
+  details=$(xdotool search --sync --onlyvisible --name '^Dettagli del condotto$' | head -1)
+  sleep 0.5
+  shoot_both "docs/flumetra-dettagli$suffix.png"
   kill "$app"
   wait "$app" 2>/dev/null || true
 done

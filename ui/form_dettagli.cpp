@@ -55,8 +55,12 @@ void Form_Principale::mostraDettagli(bool aperta) {
     dettagli_->show();
     if (prima) {
         restaInPrimoPiano(inPrimoPiano());
-        // Its top-left corner at the main window's top right, frames included.
-        dettagli_->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Level with the main window, just right of its frame. Placed by the
+        // client areas: a frame's size is not yet known when a window first
+        // shows, on every scale.
+        const int cornice = frameGeometry().right() - geometry().right();
+        dettagli_->setGeometry(
+            QRect(QPoint(frameGeometry().right() + 8 + cornice, geometry().top()), dettagli_->size()));
     }
 }
 
