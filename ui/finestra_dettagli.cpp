@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/campo_accessibile.h"
+#include "ui/campo_testo.h"
 #include "ui/righe_dettagli.h"
 
 namespace flumetra {
@@ -30,8 +32,11 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     modulo->addRow(etichettaMateriale, materiale_);
 
     for (const RigaDettaglio& riga : righeDettagli(valori())) {
-        auto* valore = new QLineEdit(this);
+        // Read-only text that a screen reader is told cannot be edited.
+        auto* valore = new CampoTesto(QString(), this);
+        valore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         valore->setReadOnly(true);
+        rendiAccessibile(valore);
         // As wide as a series diameter's line.
         valore->setMinimumWidth(
             fontMetrics().horizontalAdvance(QStringLiteral("D 1000: v 99,9 m/s, Y 9,999 mmc.a./m, R 9,99 Pa/m")) + 12);
@@ -88,9 +93,9 @@ void FinestraDettagli::aggiornaPresto() {
 void FinestraDettagli::aggiorna() {
     const std::vector<RigaDettaglio> righe = righeDettagli(valori());
     for (std::size_t i = 0; i < righe.size(); ++i) {
-        righe_[i]->setText(righe[i].unita.isEmpty() || righe[i].valore == QStringLiteral("—")
-                               ? righe[i].valore
-                               : QStringLiteral("%1 %2").arg(righe[i].valore, righe[i].unita));
+        righe_[i]->scriviDalProgramma(righe[i].unita.isEmpty() || righe[i].valore == QStringLiteral("—")
+                                          ? righe[i].valore
+                                          : QStringLiteral("%1 %2").arg(righe[i].valore, righe[i].unita));
     }
 }
 

@@ -9,10 +9,10 @@
 #include "dettagli/dettagli.h"
 
 class QComboBox;
-class QLineEdit;
 
 namespace flumetra {
 
+class CampoTesto;
 class Finestra;
 
 class FinestraDettagli : public QWidget {
@@ -39,7 +39,7 @@ private:
 
     const Finestra& finestra_;
     QComboBox* materiale_ = nullptr;
-    std::vector<QLineEdit*> righe_;
+    std::vector<CampoTesto*> righe_;
     bool aggiornamentoInAttesa_ = false;
 };
 
