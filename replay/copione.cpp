@@ -44,6 +44,11 @@ bool haTesto(Comando comando) {
            comando == Comando::Keypad || comando == Comando::Wheel;
 }
 
+bool soloParola(Comando comando) {
+    return comando == Comando::Dump || comando == Comando::Notes || comando == Comando::Details ||
+           comando == Comando::Copy;
+}
+
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
     std::vector<Azione> azioni;
     std::size_t numero = 0;

@@ -66,4 +66,7 @@ std::string_view parola(Comando comando);
 // Whether the command's line carries a text after the control's name.
 bool haTesto(Comando comando);
 
+// Whether the command's line is its word alone: dump, notes, details, copy.
+bool soloParola(Comando comando);
+
 }  // namespace flumetra::copione

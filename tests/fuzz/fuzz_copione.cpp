@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     for (const Azione& a : azioni) {
         require(a.riga > rigaPrecedente);
         rigaPrecedente = a.riga;
-        require((a.comando == Comando::Dump) == a.controllo.empty());
+        require(soloParola(a.comando) == a.controllo.empty());
         riscritto += parola(a.comando);
         if (!a.controllo.empty()) riscritto += ' ' + a.controllo;
         if (haTesto(a.comando)) riscritto += ' ' + a.testo;
