@@ -32,13 +32,15 @@ void CampoTesto::scriviDalProgramma(const QString& testo) {
 // A change while a key of this field is down is that key's: its release
 // reports it. Any other change by the person is reported once the event that
 // made it is over, however many steps it took (a drop that moves text
-// within the field removes, then inserts).
+// within the field removes, then inserts), unless a key released here first
+// has reported it.
 void CampoTesto::testoCambiato() {
     if (scriveIlProgramma_ || !premuti_.isEmpty() || modificaDaRiferire_) return;
     modificaDaRiferire_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
+            if (!modificaDaRiferire_) return;
             modificaDaRiferire_ = false;
             emit Modificato();
         },
@@ -77,6 +79,7 @@ void CampoTesto::keyReleaseEvent(QKeyEvent* evento) {
     QLineEdit::keyReleaseEvent(evento);
     if (evento->isAutoRepeat()) return;
     if (!premuti_.remove(evento->key())) return;  // pressed in another control
+    modificaDaRiferire_ = false;                   // this release reports any edit before it
     emit KeyUp(evento->key(), static_cast<int>(evento->modifiers()));
 }
 
