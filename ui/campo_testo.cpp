@@ -79,7 +79,7 @@ void CampoTesto::keyReleaseEvent(QKeyEvent* evento) {
     QLineEdit::keyReleaseEvent(evento);
     if (evento->isAutoRepeat()) return;
     if (!premuti_.remove(evento->key())) return;  // pressed in another control
-    modificaDaRiferire_ = false;                   // this release reports any edit before it
+    modificaDaRiferire_ = false;                  // this release reports any edit before it
     emit KeyUp(evento->key(), static_cast<int>(evento->modifiers()));
 }
 
