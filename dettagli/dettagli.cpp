@@ -36,6 +36,11 @@ Reale millimetriInMetri(Reale mm) { return mm / 1000; }
 
 Reale pressioneDinamica(Reale v) { return densitaAria * v * v / 2; }
 
+Reale reynolds(Reale v, Reale D) { return densitaAria * v * millimetriInMetri(D) / viscositaAria; }
+
+// Darcy–Weisbach: the loss per metre, in Pa/m, for friction factor lambda.
+Reale perditaDarcy(Reale lambda, Reale D, Reale pd) { return lambda / millimetriInMetri(D) * pd; }
+
 DiametroDiSerie diametroDiSerie(Intero D, const std::string& G, Reale rugosita_mm) {
     DiametroDiSerie serie{D, {}, {}, {}};
     serie.v = se([&] { return DecimaleInReale(Module_Calcoli::VelocitaDaPortata(D, TestoInIntero(G))); });
@@ -64,8 +69,7 @@ Reale velocitaNelTondo(Reale G, Reale D) {
 
 Reale perditaColebrook(Reale G, Reale D, Reale rugosita_mm) {
     const Reale v = velocitaNelTondo(G, D);
-    const Reale Re = densitaAria * v * millimetriInMetri(D) / viscositaAria;
-    return Colebrook(Re, rugosita_mm / D) / millimetriInMetri(D) * pressioneDinamica(v);
+    return perditaDarcy(Colebrook(reynolds(v, D), rugosita_mm / D), D, pressioneDinamica(v));
 }
 
 Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
@@ -83,10 +87,10 @@ Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
     d.v_rett = se([&] { return G() / 3600 / (A() * B() / 1e6); });
     d.rapporto = se([&] { return std::max(A(), B()) / std::min(A(), B()); });
     d.v_tondo = se([&] { return velocitaNelTondo(G(), D()); });
-    d.pd = se([&] { return pressioneDinamica(velocitaNelTondo(G(), D())); });
-    d.Re = se([&] { return densitaAria * velocitaNelTondo(G(), D()) * millimetriInMetri(D()) / viscositaAria; });
+    d.pd = se([&] { return pressioneDinamica(gia(d.v_tondo)); });
+    d.Re = se([&] { return reynolds(gia(d.v_tondo), D()); });
     d.lambda = se([&] { return Colebrook(gia(d.Re), eps / D()); });
-    d.R_Pa_m = se([&] { return perditaColebrook(G(), D(), eps); });
+    d.R_Pa_m = se([&] { return perditaDarcy(gia(d.lambda), D(), gia(d.pd)); });
     d.R_mmca_m = se([&] { return gia(d.R_Pa_m) / pascalPerMmca; });
     d.scarto = se([&] { return (gia(d.Y_Pa_m) - gia(d.R_Pa_m)) / gia(d.R_Pa_m) * 100; });
     try {

@@ -74,8 +74,7 @@ void FinestraDettagli::scegliMateriale(dettagli::Materiale materiale) {
 }
 
 dettagli::Dettagli FinestraDettagli::valori() const {
-    return dettagli::calcola(testiDelCondotto(finestra_),
-                             materiale_ != nullptr ? materiale() : dettagli::materialeIniziale);
+    return dettagli::calcola(testiDelCondotto(finestra_), materiale());
 }
 
 void FinestraDettagli::aggiornaPresto() {
