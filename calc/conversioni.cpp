@@ -32,7 +32,7 @@ Intero RealeInIntero(Reale valore) {
 }
 
 Decimale RealeInDecimale(Reale valore) {
-    const Reale arrotondato = aInteroPari(valore * 10000.0);
+    const Reale arrotondato = aInteroPari(valore * static_cast<Reale>(Decimale::decimillesimiPerUnita));
     // -2^63 is a double and in range; 2^63 is the first double above it.
     constexpr Reale limite = 9223372036854775808.0;
     if (!(arrotondato >= -limite && arrotondato < limite)) {
@@ -46,7 +46,7 @@ Reale DecimaleInReale(Decimale valore) {
     constexpr std::int64_t esatti = std::int64_t{1} << 53;
     const std::int64_t conteggio = valore.decimillesimi();
     if (conteggio >= -esatti && conteggio <= esatti) {
-        return static_cast<Reale>(conteggio) / 10000.0;
+        return static_cast<Reale>(conteggio) / static_cast<Reale>(Decimale::decimillesimiPerUnita);
     }
     // Beyond, read the exact decimal text so that it is still rounded once.
     std::string testo = DecimaleInTesto(valore);
@@ -68,24 +68,24 @@ Decimale Arrotonda(Decimale valore, int decimali) {
     if (decimali < 0) throw std::invalid_argument("Arrotonda: negative count of decimals");
     if (decimali >= 4) return valore;
 
-    std::int64_t passo = 1;
-    for (int k = decimali; k < 4; ++k) passo *= 10;
+    std::int64_t unita = 1;  // in ten-thousandths: 1000 for one decimal
+    for (int k = decimali; k < 4; ++k) unita *= 10;
     const std::int64_t conteggio = valore.decimillesimi();
-    std::int64_t quoziente = conteggio / passo;  // truncates toward zero
-    const std::int64_t resto = conteggio % passo;
+    std::int64_t quoziente = conteggio / unita;  // truncates toward zero
+    const std::int64_t resto = conteggio % unita;
     const std::int64_t restoAssoluto = resto < 0 ? -resto : resto;
-    const bool oltreMeta = 2 * restoAssoluto > passo;
-    const bool meta = 2 * restoAssoluto == passo;
+    const bool oltreMeta = 2 * restoAssoluto > unita;
+    const bool meta = 2 * restoAssoluto == unita;
     if (oltreMeta || (meta && quoziente % 2 != 0)) quoziente += resto < 0 ? -1 : 1;
 
     // The quotient is at most 2^63 / 10 in magnitude, so the product only
     // overflows when rounding away from zero crossed the range's end.
     constexpr auto massimo = std::numeric_limits<std::int64_t>::max();
     constexpr auto minimo = std::numeric_limits<std::int64_t>::min();
-    if (quoziente > massimo / passo || quoziente < minimo / passo) {
+    if (quoziente > massimo / unita || quoziente < minimo / unita) {
         fallisci(TipoFallimento::Overflow, "Decimale overflow");
     }
-    return Decimale::daDecimillesimi(quoziente * passo);
+    return Decimale::daDecimillesimi(quoziente * unita);
 }
 
 }  // namespace flumetra

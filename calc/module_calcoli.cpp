@@ -13,12 +13,7 @@ namespace flumetra::Module_Calcoli {
 
 using namespace passi;
 
-Intero DiametroEquivalente(Intero A, Intero B) {
-    const Reale e = 1.0 / 5.0;
-    const Reale p = verificato(std::pow(reale(prodottoIntero(A, B)), 3.0));
-    const Reale q = verificato(p / reale(sommaIntera(A, B)));
-    return RealeInIntero(verificato(std::pow(q, e) * fattoreForma));
-}
+Intero DiametroEquivalente(Intero A, Intero B) { return diametroEquivalente(A, B); }
 
 Decimale VelocitaDaPortata(Intero D, Intero G) { return RealeInDecimale(Arrotonda(velocitaAlDiametro(G, D), 1)); }
 

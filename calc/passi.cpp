@@ -24,6 +24,13 @@ Intero sommaIntera(Intero a, Intero b) { return interoVerificato(std::int64_t{a}
 
 Intero prodottoIntero(Intero a, Intero b) { return interoVerificato(std::int64_t{a} * std::int64_t{b}); }
 
+Intero diametroEquivalente(Intero A, Intero B) {
+    const Reale e = 1.0 / 5.0;
+    const Reale p = verificato(std::pow(reale(prodottoIntero(A, B)), 3.0));
+    const Reale q = verificato(p / reale(sommaIntera(A, B)));
+    return RealeInIntero(verificato(std::pow(q, e) * fattoreForma));
+}
+
 Reale areaCerchio(Intero D) {
     const Reale raggio = verificato(reale(D) / millimetriPerRaggio);
     return verificato(std::pow(raggio, 2.0) * piGreco);

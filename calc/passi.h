@@ -31,6 +31,10 @@ Intero prodottoIntero(Intero a, Intero b);  // 32-bit, overflow-tested
 
 inline Reale reale(Intero n) { return static_cast<Reale>(n); }
 
+// 1.265 × ((A B)^3 / (A + B))^(1/5): the diameter of the circle that loses
+// as much as the rectangle A × B, rounded to a whole mm.
+Intero diametroEquivalente(Intero A, Intero B);
+
 // (D / 2000)^2 × 3.1415: the area in m² of the circle of diameter D mm.
 Reale areaCerchio(Intero D);
 

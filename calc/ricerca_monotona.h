@@ -1,8 +1,8 @@
 // Finding where a monotone test turns true, in a number of tests that grows
 // with the logarithm of the distance from a first guess.
 //
-//   primoVero(1, 3000, 10, [](auto n) { return n * n >= 2000; })  -> 45
-//   primoVero(1, 3000, 10, [](auto n) { return n > 5000; })       -> nothing
+//   firstTrue(1, 3000, 10, [](auto n) { return n * n >= 2000; })  -> 45
+//   firstTrue(1, 3000, 10, [](auto n) { return n > 5000; })       -> nothing
 #pragma once
 
 #include <cstdint>
@@ -11,52 +11,53 @@
 
 namespace flumetra {
 
-// The smallest k in [minimo, massimo] for which vero(k) holds, given that
-// vero is false up to some k and true from there on; nothing when it holds
-// nowhere in the range. The search gallops out from stima, then bisects.
+// The smallest k in [lowest, highest] for which test(k) holds, given that
+// test is false up to some k and true from there on; nothing when it holds
+// nowhere in the range. The search gallops out from guess, then bisects.
 template <typename Test>
-std::optional<std::int64_t> primoVero(std::int64_t minimo, std::int64_t massimo, std::int64_t stima, Test vero) {
-    if (minimo > massimo) return std::nullopt;
-    if (stima < minimo) stima = minimo;
-    if (stima > massimo) stima = massimo;
+std::optional<std::int64_t> firstTrue(std::int64_t lowest, std::int64_t highest, std::int64_t guess, Test test) {
+    if (lowest > highest) return std::nullopt;
+    if (guess < lowest) guess = lowest;
+    if (guess > highest) guess = highest;
 
-    // Invariants: every k below basso is false; alto is true (once found).
-    std::int64_t basso = minimo;
-    std::int64_t alto = stima;
-    std::int64_t passo = 1;
-    if (vero(stima)) {
-        while (alto > minimo) {
-            const std::int64_t one_test = alto - minimo > passo ? alto - passo : minimo;
-            if (!vero(one_test)) {
-                basso = one_test + 1;
+    // Invariants: every k below low is false; high is true (once found).
+    std::int64_t low = lowest;
+    std::int64_t high = guess;
+    std::int64_t stride = 1;
+    auto doubled = [](std::int64_t n) { return n > std::numeric_limits<std::int64_t>::max() / 2 ? n : n * 2; };
+    if (test(guess)) {
+        while (high > lowest) {
+            const std::int64_t probe = high - lowest > stride ? high - stride : lowest;
+            if (!test(probe)) {
+                low = probe + 1;
                 break;
             }
-            alto = one_test;
-            passo = passo > std::numeric_limits<std::int64_t>::max() / 2 ? passo : passo * 2;
+            high = probe;
+            stride = doubled(stride);
         }
     } else {
-        basso = stima + 1;
+        low = guess + 1;
         while (true) {
-            if (basso > massimo) return std::nullopt;
-            const std::int64_t one_test = massimo - basso >= passo ? basso + passo - 1 : massimo;
-            if (vero(one_test)) {
-                alto = one_test;
+            if (low > highest) return std::nullopt;
+            const std::int64_t probe = highest - low >= stride ? low + stride - 1 : highest;
+            if (test(probe)) {
+                high = probe;
                 break;
             }
-            if (one_test == massimo) return std::nullopt;
-            basso = one_test + 1;
-            passo = passo > std::numeric_limits<std::int64_t>::max() / 2 ? passo : passo * 2;
+            if (probe == highest) return std::nullopt;
+            low = probe + 1;
+            stride = doubled(stride);
         }
     }
-    while (basso < alto) {
-        const std::int64_t mezzo = basso + (alto - basso) / 2;
-        if (vero(mezzo)) {
-            alto = mezzo;
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (test(middle)) {
+            high = middle;
         } else {
-            basso = mezzo + 1;
+            low = middle + 1;
         }
     }
-    return alto;
+    return high;
 }
 
 }  // namespace flumetra

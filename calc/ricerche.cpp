@@ -20,7 +20,6 @@
 #include <limits>
 
 #include "calc/conversioni.h"
-#include "calc/module_calcoli.h"
 #include "calc/passi.h"
 #include "calc/ricerca_monotona.h"
 #include "calc/scansioni.h"
@@ -39,9 +38,8 @@ Intero LatoPerDiametro(Intero S, Intero D) {
     // fails with an overflow.
     const Intero ultimo = std::min(std::numeric_limits<Intero>::max() / S, std::numeric_limits<Intero>::max() - S);
     if (inizio > ultimo) return scansioni::LatoPerDiametroDa(S, D, inizio);  // overflows at once
-    const auto primoOltre = primoVero(inizio, ultimo, inizio, [&](std::int64_t b) {
-        return Module_Calcoli::DiametroEquivalente(S, static_cast<Intero>(b)) > D;
-    });
+    const auto primoOltre = firstTrue(
+        inizio, ultimo, inizio, [&](std::int64_t b) { return diametroEquivalente(S, static_cast<Intero>(b)) > D; });
     // The scan's own last step: from the first side past D, or into the
     // overflow just past the last side (ultimo < S + ultimo fits 32 bits).
     return scansioni::LatoPerDiametroDa(S, D, primoOltre ? static_cast<Intero>(*primoOltre) : ultimo + 1);
@@ -59,10 +57,10 @@ Intero diametroDaPerdita(Decimale Y, Perdita perdita) {
     if (!(y > 0)) return inizioScansioneDiametro;
     constexpr std::int64_t ultimoPasso = inizioScansioneDiametro - 1;  // the diameter 1
     // The scan's first step runs first, so that a failure there is the scan's.
-    const auto passo = primoVero(1, ultimoPasso, 1, [&](std::int64_t m) {
+    const auto primoPassoRaggiunto = firstTrue(1, ultimoPasso, 1, [&](std::int64_t m) {
         return perdita(static_cast<Intero>(inizioScansioneDiametro - m)) >= y;
     });
-    if (passo) return static_cast<Intero>(inizioScansioneDiametro - *passo);
+    if (primoPassoRaggiunto) return static_cast<Intero>(inizioScansioneDiametro - *primoPassoRaggiunto);
     perdita(0);  // the scan reaches the diameter 0, where the loss cannot be computed
     fallisci(TipoFallimento::ErroreDiCalcolo, "diameter scan reached 0");
 }
@@ -94,10 +92,12 @@ Decimale VelocitaDaPerdita(Intero D, Decimale Y) {
     const Reale w = std::pow(DecimaleInReale(Y) * std::pow(reale(D), esponenteDiametro) / coefficientePerdita,
                              1.0 / esponenteVelocita);
     constexpr auto massimo = std::numeric_limits<std::int64_t>::max();
-    const Reale passi = w * 10000.0;
-    const std::int64_t stima = !(passi < 9.0e18) ? massimo : passi < 1.0 ? 1 : static_cast<std::int64_t>(passi);
+    const Reale decimillesimi = w * static_cast<Reale>(Decimale::decimillesimiPerUnita);
+    const std::int64_t stima = !(decimillesimi < 9.0e18) ? massimo
+                               : decimillesimi < 1.0     ? 1
+                                                         : static_cast<std::int64_t>(decimillesimi);
 
-    const auto k = primoVero(1, massimo, stima, passa);
+    const auto k = firstTrue(1, massimo, stima, passa);
     if (!k) fallisci(TipoFallimento::Overflow, "Decimale overflow in the velocity scan");
     const Decimale ultimo = Decimale::daDecimillesimi(*k);
     perditaArrotondata(ultimo, D);  // raises the scan's overflow, if that is how it ends

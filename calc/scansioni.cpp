@@ -1,7 +1,6 @@
 #include "calc/scansioni.h"
 
 #include "calc/conversioni.h"
-#include "calc/module_calcoli.h"
 #include "calc/passi.h"
 
 namespace flumetra::scansioni {
@@ -24,7 +23,7 @@ Intero LatoPerDiametroDa(Intero S, Intero D, Intero b, std::int64_t passiMassimi
     Intero d = 0;
     do {
         if (passiMassimi-- == 0) throw PassiEsauriti();
-        d = Module_Calcoli::DiametroEquivalente(S, b);
+        d = diametroEquivalente(S, b);
         b = sommaIntera(b, 1);
     } while (d <= D);
     return b;

@@ -41,7 +41,7 @@ Esito Calcolatore::esegui(Operazione operazione) {
 
 Esito Calcolatore::frecciaSpinner(Spinner s, Verso verso) {
     const DatiSpinner& d = dati(s);
-    if (!d.sincronizzato) return esegui(verso == Verso::Su ? d.su : d.giu);
+    if (!d.legatoAlCampo) return esegui(verso == Verso::Su ? d.su : d.giu);
     const auto nuovo = passoSpinner(finestra_.testo(d.campo), d.intervallo, finestra_.valoreSpinner(s), verso);
     if (!nuovo) return {};
     finestra_.impostaValoreSpinner(s, *nuovo);

@@ -12,7 +12,7 @@
 namespace flumetra {
 
 struct PassoFallito {
-    int passo = 0;                // 1 for the first step of the chain
+    int numero = 0;               // of the step: 1 for the first of the chain
     Campo campo = Campo::Text_A;  // the field that step was to write; it kept its text
     TipoFallimento tipo = TipoFallimento::ErroreDiCalcolo;
     std::optional<Campo> illeggibile;  // the field whose text could not be read, if that was the cause

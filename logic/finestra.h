@@ -23,19 +23,19 @@ enum class Verso { Su, Giu };  // the upper or the lower arrow of a spinner
 
 // How many values each enum has: its last value, plus one.
 template <typename Enum>
-inline constexpr std::size_t quanti = 0;
+inline constexpr std::size_t countOf = 0;
 template <>
-inline constexpr std::size_t quanti<Campo> = static_cast<std::size_t>(Campo::Text_Ytot) + 1;
+inline constexpr std::size_t countOf<Campo> = static_cast<std::size_t>(Campo::Text_Ytot) + 1;
 template <>
-inline constexpr std::size_t quanti<Modo> = static_cast<std::size_t>(Modo::SezioneCanale) + 1;
+inline constexpr std::size_t countOf<Modo> = static_cast<std::size_t>(Modo::SezioneCanale) + 1;
 template <>
-inline constexpr std::size_t quanti<Sezione> = static_cast<std::size_t>(Sezione::D) + 1;
+inline constexpr std::size_t countOf<Sezione> = static_cast<std::size_t>(Sezione::D) + 1;
 template <>
-inline constexpr std::size_t quanti<Spinner> = static_cast<std::size_t>(Spinner::UpDown_Y) + 1;
+inline constexpr std::size_t countOf<Spinner> = static_cast<std::size_t>(Spinner::UpDown_Y) + 1;
 
-// An enum value as an index into an array of quanti<Enum> entries.
+// An enum value as an index into an array of countOf<Enum> entries.
 template <typename Enum>
-constexpr std::size_t indice(Enum valore) {
+constexpr std::size_t indexOf(Enum valore) {
     return static_cast<std::size_t>(valore);
 }
 

@@ -5,27 +5,27 @@
 namespace flumetra {
 
 FinestraInMemoria::FinestraInMemoria() : modo_(modoIniziale), sezione_(sezioneIniziale) {
-    for (const Campo c : tutti<Campo>()) testi_[indice(c)] = dati(c).testoIniziale;
-    for (const Spinner s : tutti<Spinner>()) {
-        spinnerVisibili_[indice(s)] = dati(s).visibileAllAvvio;
-        valoriSpinner_[indice(s)] = dati(s).valoreIniziale;
+    for (const Campo c : allValues<Campo>()) testi_[indexOf(c)] = dati(c).testoIniziale;
+    for (const Spinner s : allValues<Spinner>()) {
+        spinnerVisibili_[indexOf(s)] = visibileAllAvvio(s);
+        valoriSpinner_[indexOf(s)] = valoreIniziale(s);
     }
     radioVisibili_.fill(true);
 }
 
-std::string FinestraInMemoria::testo(Campo campo) const { return testi_[indice(campo)]; }
+std::string FinestraInMemoria::testo(Campo campo) const { return testi_[indexOf(campo)]; }
 
-void FinestraInMemoria::scrivi(Campo campo, std::string_view testo) { testi_[indice(campo)] = testo; }
+void FinestraInMemoria::scrivi(Campo campo, std::string_view testo) { testi_[indexOf(campo)] = testo; }
 
 void FinestraInMemoria::selezionaSezione(Sezione sezione) {
     sezione_ = sezione;
     calcolatore_.esegui(dati(sezione).click);
 }
 
-void FinestraInMemoria::mostraSpinner(Spinner spinner, bool visibile) { spinnerVisibili_[indice(spinner)] = visibile; }
+void FinestraInMemoria::mostraSpinner(Spinner spinner, bool visibile) { spinnerVisibili_[indexOf(spinner)] = visibile; }
 
 void FinestraInMemoria::mostraRadioSezione(Sezione sezione, bool visibile) {
-    radioVisibili_[indice(sezione)] = visibile;
+    radioVisibili_[indexOf(sezione)] = visibile;
 }
 
 int FinestraInMemoria::passo(Spinner spinner) const { return dati(spinner).intervallo.passo; }
@@ -53,8 +53,8 @@ Esito FinestraInMemoria::digita(Campo campo, std::string_view testo) {
 // Not a program write: a window that records those does not see it.
 void FinestraInMemoria::incolla(Campo campo, std::string_view testo) { FinestraInMemoria::scrivi(campo, testo); }
 
-bool FinestraInMemoria::spinnerVisibile(Spinner spinner) const { return spinnerVisibili_[indice(spinner)]; }
+bool FinestraInMemoria::spinnerVisibile(Spinner spinner) const { return spinnerVisibili_[indexOf(spinner)]; }
 
-bool FinestraInMemoria::radioSezioneVisibile(Sezione sezione) const { return radioVisibili_[indice(sezione)]; }
+bool FinestraInMemoria::radioSezioneVisibile(Sezione sezione) const { return radioVisibili_[indexOf(sezione)]; }
 
 }  // namespace flumetra

@@ -24,8 +24,8 @@ public:
     void mostraSpinner(Spinner spinner, bool visibile) override;
     void mostraRadioSezione(Sezione sezione, bool visibile) override;
     [[nodiscard]] int passo(Spinner spinner) const override;
-    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override { return valoriSpinner_[indice(spinner)]; }
-    void impostaValoreSpinner(Spinner spinner, Intero valore) override { valoriSpinner_[indice(spinner)] = valore; }
+    [[nodiscard]] Intero valoreSpinner(Spinner spinner) const override { return valoriSpinner_[indexOf(spinner)]; }
+    void impostaValoreSpinner(Spinner spinner, Intero valore) override { valoriSpinner_[indexOf(spinner)] = valore; }
 
     // What a person does. A click selects the radio, then runs its
     // operation; a hidden control cannot be reached and nothing happens.
@@ -47,12 +47,12 @@ public:
     Calcolatore& calcolatore() { return calcolatore_; }
 
 private:
-    std::array<std::string, quanti<Campo>> testi_;
+    std::array<std::string, countOf<Campo>> testi_;
     Modo modo_;
     Sezione sezione_;
-    std::array<bool, quanti<Spinner>> spinnerVisibili_{};
-    std::array<Intero, quanti<Spinner>> valoriSpinner_{};
-    std::array<bool, quanti<Sezione>> radioVisibili_{};
+    std::array<bool, countOf<Spinner>> spinnerVisibili_{};
+    std::array<Intero, countOf<Spinner>> valoriSpinner_{};
+    std::array<bool, countOf<Sezione>> radioVisibili_{};
     Calcolatore calcolatore_{*this};
 };
 

@@ -16,26 +16,54 @@ constexpr std::array<std::string_view, 16> parole = {"click", "up",      "down",
                                                      "notes", "details", "material", "copy"};
 static_assert(parole.size() == static_cast<std::size_t>(Comando::Copy) + 1);
 
-// The controls each command reaches, by their object names.
-bool cliccabile(std::string_view nome) {
-    return std::any_of(tabellaModi.begin(), tabellaModi.end(), [nome](const DatiRadio& r) { return r.nome == nome; }) ||
-           std::any_of(tabellaSezioni.begin(), tabellaSezioni.end(),
-                       [nome](const DatiRadio& r) { return r.nome == nome; }) ||
-           nome == "Check1" || nome == "Text1";
-}
-bool spinnerDiNome(std::string_view nome) {
-    return std::any_of(tabellaSpinner.begin(), tabellaSpinner.end(),
-                       [nome](const DatiSpinner& s) { return s.nome == nome; });
-}
-bool campoDiNome(std::string_view nome) {
-    return std::any_of(tabellaCampi.begin(), tabellaCampi.end(),
-                       [nome](const DatiCampo& c) { return c.nome == nome; }) ||
-           nome == "Text1";
+bool tra(const std::vector<std::string_view>& nomi, std::string_view nome) {
+    return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
 }
 
 bool isBlank(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
+
+std::vector<std::string_view> controlliDi(Comando comando) {
+    std::vector<std::string_view> nomi;
+    switch (comando) {
+        case Comando::Click:
+            for (const DatiRadio& r : tabellaModi) nomi.push_back(r.nome);
+            for (const DatiRadio& r : tabellaSezioni) nomi.push_back(r.nome);
+            nomi.push_back(controlli::inPrimoPiano);
+            nomi.push_back(controlli::informazioni);
+            break;
+        case Comando::Up:
+        case Comando::Down:
+        case Comando::Wheel:
+            for (const DatiSpinner& d : tabellaSpinner) nomi.push_back(d.nome);
+            break;
+        case Comando::Type:
+        case Comando::Set:
+        case Comando::Paste:
+        case Comando::Key:
+        case Comando::Keypad:
+        case Comando::Tab:
+        case Comando::Backtab:
+            for (const DatiCampo& d : tabellaCampi) nomi.push_back(d.nome);
+            nomi.push_back(controlli::informazioni);
+            break;
+        case Comando::Material:
+            for (const dettagli::DatiMateriale& m : dettagli::tabellaMateriali) nomi.push_back(m.nome);
+            break;
+        case Comando::Dump:
+        case Comando::Notes:
+        case Comando::Details:
+        case Comando::Copy: break;
+    }
+    return nomi;
+}
+
+std::optional<Comando> comandoDi(std::string_view parolaIniziale) {
+    const auto trovata = std::find(parole.begin(), parole.end(), parolaIniziale);
+    if (trovata == parole.end()) return std::nullopt;
+    return static_cast<Comando>(trovata - parole.begin());
+}
 
 std::string_view parola(Comando comando) { return parole.at(static_cast<std::size_t>(comando)); }
 
@@ -68,11 +96,11 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         const std::string_view testo =
             fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
 
-        const auto trovata = std::find(parole.begin(), parole.end(), primaParola);
-        if (trovata == parole.end()) return Errore{numero, "unknown command \"" + std::string(primaParola) + "\""};
-        const auto comando = static_cast<Comando>(trovata - parole.begin());
-        Azione azione{comando, std::string(nome), std::string(testo), numero};
+        const std::optional<Comando> comando = comandoDi(primaParola);
+        if (!comando) return Errore{numero, "unknown command \"" + std::string(primaParola) + "\""};
+        Azione azione{*comando, std::string(nome), std::string(testo), numero};
         const bool soloNome = fineNome == std::string_view::npos;
+        const bool nomeNoto = tra(controlliDi(*comando), nome);
         bool nomeValido = false;
         switch (azione.comando) {
             case Comando::Dump:
@@ -83,28 +111,24 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
                 azione.controllo.clear();
                 azione.testo.clear();
                 break;
-            case Comando::Click: nomeValido = cliccabile(nome) && soloNome; break;
+            case Comando::Click:
             case Comando::Up:
-            case Comando::Down: nomeValido = spinnerDiNome(nome) && soloNome; break;
-            case Comando::Type:
-            case Comando::Set:
-            case Comando::Paste: nomeValido = campoDiNome(nome); break;
+            case Comando::Down:
             case Comando::Key:
             case Comando::Tab:
-            case Comando::Backtab: nomeValido = campoDiNome(nome) && soloNome; break;
+            case Comando::Backtab:
+            case Comando::Material: nomeValido = nomeNoto && soloNome; break;
+            case Comando::Type:
+            case Comando::Set:
+            case Comando::Paste: nomeValido = nomeNoto; break;
             case Comando::Keypad:
-                nomeValido = campoDiNome(nome);
+                nomeValido = nomeNoto;
                 if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
                     return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
                 }
                 break;
-            case Comando::Material:
-                nomeValido =
-                    soloNome && std::any_of(dettagli::tabellaMateriali.begin(), dettagli::tabellaMateriali.end(),
-                                            [nome](const dettagli::DatiMateriale& m) { return m.nome == nome; });
-                break;
             case Comando::Wheel:
-                nomeValido = spinnerDiNome(nome);
+                nomeValido = nomeNoto;
                 if (nomeValido && testo != "up" && testo != "down") {
                     return Errore{numero, "wheel turns up or down, not \"" + std::string(testo) + "\""};
                 }

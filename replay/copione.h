@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -59,6 +60,15 @@ struct Errore {
 
 // The actions of a script, or the first line it does not understand.
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script);
+
+// The names a command takes after its word, in the order of the window's
+// tables: for click the radios, Check1 and Text1; for up, down and wheel the
+// spinners; for type and the other keys the fields and Text1; for material
+// the materials; for a command that is its word alone, none.
+std::vector<std::string_view> controlliDi(Comando comando);
+
+// The command a line's first word names, if any: "click" -> Click.
+std::optional<Comando> comandoDi(std::string_view parola);
 
 // The word that starts a command's line: "click", "keypad", "dump", …
 std::string_view parola(Comando comando);

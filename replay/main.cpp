@@ -1,6 +1,8 @@
 // flumetra-replay [SCRIPT]: plays an action script (or standard input) on
 // the real window and prints a state line for each dump. Exit status 0 when
 // every line was understood, 2 on an unknown command or control name.
+// flumetra-replay --list-controls COMMAND: the names that command takes,
+// one a line, for tools that write scripts; no window is opened.
 
 #include <QApplication>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 
 #include "replay/copione.h"
 #include "replay/riproduttore.h"
@@ -21,13 +24,20 @@ std::string readAll(std::istream& ingresso) {
     return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace
-
-namespace {
+int listControls(std::string_view parola) {
+    const std::optional<flumetra::copione::Comando> comando = flumetra::copione::comandoDi(parola);
+    if (!comando) {
+        std::cerr << "flumetra-replay: unknown command \"" << parola << "\"\n";
+        return 2;
+    }
+    for (const std::string_view nome : flumetra::copione::controlliDi(*comando)) std::cout << nome << '\n';
+    return 0;
+}
 
 int play(int argc, char* argv[]) {
+    if (argc == 3 && std::string_view(argv[1]) == "--list-controls") return listControls(argv[2]);
     if (argc > 2) {
-        std::cerr << "usage: flumetra-replay [SCRIPT]\n";
+        std::cerr << "usage: flumetra-replay [SCRIPT] | flumetra-replay --list-controls COMMAND\n";
         return 2;
     }
     std::string script;

@@ -44,13 +44,13 @@ std::string json(const QString& testo) {
 }
 
 // Where a click lands on a button: the middle of its clickable part.
-QPoint clickPoint(QAbstractButton* bottone) {
+QPoint clickPoint(QAbstractButton* button) {
     QStyleOptionButton opzioni;
-    opzioni.initFrom(bottone);
+    opzioni.initFrom(button);
     const auto elemento =
-        qobject_cast<QCheckBox*>(bottone) != nullptr ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
-    const QRect zona = bottone->style()->subElementRect(elemento, &opzioni, bottone);
-    return zona.isValid() ? zona.center() : bottone->rect().center();
+        qobject_cast<QCheckBox*>(button) != nullptr ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect;
+    const QRect zona = button->style()->subElementRect(elemento, &opzioni, button);
+    return zona.isValid() ? zona.center() : button->rect().center();
 }
 
 // The key that types a character, as a US layout reports it: a printable
@@ -114,8 +114,8 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
 }
 
 void Riproduttore::clicca(QWidget* controllo) {
-    if (auto* bottone = qobject_cast<QAbstractButton*>(controllo)) {
-        QTest::mouseClick(bottone, Qt::LeftButton, {}, clickPoint(bottone));
+    if (auto* button = qobject_cast<QAbstractButton*>(controllo)) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, clickPoint(button));
     } else {
         QTest::mouseClick(controllo, Qt::LeftButton, {}, controllo->rect().center());
     }
@@ -146,7 +146,7 @@ void Riproduttore::digita(QWidget* campo, const std::string& testo, bool tastier
 void Riproduttore::scriviComeIlProgramma(QWidget* campo, const std::string& testo) {
     auto* linea = qobject_cast<QLineEdit*>(campo);
     if (linea == nullptr || linea->isReadOnly()) return;
-    for (const Campo c : tutti<Campo>()) {
+    for (const Campo c : allValues<Campo>()) {
         if (inQt(dati(c).nome) == linea->objectName()) finestra_.scrivi(c, testo);
     }
 }
@@ -219,11 +219,12 @@ std::string Riproduttore::stato() const {
     };
     for (const DatiSpinner& d : tabellaSpinner) seVisibile(d.nome);
     for (const DatiRadio& r : tabellaSezioni) seVisibile(r.nome);
-    const auto* check1 = finestra_.findChild<QCheckBox*>(QStringLiteral("Check1"));
+    const auto* check1 = finestra_.findChild<QCheckBox*>(inQt(controlli::inPrimoPiano));
     // 0 not ticked, 1 ticked, 2 grey.
     const int valore = check1->checkState() == Qt::Checked ? 1 : check1->checkState() == Qt::PartiallyChecked ? 2 : 0;
-    s += "],\"Check1\":" + std::to_string(valore);
-    s += ",\"Text1\":" + json(finestra_.findChild<QLineEdit*>(QStringLiteral("Text1"))->text());
+    s += "]," + json(inQt(controlli::inPrimoPiano)) + ':' + std::to_string(valore);
+    s += ',' + json(inQt(controlli::informazioni)) + ':' +
+         json(finestra_.findChild<QLineEdit*>(inQt(controlli::informazioni))->text());
     s += std::string(",\"on_top\":") + (finestra_.inPrimoPiano() ? "true" : "false") + '}';
     return s;
 }

@@ -5,15 +5,20 @@
 # actions each, the state printed after a third of them and at the end; or,
 # with LENGTH, LENGTH actions each with the state printed after every one.
 # The same SEED writes the same scripts wherever Bash is the same version.
+# The control names come from the player (REPLAY, by default the Linux
+# build's), so that they are the window's own.
 #   scripts/random-sessions.sh FOLDER COUNT [SEED [LENGTH]]
 set -euo pipefail
 folder=$1 count=$2 fixed_length=${4:-}
-RANDOM=${3:-1}
+replay=${REPLAY:-$(dirname "$0")/../build/replay/flumetra-replay}
 mkdir -p "$folder"
 
-radios=(Option_Perdita Option_Velocità Option_Portata Option_SezioneCanale Option_A Option_B Option_D Check1 Text1)
-spinners=(UpDown_A UpDown_B UpDown_D UpDown_G UpDown_v UpDown_Y)
-fields=(Text_A Text_B Text_D Text_G Text_v Text_Y Text_L Text_Ytot Text1)
+mapfile -t radios < <("$replay" --list-controls click)
+mapfile -t spinners < <("$replay" --list-controls up)
+mapfile -t fields < <("$replay" --list-controls type)
+[ ${#radios[@]} -gt 0 ] && [ ${#spinners[@]} -gt 0 ] && [ ${#fields[@]} -gt 0 ] \
+  || { echo "random-sessions: $replay gave no control names" >&2; exit 1; }
+RANDOM=${3:-1}  # seeded once the lists are read
 typed=(500 750 1200 3000 3050 12000 80 3,5 4 0,8 12,25 0,023 0,1 1,5 10 25 0 - abc 1e3 ",5" 99999 "")
 
 # Bash draws RANDOM anew in a subshell, so no $( ) below: the same seed

@@ -30,16 +30,18 @@ public:
     }
 
     // QAccessibleTextInterface, over the field's own text and selection.
-    void selection(int indice, int* inizio, int* fine) const override {
+    void selection(int selectionIndex, int* inizio, int* fine) const override {
         *inizio = *fine = 0;
-        if (indice != 0 || !campo()->hasSelectedText()) return;
+        if (selectionIndex != 0 || !campo()->hasSelectedText()) return;
         *inizio = campo()->selectionStart();
         *fine = campo()->selectionEnd();
     }
     [[nodiscard]] int selectionCount() const override { return campo()->hasSelectedText() ? 1 : 0; }
     void addSelection(int inizio, int fine) override { campo()->setSelection(inizio, fine - inizio); }
-    void removeSelection(int /*indice*/) override { campo()->deselect(); }
-    void setSelection(int /*indice*/, int inizio, int fine) override { campo()->setSelection(inizio, fine - inizio); }
+    void removeSelection(int /*selectionIndex*/) override { campo()->deselect(); }
+    void setSelection(int /*selectionIndex*/, int inizio, int fine) override {
+        campo()->setSelection(inizio, fine - inizio);
+    }
     [[nodiscard]] int cursorPosition() const override { return campo()->cursorPosition(); }
     void setCursorPosition(int posizione) override { campo()->setCursorPosition(posizione); }
     [[nodiscard]] QString text(int inizio, int fine) const override {

@@ -23,14 +23,14 @@ void Form_Principale::collega() {
             if (selezionato) calcolatore_.esegui(operazione);
         });
     };
-    for (const Modo m : tutti<Modo>()) quandoSelezionato(radio(m), dati(m).click);
-    for (const Sezione s : tutti<Sezione>()) quandoSelezionato(radio(s), dati(s).click);
+    for (const Modo m : allValues<Modo>()) quandoSelezionato(radio(m), dati(m).click);
+    for (const Sezione s : allValues<Sezione>()) quandoSelezionato(radio(s), dati(s).click);
 
-    for (const Spinner s : tutti<Spinner>()) {
+    for (const Spinner s : allValues<Spinner>()) {
         connect(spinner(s), &UpDown::Freccia, this,
                 [this, s](Verso verso) { mostra(calcolatore_.frecciaSpinner(s, verso)); });
     }
-    for (const Campo c : tutti<Campo>()) {
+    for (const Campo c : allValues<Campo>()) {
         if (!dati(c).immissione) continue;
         connect(campo(c), &CampoTesto::KeyUp, this, [this, c] { controlla(c); });
         connect(campo(c), &CampoTesto::Modificato, this, [this, c] { controlla(c); });
@@ -58,11 +58,11 @@ void Form_Principale::controlla(Campo c) {
 
 // A note's lines, no wider than the window.
 QString Form_Principale::perLOcchio(const QString& messaggio) const {
-    return suggerimenti::aCapo(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
+    return suggerimenti::wrappedToWidth(messaggio, QFontMetrics(QToolTip::font()), suggerimenti::larghezzaRiga(this));
 }
 
 // A failed step is told on the fields it left with their old texts, as a
-// tooltip wrapped to the window's width, shown at once under the first of
+// tooltip wrappedToWidth to the window's width, shown at once under the first of
 // them and kept on each until a later step writes it. Nothing moves and no
 // colour or font changes. A screen reader hears it as the fields'
 // description.

@@ -31,7 +31,7 @@ void Form_Principale::collegaDettagli() {
     auto* riepilogo = new QShortcut(tastoRiepilogo, this);
     riepilogo->setContext(Qt::ApplicationShortcut);
     connect(riepilogo, &QShortcut::activated, this, &Form_Principale::copiaRiepilogo);
-    for (const Campo c : tutti<Campo>()) {
+    for (const Campo c : allValues<Campo>()) {
         connect(campo(c), &QLineEdit::textChanged, this, [this] {
             if (dettagli_ != nullptr) dettagli_->aggiornaPresto();
         });

@@ -47,10 +47,15 @@ Controllo* place(Controllo* controllo, std::string_view nome, QRect geometria) {
     return controllo;
 }
 
-QLabel* etichetta(QWidget* parent, const char* nome, const char* didascalia, QRect geometria) {
-    auto* label = place(new QLabel(QString::fromUtf8(didascalia), parent), nome, geometria);
+QLabel* etichetta(QWidget* parent, std::string_view nome, const QString& didascalia, QRect geometria) {
+    auto* label = place(new QLabel(didascalia, parent), nome, geometria);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
+}
+
+// "G" and "mc/h" -> "G [mc/h]"
+QString conUnita(std::string_view didascalia, std::string_view unita) {
+    return QStringLiteral("%1 [%2]").arg(inQt(didascalia), inQt(unita));
 }
 
 // What a caption-less control does is its accessible name, and its tooltip
@@ -83,24 +88,25 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     campo(Campo::Text_Y)->setFocus();
 }
 
-// A row: the label, its field and, where the quantity can be stepped, the
-// spinner at the field's right.
-void Form_Principale::nuovaRiga(QWidget* parent, const char* etichettaNome, const char* didascalia,
-                                QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
-    auto* campo = place(new CampoTesto(inQt(dati(c).testoIniziale), parent), dati(c).nome, geometriaCampo);
-    campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(dati(c).descrizione), inQt(dati(c).unita)));
+// A row: the label and its field. Inside the frame, whose caption gives the
+// unit, a label is its caption alone; elsewhere the unit follows it.
+void Form_Principale::nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
+    const DatiCampo& d = dati(c);
+    auto* campo = place(new CampoTesto(inQt(d.testoIniziale), parent), d.nome, geometriaCampo);
+    campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(d.descrizione), inQt(d.unita)));
     // No accepted number below 1000 has a digit group to separate.
-    campo->puntoComeVirgola(dati(c).immissione && dati(c).immissione->sopra <= 1000);
-    campi_[indice(c)] = campo;
-    etichetta(parent, etichettaNome, didascalia, geometriaEtichetta)->setBuddy(campo);
+    campo->puntoComeVirgola(d.immissione && d.immissione->sopra <= 1000);
+    campi_[indexOf(c)] = campo;
+    const QString didascalia = parent == frame1_ ? inQt(d.didascalia) : conUnita(d.didascalia, d.unita);
+    etichetta(parent, d.etichetta, didascalia, geometriaEtichetta)->setBuddy(campo);
 }
 
 void Form_Principale::nuovoSpinner(QWidget* parent, Spinner s, QRect geometria) {
     const DatiSpinner& d = dati(s);
-    auto* spinner = place(new UpDown(d, campo(d.campo), parent), d.nome, geometria);
-    spinner->setAccessibleName(inQt(d.cosaFa));
-    spinner->setVisible(d.visibileAllAvvio);
-    spinner_[indice(s)] = spinner;
+    auto* spinner = place(new UpDown(s, campo(d.campo), parent), d.nome, geometria);
+    spinner->setAccessibleName(inQt(descrizione(s)));
+    spinner->setVisible(visibileAllAvvio(s));
+    spinner_[indexOf(s)] = spinner;
 }
 
 QRadioButton* Form_Principale::nuovoRadio(QWidget* parent, const DatiRadio& d, QRect geometria) {
@@ -110,13 +116,13 @@ QRadioButton* Form_Principale::nuovoRadio(QWidget* parent, const DatiRadio& d, Q
 void Form_Principale::creaControlli() {
     using enum Campo;
     using enum Spinner;
-    frame1_ =
-        place(new QGroupBox(QStringLiteral("Sezione condotto [mm]"), this), "Frame1", inTwips(360, 120, 2412, 1575));
-    nuovaRiga(frame1_, "Label1", "Sezione A", inTwips(120, 360, 855, 255), Text_A, inTwips(1080, 360, 588, 288));
+    frame1_ = place(new QGroupBox(conUnita("Sezione condotto", dati(Text_A).unita), this), controlli::cornice,
+                    inTwips(360, 120, 2412, 1575));
+    nuovaRiga(frame1_, inTwips(120, 360, 855, 255), Text_A, inTwips(1080, 360, 588, 288));
     nuovoSpinner(frame1_, UpDown_A, inTwips(1680, 360, 252, 288));
-    nuovaRiga(frame1_, "Label2", "Sezione B", inTwips(120, 720, 855, 255), Text_B, inTwips(1080, 720, 588, 288));
+    nuovaRiga(frame1_, inTwips(120, 720, 855, 255), Text_B, inTwips(1080, 720, 588, 288));
     nuovoSpinner(frame1_, UpDown_B, inTwips(1680, 720, 252, 288));
-    nuovaRiga(frame1_, "Label3", "Diametro", inTwips(120, 1080, 735, 255), Text_D, inTwips(1080, 1080, 588, 288));
+    nuovaRiga(frame1_, inTwips(120, 1080, 735, 255), Text_D, inTwips(1080, 1080, 588, 288));
     nuovoSpinner(frame1_, UpDown_D, inTwips(1680, 1080, 252, 288));
 
     // The section radios: a group of their own inside the frame.
@@ -135,20 +141,19 @@ void Form_Principale::creaControlli() {
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
     radio(modoIniziale)->setChecked(true);
 
-    nuovaRiga(this, "G", "G [mc/h]", inTwips(480, 1800, 732, 252), Text_G, inTwips(1560, 1800, 840, 288));
+    nuovaRiga(this, inTwips(480, 1800, 732, 252), Text_G, inTwips(1560, 1800, 840, 288));
     nuovoSpinner(this, UpDown_G, inTwips(2400, 1800, 252, 288));
-    nuovaRiga(this, "Label6", "v [m/s]", inTwips(480, 2160, 732, 252), Text_v, inTwips(1560, 2160, 840, 288));
+    nuovaRiga(this, inTwips(480, 2160, 732, 252), Text_v, inTwips(1560, 2160, 840, 288));
     nuovoSpinner(this, UpDown_v, inTwips(2400, 2160, 252, 288));
-    nuovaRiga(this, "Label4", "Y [mmc.a./m]", inTwips(480, 2520, 972, 252), Text_Y, inTwips(1560, 2520, 828, 288));
+    nuovaRiga(this, inTwips(480, 2520, 972, 252), Text_Y, inTwips(1560, 2520, 828, 288));
     nuovoSpinner(this, UpDown_Y, inTwips(2400, 2520, 252, 288));
-    nuovaRiga(this, "Label5", "L equiv. [m]", inTwips(480, 3000, 972, 252), Text_L, inTwips(1560, 3000, 1092, 288));
-    nuovaRiga(this, "Label7", "Y tot [mmc.a.]", inTwips(480, 3360, 972, 252), Text_Ytot,
-              inTwips(1560, 3360, 1092, 288));
+    nuovaRiga(this, inTwips(480, 3000, 972, 252), Text_L, inTwips(1560, 3000, 1092, 288));
+    nuovaRiga(this, inTwips(480, 3360, 972, 252), Text_Ytot, inTwips(1560, 3360, 1092, 288));
     campo(Text_Ytot)->setReadOnly(true);
     rendiAccessibile(campo(Text_Ytot));
 
     // The information line: read-only, centred, on the button-face colour.
-    text1_ = place(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), "Text1",
+    text1_ = place(new CampoTesto(QStringLiteral("cliccare qui per informazioni"), this), controlli::informazioni,
                    inTwips(240, 3720, 2532, 288));
     text1_->setReadOnly(true);
     text1_->comePulsante();
@@ -158,7 +163,7 @@ void Form_Principale::creaControlli() {
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     text1_->setPalette(palette);
 
-    check1_ = spiega(place(new QCheckBox(this), "Check1", inTwips(2880, 3720, 252, 252)),
+    check1_ = spiega(place(new QCheckBox(this), controlli::inPrimoPiano, inTwips(2880, 3720, 252, 252)),
                      QStringLiteral("Mantieni la finestra sopra le altre"));
     check1_->setChecked(true);
 }
@@ -167,29 +172,29 @@ void Form_Principale::creaControlli() {
 // and within each radio group only the selected radio takes the focus.
 void Form_Principale::impostaOrdineTab() {
     using enum Campo;
-    const std::array<QWidget*, 23> ordine = {campo(Text_Y),
-                                             campo(Text_G),
-                                             campo(Text_v),
-                                             spinner(Spinner::UpDown_G),
-                                             campo(Text_L),
-                                             campo(Text_Ytot),
-                                             spinner(Spinner::UpDown_v),
-                                             radio(Sezione::D),
-                                             radio(Sezione::B),
-                                             radio(Sezione::A),
-                                             spinner(Spinner::UpDown_D),
-                                             spinner(Spinner::UpDown_B),
-                                             spinner(Spinner::UpDown_A),
-                                             campo(Text_D),
-                                             campo(Text_B),
-                                             campo(Text_A),
-                                             radio(Modo::SezioneCanale),
-                                             radio(Modo::Portata),
-                                             radio(Modo::Velocita),
-                                             radio(Modo::Perdita),
-                                             spinner(Spinner::UpDown_Y),
-                                             check1_,
-                                             text1_};
+    const auto ordine = std::to_array<QWidget*>({campo(Text_Y),
+                                                 campo(Text_G),
+                                                 campo(Text_v),
+                                                 spinner(Spinner::UpDown_G),
+                                                 campo(Text_L),
+                                                 campo(Text_Ytot),
+                                                 spinner(Spinner::UpDown_v),
+                                                 radio(Sezione::D),
+                                                 radio(Sezione::B),
+                                                 radio(Sezione::A),
+                                                 spinner(Spinner::UpDown_D),
+                                                 spinner(Spinner::UpDown_B),
+                                                 spinner(Spinner::UpDown_A),
+                                                 campo(Text_D),
+                                                 campo(Text_B),
+                                                 campo(Text_A),
+                                                 radio(Modo::SezioneCanale),
+                                                 radio(Modo::Portata),
+                                                 radio(Modo::Velocita),
+                                                 radio(Modo::Perdita),
+                                                 spinner(Spinner::UpDown_Y),
+                                                 check1_,
+                                                 text1_});
     for (std::size_t i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
 
     auto soloSeSelezionato = [](QRadioButton* r) {

@@ -63,8 +63,7 @@ protected:
 
 private:
     void creaControlli();
-    void nuovaRiga(QWidget* parent, const char* etichettaNome, const char* didascalia, QRect geometriaEtichetta,
-                   Campo c, QRect geometriaCampo);
+    void nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo);
     void nuovoSpinner(QWidget* parent, Spinner s, QRect geometria);
     static QRadioButton* nuovoRadio(QWidget* parent, const DatiRadio& dati, QRect geometria);
     void impostaOrdineTab();
@@ -75,15 +74,15 @@ private:
     void restaInPrimoPiano(bool attivo);
     void collegaDettagli();
 
-    CampoTesto* campo(Campo c) const { return campi_[indice(c)]; }
-    UpDown* spinner(Spinner s) const { return spinner_[indice(s)]; }
-    QRadioButton* radio(Modo m) const { return modi_[indice(m)]; }
-    QRadioButton* radio(Sezione s) const { return sezioni_[indice(s)]; }
+    CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }
+    UpDown* spinner(Spinner s) const { return spinner_[indexOf(s)]; }
+    QRadioButton* radio(Modo m) const { return modi_[indexOf(m)]; }
+    QRadioButton* radio(Sezione s) const { return sezioni_[indexOf(s)]; }
 
-    std::array<CampoTesto*, quanti<Campo>> campi_{};
-    std::array<UpDown*, quanti<Spinner>> spinner_{};
-    std::array<QRadioButton*, quanti<Modo>> modi_{};
-    std::array<QRadioButton*, quanti<Sezione>> sezioni_{};
+    std::array<CampoTesto*, countOf<Campo>> campi_{};
+    std::array<UpDown*, countOf<Spinner>> spinner_{};
+    std::array<QRadioButton*, countOf<Modo>> modi_{};
+    std::array<QRadioButton*, countOf<Sezione>> sezioni_{};
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;

@@ -68,13 +68,13 @@ QString riepilogo(const Finestra& finestra, const dettagli::Dettagli& d) {
         righe << (unita.isEmpty() ? QStringLiteral("%1\t%2").arg(etichetta, valore)
                                   : QStringLiteral("%1\t%2\t%3").arg(etichetta, valore, unita));
     };
-    for (const Campo c : tutti<Campo>()) {
+    for (const Campo c : allValues<Campo>()) {
         riga(inQt(dati(c).descrizione), inQt(finestra.testo(c)), inQt(dati(c).unita));
     }
-    for (const Modo m : tutti<Modo>()) {
+    for (const Modo m : allValues<Modo>()) {
         if (finestra.modoSelezionato(m)) riga(QStringLiteral("Modo"), inQt(dati(m).cosaFa), QString());
     }
-    for (const Sezione s : tutti<Sezione>()) {
+    for (const Sezione s : allValues<Sezione>()) {
         if (finestra.sezioneSelezionata(s)) {
             riga(QStringLiteral("Dimensione mantenuta della sezione"), inQt(dati(s).valore), QString());
         }

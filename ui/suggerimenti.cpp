@@ -55,13 +55,13 @@ private:
 
 void mostraAllOcchio(QWidget* controllo, const QString& testo) { new AllOcchio(controllo, testo); }
 
-QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza) {
+QString wrappedToWidth(const QString& testo, const QFontMetrics& metrica, int larghezza) {
     QStringList righe;
     QString riga;
     for (QString parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString provata = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
-        if (metrica.horizontalAdvance(provata) <= larghezza) {
-            riga = provata;
+        const QString candidate = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (metrica.horizontalAdvance(candidate) <= larghezza) {
+            riga = candidate;
             continue;
         }
         if (!riga.isEmpty()) righe << riga;

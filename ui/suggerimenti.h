@@ -16,7 +16,7 @@ void mostraAllOcchio(QWidget* controllo, const QString& testo);
 
 // The text broken at spaces into lines no wider than larghezza pixels; a
 // single word wider than that is cut where a line ends.
-QString aCapo(const QString& testo, const QFontMetrics& metrica, int larghezza);
+QString wrappedToWidth(const QString& testo, const QFontMetrics& metrica, int larghezza);
 
 // The widest a line of a tooltip over finestra may be, so that the tooltip
 // with its frame is no wider than the window.

@@ -18,8 +18,8 @@ constexpr int unaTacca = 120;  // one notch of a mouse wheel, in eighths of a de
 
 }  // namespace
 
-UpDown::UpDown(const DatiSpinner& dati, QLineEdit* campo, QWidget* parent)
-    : QWidget(parent), dati_(dati), campo_(campo), valore_(dati.valoreIniziale) {
+UpDown::UpDown(Spinner spinner, QLineEdit* campo, QWidget* parent)
+    : QWidget(parent), dati_(flumetra::dati(spinner)), campo_(campo), valore_(valoreIniziale(spinner)) {
     rendiAccessibileUpDown();
     setFocusPolicy(Qt::StrongFocus);
     connect(&ripetizione_, &QTimer::timeout, this, &UpDown::ripeti);
@@ -39,21 +39,21 @@ QRect UpDown::meta(Verso verso) const {
 // Each half is a small button of the style with the style's spin arrow,
 // which the style sizes to the half and centres in it.
 void UpDown::paintEvent(QPaintEvent* /*evento*/) {
-    QPainter pittore(this);
+    QPainter painter(this);
     for (const Verso verso : {Verso::Su, Verso::Giu}) {
-        QStyleOptionButton bottone;
-        bottone.initFrom(this);
-        bottone.state &= ~QStyle::State_HasFocus;
-        bottone.rect = meta(verso);
-        bottone.state |= premuta_ == verso ? QStyle::State_Sunken : QStyle::State_Raised;
-        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &bottone, &pittore, this);
-        style()->drawPrimitive(verso == Verso::Su ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinDown, &bottone,
-                               &pittore, this);
+        QStyleOptionButton button;
+        button.initFrom(this);
+        button.state &= ~QStyle::State_HasFocus;
+        button.rect = meta(verso);
+        button.state |= premuta_ == verso ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, &painter, this);
+        style()->drawPrimitive(verso == Verso::Su ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinDown, &button,
+                               &painter, this);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect fuoco;
         fuoco.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &pittore, this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fuoco, &painter, this);
     }
 }
 

@@ -25,11 +25,11 @@ class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    UpDown(const DatiSpinner& dati, QLineEdit* campo, QWidget* parent);
+    UpDown(Spinner spinner, QLineEdit* campo, QWidget* parent);
 
     [[nodiscard]] int passo() const { return dati_.intervallo.passo; }
     [[nodiscard]] IntervalloSpinner intervallo() const { return dati_.intervallo; }
-    [[nodiscard]] bool sincronizzato() const { return dati_.sincronizzato; }
+    [[nodiscard]] bool legatoAlCampo() const { return dati_.legatoAlCampo; }
     [[nodiscard]] QLineEdit* campo() const { return campo_; }
     [[nodiscard]] const DatiSpinner& dati() const { return dati_; }
     [[nodiscard]] Intero valore() const { return valore_; }

@@ -57,7 +57,7 @@ public:
         }
     }
     void setCurrentValue(const QVariant& valore) override {
-        if (!spinner()->sincronizzato() || !valore.canConvert<double>()) return;
+        if (!spinner()->legatoAlCampo() || !valore.canConvert<double>()) return;
         const double numero = valore.toDouble();
         try {
             const std::string testo = numero == std::nearbyint(numero) && std::abs(numero) < 1e9
@@ -69,15 +69,15 @@ public:
         }
     }
     [[nodiscard]] QVariant maximumValue() const override {
-        if (spinner()->sincronizzato()) return spinner()->intervallo().massimo;
+        if (spinner()->legatoAlCampo()) return spinner()->intervallo().massimo;
         return dati(spinner()->dati().campo).immissione->sopra;
     }
     [[nodiscard]] QVariant minimumValue() const override {
-        if (spinner()->sincronizzato()) return spinner()->intervallo().minimo;
+        if (spinner()->legatoAlCampo()) return spinner()->intervallo().minimo;
         return dati(spinner()->dati().campo).immissione->sotto;
     }
     [[nodiscard]] QVariant minimumStepSize() const override {
-        if (spinner()->sincronizzato()) return spinner()->intervallo().passo;
+        if (spinner()->legatoAlCampo()) return spinner()->intervallo().passo;
         return spinner()->passo() / spinner()->dati().divisore;
     }
 
@@ -85,7 +85,7 @@ private:
     [[nodiscard]] UpDown* spinner() const { return static_cast<UpDown*>(widget()); }
 };
 
-QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
+QAccessibleInterface* interfaceFor(const QString& classe, QObject* oggetto) {
     if (classe == QLatin1String(UpDown::staticMetaObject.className())) {
         if (auto* spinner = qobject_cast<UpDown*>(oggetto)) return new UpDownAccessibile(spinner);
     }
@@ -96,7 +96,7 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
 
 void rendiAccessibileUpDown() {
     static const bool registrata = [] {
-        QAccessible::installFactory(fabbrica);
+        QAccessible::installFactory(interfaceFor);
         return true;
     }();
     (void)registrata;

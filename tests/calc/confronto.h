@@ -14,10 +14,10 @@
 namespace flumetra {
 
 template <typename Valore>
-using Risposta = std::variant<Valore, TipoFallimento>;
+using Outcome = std::variant<Valore, TipoFallimento>;
 
 template <typename Funzione>
-auto risposta(Funzione f) -> Risposta<decltype(f())> {
+auto outcomeOf(Funzione f) -> Outcome<decltype(f())> {
     try {
         return f();
     } catch (const Fallimento& e) {
@@ -27,9 +27,9 @@ auto risposta(Funzione f) -> Risposta<decltype(f())> {
 
 // Nothing when the literal scan would need more steps than its cap.
 template <typename Funzione>
-auto rispostaLimitata(Funzione f) -> std::optional<Risposta<decltype(f())>> {
+auto outcomeWithinCap(Funzione f) -> std::optional<Outcome<decltype(f())>> {
     try {
-        return risposta(f);
+        return outcomeOf(f);
     } catch (const scansioni::PassiEsauriti&) {
         return std::nullopt;
     }
@@ -37,7 +37,7 @@ auto rispostaLimitata(Funzione f) -> std::optional<Risposta<decltype(f())>> {
 
 // The kind of failure a call raises; a call that does not fail is a test failure.
 template <typename Funzione>
-TipoFallimento fallimentoDi(Funzione f) {
+TipoFallimento failureKindOf(Funzione f) {
     try {
         f();
     } catch (const Fallimento& e) {

@@ -21,19 +21,19 @@ TEST(Conversioni, RealeInInteroTiesToEvenAndRange) {
     EXPECT_EQ(RealeInIntero(550.6232), 551);
     EXPECT_EQ(RealeInIntero(2147483647.4), 2147483647);
     EXPECT_EQ(RealeInIntero(-2147483648.5), -2147483648);
-    EXPECT_EQ(fallimentoDi([] { RealeInIntero(2147483647.5); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { RealeInIntero(-1e300); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { RealeInIntero(INFINITY); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { RealeInIntero(NAN); }), TipoFallimento::ErroreDiCalcolo);
+    EXPECT_EQ(failureKindOf([] { RealeInIntero(2147483647.5); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { RealeInIntero(-1e300); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { RealeInIntero(INFINITY); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { RealeInIntero(NAN); }), TipoFallimento::ErroreDiCalcolo);
 }
 
 TEST(Conversioni, RealeInDecimaleRoundsTheDoubleProduct) {
     EXPECT_EQ(RealeInDecimale(0.023), decimillesimi(230));  // 0.023 × 10000 is just below 230
     EXPECT_EQ(RealeInDecimale(0.00005), decimillesimi(0));  // 0.5 exactly: to even
     EXPECT_EQ(RealeInDecimale(-3.45515), decimillesimi(-34552));
-    EXPECT_EQ(fallimentoDi([] { RealeInDecimale(1e15); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { RealeInDecimale(1e15); }), TipoFallimento::Overflow);
     EXPECT_EQ(RealeInDecimale(-9e14), decimillesimi(-9'000'000'000'000'000'000));
-    EXPECT_EQ(fallimentoDi([] { RealeInDecimale(922337203685477.625); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { RealeInDecimale(922337203685477.625); }), TipoFallimento::Overflow);
 }
 
 TEST(Conversioni, DecimaleInRealeIsTheNearestDouble) {
@@ -52,7 +52,7 @@ TEST(Conversioni, ArrotondaDouble) {
     EXPECT_EQ(Arrotonda(3.49493, 1), 3.5);
     EXPECT_EQ(Arrotonda(0.0235057, 3), 0.024);
     EXPECT_EQ(Arrotonda(-2.5, 0), -2.0);
-    EXPECT_EQ(fallimentoDi([] { Arrotonda(1e306, 3); }), TipoFallimento::ErroreDiCalcolo);
+    EXPECT_EQ(failureKindOf([] { Arrotonda(1e306, 3); }), TipoFallimento::ErroreDiCalcolo);
 }
 
 TEST(Conversioni, ArrotondaDecimaleIsExact) {
@@ -66,15 +66,15 @@ TEST(Conversioni, ArrotondaDecimaleIsExact) {
     EXPECT_EQ(Arrotonda(decimillesimi(12345), 4), decimillesimi(12345));
     EXPECT_EQ(Arrotonda(decimillesimi(5000), 0), decimillesimi(0));
     EXPECT_EQ(Arrotonda(decimillesimi(15000), 0), decimillesimi(20000));
-    EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::massimo(), 0); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { Arrotonda(Decimale::minimo(), 1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { Arrotonda(Decimale::massimo(), 0); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { Arrotonda(Decimale::minimo(), 1); }), TipoFallimento::Overflow);
 }
 
 TEST(Conversioni, DecimaleSumIsExactWithOverflowTest) {
     EXPECT_EQ(decimillesimi(1) + decimillesimi(2), decimillesimi(3));
     EXPECT_EQ(Decimale::massimo() + decimillesimi(-1), decimillesimi(std::numeric_limits<std::int64_t>::max() - 1));
-    EXPECT_EQ(fallimentoDi([] { Decimale::massimo() + decimillesimi(1); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { Decimale::minimo() + decimillesimi(-1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { Decimale::massimo() + decimillesimi(1); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { Decimale::minimo() + decimillesimi(-1); }), TipoFallimento::Overflow);
 }
 
 }  // namespace

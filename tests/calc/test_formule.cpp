@@ -51,31 +51,31 @@ TEST(Formule, SearchesAtTheirEdges) {
 TEST(Formule, FailuresAtTheLimits) {
     constexpr auto calcolo = TipoFallimento::ErroreDiCalcolo;
     constexpr auto overflow = TipoFallimento::Overflow;
-    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(500, -500); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(50000, 50000); }), overflow);
-    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(2147483647, 1); }), overflow);
-    EXPECT_EQ(fallimentoDi([] { DiametroEquivalente(-300, 400); }), calcolo);  // negative quotient^(1/5)
-    EXPECT_EQ(fallimentoDi([] { LatoPerDiametro(0, 551); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { VelocitaDaPortata(0, 3000); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { PerditaUnitaria(dec("3,5"), 0); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { PerditaUnitaria(dec("-3,5"), 551); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataVelocita(3000, dec("0")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataVelocita(-3000, dec("3,5")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { PortataDaVelocita(2000000, dec("1000")); }), overflow);
-    EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(0, dec("0,023")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { VelocitaDaPerdita(-551, dec("0,023")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { PerditaTotale(5, 1e308); }), calcolo);  // beyond every double
-    EXPECT_EQ(fallimentoDi([] { PerditaTotale(0, std::numeric_limits<Reale>::infinity()); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroEquivalente(500, -500); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroEquivalente(50000, 50000); }), overflow);
+    EXPECT_EQ(failureKindOf([] { DiametroEquivalente(2147483647, 1); }), overflow);
+    EXPECT_EQ(failureKindOf([] { DiametroEquivalente(-300, 400); }), calcolo);  // negative quotient^(1/5)
+    EXPECT_EQ(failureKindOf([] { LatoPerDiametro(0, 551); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { VelocitaDaPortata(0, 3000); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { PerditaUnitaria(dec("3,5"), 0); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { PerditaUnitaria(dec("-3,5"), 551); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaPortataVelocita(3000, dec("0")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaPortataVelocita(-3000, dec("3,5")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { PortataDaVelocita(2000000, dec("1000")); }), overflow);
+    EXPECT_EQ(failureKindOf([] { VelocitaDaPerdita(0, dec("0,023")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { VelocitaDaPerdita(-551, dec("0,023")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { PerditaTotale(5, 1e308); }), calcolo);  // beyond every double
+    EXPECT_EQ(failureKindOf([] { PerditaTotale(0, std::numeric_limits<Reale>::infinity()); }), calcolo);
 }
 
 TEST(Formule, DiameterScansFailWhenTheyReachZero) {
     constexpr auto calcolo = TipoFallimento::ErroreDiCalcolo;
     // The loss of 3000 m³/h at 1 mm is about 10^12; of 3.5 m/s, 7.47 × 3.5^1.85 = 75.9.
-    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataPerdita(3000, dec("900000000000000")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { DiametroDaPortataPerdita(0, dec("0,023")); }), calcolo);
-    EXPECT_EQ(fallimentoDi([] { DiametroDaVelocitaPerdita(dec("3,5"), dec("76")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaPortataPerdita(3000, dec("900000000000000")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaPortataPerdita(0, dec("0,023")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaVelocitaPerdita(dec("3,5"), dec("76")); }), calcolo);
     EXPECT_EQ(DiametroDaVelocitaPerdita(dec("3,5"), dec("75")), 1);
-    EXPECT_EQ(fallimentoDi([] { DiametroDaVelocitaPerdita(dec("0"), dec("0,023")); }), calcolo);
+    EXPECT_EQ(failureKindOf([] { DiametroDaVelocitaPerdita(dec("0"), dec("0,023")); }), calcolo);
 }
 
 }  // namespace

@@ -50,23 +50,23 @@ TEST(Lettura, RangeOfEachKind) {
     EXPECT_EQ(TestoInIntero("-2147483648"), std::numeric_limits<Intero>::min());
     EXPECT_EQ(TestoInIntero("2147483646,5000001"), std::numeric_limits<Intero>::max());
     EXPECT_EQ(TestoInIntero("-2147483648,5"), std::numeric_limits<Intero>::min());  // tie to even
-    EXPECT_EQ(fallimentoDi([] { TestoInIntero("2147483647,5"); }), TipoFallimento::Overflow)
+    EXPECT_EQ(failureKindOf([] { TestoInIntero("2147483647,5"); }), TipoFallimento::Overflow)
         << "the tie goes to the even 2147483648";
 }
 
 TEST(Lettura, Overflows) {
-    EXPECT_EQ(fallimentoDi([] { TestoInIntero("3000000000"); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { TestoInIntero("3000000000"); }), TipoFallimento::Overflow);
     EXPECT_EQ(TestoInReale("3000000000"), 3e9);
-    EXPECT_EQ(fallimentoDi([] { TestoInIntero("2147483648"); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { TestoInIntero("2147483647,5000001"); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { TestoInIntero("2147483648"); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { TestoInIntero("2147483647,5000001"); }), TipoFallimento::Overflow);
     EXPECT_EQ(TestoInDecimale("922337203685477,5807"), Decimale::massimo());
     EXPECT_EQ(TestoInDecimale("-922337203685477,5808"), Decimale::minimo());
-    EXPECT_EQ(fallimentoDi([] { TestoInDecimale("922337203685477,5808"); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([] { TestoInReale("1E309"); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { TestoInDecimale("922337203685477,5808"); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([] { TestoInReale("1E309"); }), TipoFallimento::Overflow);
     for (const char* enorme : {"1E99999999999999999999", "-1E99999999999999999999"}) {
-        EXPECT_EQ(fallimentoDi([&] { TestoInIntero(enorme); }), TipoFallimento::Overflow);
-        EXPECT_EQ(fallimentoDi([&] { TestoInDecimale(enorme); }), TipoFallimento::Overflow);
-        EXPECT_EQ(fallimentoDi([&] { TestoInReale(enorme); }), TipoFallimento::Overflow);
+        EXPECT_EQ(failureKindOf([&] { TestoInIntero(enorme); }), TipoFallimento::Overflow);
+        EXPECT_EQ(failureKindOf([&] { TestoInDecimale(enorme); }), TipoFallimento::Overflow);
+        EXPECT_EQ(failureKindOf([&] { TestoInReale(enorme); }), TipoFallimento::Overflow);
     }
 }
 
@@ -83,17 +83,17 @@ TEST(Lettura, TextsThatAreNotNumbers) {
     for (const char* testo :
          {"",   "   ",   "abc", "3,5,1", "3,5.",    ",",    "+",     "-",   "1E",    "1E+",      "E3",
           ".5", "1 000", "- 5", "5-",    "1,5E3,0", "0x10", "3,5 m", "++1", "1e5e5", "1.000,5.0"}) {
-        EXPECT_EQ(fallimentoDi([&] { TestoInIntero(testo); }), TipoFallimento::NonNumero) << '"' << testo << '"';
-        EXPECT_EQ(fallimentoDi([&] { TestoInDecimale(testo); }), TipoFallimento::NonNumero) << testo;
-        EXPECT_EQ(fallimentoDi([&] { TestoInReale(testo); }), TipoFallimento::NonNumero) << testo;
+        EXPECT_EQ(failureKindOf([&] { TestoInIntero(testo); }), TipoFallimento::NonNumero) << '"' << testo << '"';
+        EXPECT_EQ(failureKindOf([&] { TestoInDecimale(testo); }), TipoFallimento::NonNumero) << testo;
+        EXPECT_EQ(failureKindOf([&] { TestoInReale(testo); }), TipoFallimento::NonNumero) << testo;
     }
-    EXPECT_EQ(fallimentoDi([] { TestoInReale(std::string("1\0", 2)); }), TipoFallimento::NonNumero);
+    EXPECT_EQ(failureKindOf([] { TestoInReale(std::string("1\0", 2)); }), TipoFallimento::NonNumero);
 }
 
 TEST(Lettura, AMillionDigits) {
     const std::string unoEZeri = "1" + std::string(1'000'000, '0');
-    EXPECT_EQ(fallimentoDi([&] { TestoInIntero(unoEZeri); }), TipoFallimento::Overflow);
-    EXPECT_EQ(fallimentoDi([&] { TestoInReale(unoEZeri); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([&] { TestoInIntero(unoEZeri); }), TipoFallimento::Overflow);
+    EXPECT_EQ(failureKindOf([&] { TestoInReale(unoEZeri); }), TipoFallimento::Overflow);
     EXPECT_EQ(TestoInIntero("0," + std::string(1'000'000, '9')), 1);
     EXPECT_EQ(TestoInDecimale("0,00004" + std::string(1'000'000, '9')), decimillesimi(0));
     EXPECT_EQ(TestoInDecimale("0,00005" + std::string(1'000'000, '0') + "1"), decimillesimi(1));

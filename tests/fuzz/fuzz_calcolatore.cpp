@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
         Esito esito;
         bool spinnerWritesFirst = false;  // a bound spinner writes its field before its change runs
         switch (l.byte() % 8) {
-            case 0: f.cliccaModo(static_cast<Modo>(l.byte() % quanti<Modo>)); break;
-            case 1: f.cliccaSezione(static_cast<Sezione>(l.byte() % quanti<Sezione>)); break;
+            case 0: f.cliccaModo(static_cast<Modo>(l.byte() % countOf<Modo>)); break;
+            case 1: f.cliccaSezione(static_cast<Sezione>(l.byte() % countOf<Sezione>)); break;
             case 2:
             case 3: {  // typing in a field with a key-up check
                 const Campo campo = fieldsWithKeyUp[l.byte() % fieldsWithKeyUp.size()];
@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
             for (std::size_t k = spinnerWritesFirst ? 1 : 0; k < f.scritti.size(); ++k) {
                 require(f.scritti[k] != esito->campo);
             }
-            require(esito->passo >= 1 && esito->passo <= 5);
+            require(esito->numero >= 1 && esito->numero <= 5);
             require(!esito->nonAggiornati.empty() && esito->nonAggiornati.front() == esito->campo);
         }
         checkRadioInvariants(f);

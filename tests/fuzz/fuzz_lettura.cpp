@@ -20,7 +20,7 @@ void require(bool condizione) {
 }
 
 template <typename Valore>
-bool fallitoCon(const Risposta<Valore>& r, TipoFallimento tipo) {
+bool failedWith(const Outcome<Valore>& r, TipoFallimento tipo) {
     return std::holds_alternative<TipoFallimento>(r) && std::get<TipoFallimento>(r) == tipo;
 }
 
@@ -28,20 +28,20 @@ bool fallitoCon(const Risposta<Valore>& r, TipoFallimento tipo) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
     const std::string_view testo(reinterpret_cast<const char*>(dati), lunghezza);
-    const auto intero = risposta([&] { return TestoInIntero(testo); });
-    const auto decimale = risposta([&] { return TestoInDecimale(testo); });
-    const auto reale = risposta([&] { return TestoInReale(testo); });
+    const auto intero = outcomeOf([&] { return TestoInIntero(testo); });
+    const auto decimale = outcomeOf([&] { return TestoInDecimale(testo); });
+    const auto reale = outcomeOf([&] { return TestoInReale(testo); });
 
     // Reading never fails as a calculation; the form is judged alike by all three.
-    require(!fallitoCon(intero, TipoFallimento::ErroreDiCalcolo));
-    require(!fallitoCon(decimale, TipoFallimento::ErroreDiCalcolo));
-    require(!fallitoCon(reale, TipoFallimento::ErroreDiCalcolo));
-    const bool nonNumero = fallitoCon(reale, TipoFallimento::NonNumero);
-    require(fallitoCon(intero, TipoFallimento::NonNumero) == nonNumero);
-    require(fallitoCon(decimale, TipoFallimento::NonNumero) == nonNumero);
+    require(!failedWith(intero, TipoFallimento::ErroreDiCalcolo));
+    require(!failedWith(decimale, TipoFallimento::ErroreDiCalcolo));
+    require(!failedWith(reale, TipoFallimento::ErroreDiCalcolo));
+    const bool nonNumero = failedWith(reale, TipoFallimento::NonNumero);
+    require(failedWith(intero, TipoFallimento::NonNumero) == nonNumero);
+    require(failedWith(decimale, TipoFallimento::NonNumero) == nonNumero);
     // The ranges nest: too large for a double is too large for a Decimale, and so on.
-    if (fallitoCon(reale, TipoFallimento::Overflow)) require(fallitoCon(decimale, TipoFallimento::Overflow));
-    if (fallitoCon(decimale, TipoFallimento::Overflow)) require(fallitoCon(intero, TipoFallimento::Overflow));
+    if (failedWith(reale, TipoFallimento::Overflow)) require(failedWith(decimale, TipoFallimento::Overflow));
+    if (failedWith(decimale, TipoFallimento::Overflow)) require(failedWith(intero, TipoFallimento::Overflow));
 
     // Written and read again: exact for whole numbers and Decimale, 15 digits for doubles.
     if (const auto* i = std::get_if<Intero>(&intero)) require(TestoInIntero(InteroInTesto(*i)) == *i);
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     if (const auto* r = std::get_if<Reale>(&reale)) {
         // Within 15-digit rounding of the largest double, the written text
         // rounds up beyond it, and reading it back is rightly an overflow.
-        const auto letto = risposta([&] { return TestoInReale(RealeInTesto(*r)); });
-        if (fallitoCon(letto, TipoFallimento::Overflow)) {
+        const auto letto = outcomeOf([&] { return TestoInReale(RealeInTesto(*r)); });
+        if (failedWith(letto, TipoFallimento::Overflow)) {
             require(std::fabs(*r) >= 1.797693134862315e308);
             return 0;
         }

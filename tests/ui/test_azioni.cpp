@@ -14,13 +14,13 @@ namespace {
 // The field texts, the mode and the held dimension, as one string.
 std::string stato(const Finestra& f) {
     std::string s;
-    for (const Campo c : tutti<Campo>()) s += f.testo(c) + '|';
-    for (const Modo m : tutti<Modo>()) s += f.modoSelezionato(m) ? 'M' : '.';
-    for (const Sezione z : tutti<Sezione>()) s += f.sezioneSelezionata(z) ? 'S' : '.';
+    for (const Campo c : allValues<Campo>()) s += f.testo(c) + '|';
+    for (const Modo m : allValues<Modo>()) s += f.modoSelezionato(m) ? 'M' : '.';
+    for (const Sezione z : allValues<Sezione>()) s += f.sezioneSelezionata(z) ? 'S' : '.';
     return s;
 }
 
-class Azioni : public OpenWindowTest {
+class UserActions : public OpenWindowTest {
 protected:
     std::string statoFinestra() { return stato(finestra); }
     std::string statoLogica() { return stato(logica); }
@@ -28,7 +28,7 @@ protected:
     FinestraInMemoria logica;
 };
 
-TEST_F(Azioni, EachActionRunsItsOperationOnly) {
+TEST_F(UserActions, EachActionRunsItsOperationOnly) {
     ASSERT_EQ(statoFinestra(), statoLogica());
 
     freccia("UpDown_A", true);  // writes 550, then UpDown_A_Change; the D it writes starts nothing
@@ -71,7 +71,7 @@ TEST_F(Azioni, EachActionRunsItsOperationOnly) {
     EXPECT_EQ(t("Text1"), "cliccare qui per informazioni");
 }
 
-TEST_F(Azioni, KeyReleaseRunsOnceTheTextHasChanged) {
+TEST_F(UserActions, KeyReleaseRunsOnceTheTextHasChanged) {
     w("Text_A")->setFocus();
     w<QLineEdit>("Text_A")->clear();
     QTest::keyClicks(w("Text_A"), "550");
@@ -82,7 +82,7 @@ TEST_F(Azioni, KeyReleaseRunsOnceTheTextHasChanged) {
 // A release counts when its key went down in the same field, once however
 // long the system repeated it; a release whose press the field never saw
 // (the Tab that brought the focus here) counts not at all.
-TEST_F(Azioni, OnlyAKeyPressedInTheFieldCountsAtItsRelease) {
+TEST_F(UserActions, OnlyAKeyPressedInTheFieldCountsAtItsRelease) {
     struct Tasto {
         QEvent::Type tipo;
         Qt::Key tasto;
@@ -126,7 +126,7 @@ TEST_F(Azioni, OnlyAKeyPressedInTheFieldCountsAtItsRelease) {
     }
 }
 
-TEST_F(Azioni, TwentyClicksMakeTwentySteps) {
+TEST_F(UserActions, TwentyClicksMakeTwentySteps) {
     QTest::mouseClick(w("Option_Portata"), Qt::LeftButton, {}, QPoint(8, 8));  // G held, so v and Y can both step
     for (int i = 0; i < 20; ++i) freccia("UpDown_v", true);
     EXPECT_EQ(t("Text_v"), "5,5");
@@ -135,7 +135,7 @@ TEST_F(Azioni, TwentyClicksMakeTwentySteps) {
     EXPECT_EQ(t("Text_Y"), "0,1");
 }
 
-TEST_F(Azioni, HoldingAnArrowRepeats) {
+TEST_F(UserActions, HoldingAnArrowRepeats) {
     QWidget* v = w("UpDown_v");
     QTest::mousePress(v, Qt::LeftButton, {}, QPoint(v->width() / 2, 3));
     QTest::qWait(900);  // the first repeat after 500 ms, then every 150 ms
@@ -147,7 +147,7 @@ TEST_F(Azioni, HoldingAnArrowRepeats) {
     EXPECT_EQ(t("Text_v"), fermo) << "no step after the release";
 }
 
-TEST_F(Azioni, AFailedStepIsShownOnTheFieldsItLeftUntilWrittenAgain) {
+TEST_F(UserActions, AFailedStepIsShownOnTheFieldsItLeftUntilWrittenAgain) {
     w<QLineEdit>("Text_G")->clear();
     freccia("UpDown_A", true);
     EXPECT_EQ(t("Text_D"), "577");
@@ -177,7 +177,7 @@ TEST_F(Azioni, AFailedStepIsShownOnTheFieldsItLeftUntilWrittenAgain) {
     }
 }
 
-TEST_F(Azioni, KeypadDecimalKeyTypesTheComma) {
+TEST_F(UserActions, KeypadDecimalKeyTypesTheComma) {
     for (const Qt::Key decimale : {Qt::Key_Period, Qt::Key_Comma}) {  // a US layout, then an Italian one
         w("Text_L")->setFocus();
         w<QLineEdit>("Text_L")->clear();

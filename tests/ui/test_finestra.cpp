@@ -9,9 +9,9 @@
 namespace flumetra {
 namespace {
 
-using Finestra = OpenWindowTest;
+using MainWindow = OpenWindowTest;
 
-TEST_F(Finestra, StartState) {
+TEST_F(MainWindow, StartState) {
     EXPECT_EQ(finestra.windowTitle(), "Flumetra");
     EXPECT_EQ(finestra.size(), QSize(217, 272));
     EXPECT_EQ(finestra.minimumSize(), finestra.maximumSize()) << "the layout is fixed: no resize";
@@ -35,7 +35,7 @@ TEST_F(Finestra, StartState) {
     EXPECT_TRUE(w<QLineEdit>("Text1")->isReadOnly());
 }
 
-TEST_F(Finestra, ControlsStandWhereTheLayoutPutsThem) {
+TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(w("Frame1")->geometry(), QRect(24, 8, 161, 105));
     EXPECT_EQ(w("Text_A")->geometry(), QRect(72, 24, 39, 19));  // inside the frame
     EXPECT_EQ(w("Option_SezioneCanale")->geometry(), QRect(192, 56, 17, 17));
@@ -44,14 +44,14 @@ TEST_F(Finestra, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(w("Text1")->geometry(), QRect(16, 248, 169, 19));
 }
 
-TEST_F(Finestra, EveryCaptionFitsItsBox) {
+TEST_F(MainWindow, EveryCaptionFitsItsBox) {
     const QFontMetrics metrica(finestra.font());
     for (const QLabel* label : finestra.findChildren<QLabel*>()) {
         EXPECT_LE(metrica.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
     }
 }
 
-TEST_F(Finestra, TabOrderFromTheLossField) {
+TEST_F(MainWindow, TabOrderFromTheLossField) {
     QStringList visti;
     for (int i = 0; i < 12; ++i) {
         visti << QApplication::focusWidget()->objectName();
@@ -61,7 +61,7 @@ TEST_F(Finestra, TabOrderFromTheLossField) {
                                   "Option_B", "UpDown_D", "UpDown_A", "Text_D", "Text_B"}));
 }
 
-TEST_F(Finestra, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
+TEST_F(MainWindow, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
     const WId prima = finestra.winId();
     const QRect geometria = finestra.geometry();
     auto* check1 = w<QCheckBox>("Check1");
@@ -77,7 +77,7 @@ TEST_F(Finestra, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
     EXPECT_EQ(t("Text_A"), "500");
 }
 
-TEST_F(Finestra, InformationLineCycles) {
+TEST_F(MainWindow, InformationLineCycles) {
     QStringList visti;
     for (int i = 0; i < 4; ++i) {
         QTest::mouseClick(w("Text1"), Qt::LeftButton, {}, QPoint(20, 8));

@@ -32,7 +32,7 @@ protected:
         w<QLineEdit>(campo)->selectAll();
         QTest::keyClicks(w(campo), testo);
     }
-    void rilascia(const char* campo, const QString& testo, QPoint dove) {
+    void drop(const char* campo, const QString& testo, QPoint dove) {
         QMimeData dati;
         dati.setText(testo);
         QDropEvent lascia(dove, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
@@ -58,7 +58,7 @@ TEST_F(Modifiche, EachEditOfThePersonRecalculatesOnce) {
              voceDelMenu("Text_G", "Delete");
          },
          "500", "0,6"},
-        {"drop at the start", [this] { rilascia("Text_G", "1", QPoint(2, 8)); }, "1500", "1,7"},
+        {"drop at the start", [this] { drop("Text_G", "1", QPoint(2, 8)); }, "1500", "1,7"},
         {"assistive tool",
          [this] { QAccessible::queryAccessibleInterface(w("Text_G"))->setText(QAccessible::Value, "4000"); }, "4000",
          "4,7"},
