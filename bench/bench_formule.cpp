@@ -8,7 +8,6 @@
 #include "calc/scansioni.h"
 #include "calc/testo.h"
 #include "logic/finestra_in_memoria.h"
-#include "tests/calc/decimali.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ BENCHMARK_CAPTURE(Lato, fast_10_10700, Via::Veloce, 10, 10700);
 BENCHMARK_CAPTURE(Lato, literal_10_10700, Via::Letterale, 10, 10700)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void Velocita(benchmark::State& stato, Via via, Intero D, const char* Y) {
-    const Decimale perdita = dec(Y);
+    const Decimale perdita = TestoInDecimale(Y);
     for (auto _ : stato) {
         benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::VelocitaDaPerdita(D, perdita)
                                                     : scansioni::VelocitaDaPerdita(D, perdita));
@@ -46,7 +45,7 @@ BENCHMARK_CAPTURE(Velocita, literal_4999_99_99, Via::Letterale, 4999, "99,99")
     ->Iterations(1);
 
 void DiametroPortata(benchmark::State& stato, Via via, Intero G, const char* Y) {
-    const Decimale perdita = dec(Y);
+    const Decimale perdita = TestoInDecimale(Y);
     for (auto _ : stato) {
         benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::DiametroDaPortataPerdita(G, perdita)
                                                     : scansioni::DiametroDaPortataPerdita(G, perdita));
@@ -56,8 +55,8 @@ BENCHMARK_CAPTURE(DiametroPortata, fast_3000_0_023, Via::Veloce, 3000, "0,023");
 BENCHMARK_CAPTURE(DiametroPortata, literal_3000_0_023, Via::Letterale, 3000, "0,023")->Unit(benchmark::kMicrosecond);
 
 void DiametroVelocita(benchmark::State& stato, Via via, const char* v, const char* Y) {
-    const Decimale velocita = dec(v);
-    const Decimale perdita = dec(Y);
+    const Decimale velocita = TestoInDecimale(v);
+    const Decimale perdita = TestoInDecimale(Y);
     for (auto _ : stato) {
         benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::DiametroDaVelocitaPerdita(velocita, perdita)
                                                     : scansioni::DiametroDaVelocitaPerdita(velocita, perdita));

@@ -68,8 +68,18 @@ void checkRadioInvariants(const FinestraInMemoria& f) {
     if (!a) require(f.sezione() == Sezione::A && !f.spinnerVisibile(Spinner::UpDown_A));
 }
 
-constexpr std::array<Campo, 7> fieldsWithKeyUp = {Campo::Text_A, Campo::Text_B, Campo::Text_D, Campo::Text_G,
-                                                  Campo::Text_v, Campo::Text_Y, Campo::Text_L};
+template <typename Enum, typename Condition>
+std::vector<Enum> valuesWhere(Condition condition) {
+    std::vector<Enum> chosen;
+    for (const Enum value : allValues<Enum>()) {
+        if (condition(dati(value))) chosen.push_back(value);
+    }
+    return chosen;
+}
+
+const std::vector<Campo> fieldsWithKeyUp = valuesWhere<Campo>([](const DatiCampo& d) { return d.immissione.has_value(); });
+const std::vector<Spinner> boundSpinners = valuesWhere<Spinner>([](const DatiSpinner& d) { return d.legatoAlCampo; });
+const std::vector<Spinner> fineSpinners = valuesWhere<Spinner>([](const DatiSpinner& d) { return !d.legatoAlCampo; });
 
 }  // namespace
 
@@ -92,16 +102,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
                 break;
             }
             case 4: {  // an arrow of a bound spinner, where it is shown
-                const auto spinner = static_cast<Spinner>(l.byte() % 4);
+                const Spinner spinner = boundSpinners[l.byte() % boundSpinners.size()];
                 if (!f.spinnerVisibile(spinner)) break;
                 spinnerWritesFirst = true;
                 esito = f.freccia(spinner, l.byte() % 2 != 0 ? Verso::Su : Verso::Giu);
                 break;
             }
             case 5: {  // a fine step, in any mode
-                const std::uint8_t quale = l.byte() % 4;
-                const Spinner spinner = quale < 2 ? Spinner::UpDown_v : Spinner::UpDown_Y;
-                esito = f.calcolatore().frecciaSpinner(spinner, quale % 2 != 0 ? Verso::Su : Verso::Giu);
+                const Spinner spinner = fineSpinners[l.byte() % fineSpinners.size()];
+                esito = f.calcolatore().frecciaSpinner(spinner, l.byte() % 2 != 0 ? Verso::Su : Verso::Giu);
                 break;
             }
             case 6: f.incolla(Campo::Text_L, l.testo()); break;

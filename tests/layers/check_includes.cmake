@@ -1,0 +1,71 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Each layer includes only itself and the layers below it, and the layers
+# below the window include no Qt. Fails naming every include that breaks it.
+#   cmake -DROOT=<source folder> -P tests/layers/check_includes.cmake
+cmake_minimum_required(VERSION 3.25)
+#
+# The layers, each with what it may include. The player's script reader is a
+# layer of its own, below the window it plays on.
+set(layers calc dettagli logic copione ui replay app bench)
+set(may_include_calc calc)
+set(may_include_dettagli calc dettagli)
+set(may_include_logic calc logic)
+set(may_include_copione calc dettagli logic copione)
+set(may_include_ui calc dettagli logic ui)
+set(may_include_replay calc dettagli logic copione ui replay)
+set(may_include_app calc dettagli logic ui app)
+set(may_include_bench calc dettagli logic bench)
+set(without_qt calc dettagli logic copione)
+
+# A folder's name is its layer's, except the script reader's files.
+function(layer_of file result)
+  if(file MATCHES "^replay/copione\\.")
+    set(${result} copione PARENT_SCOPE)
+  else()
+    string(REGEX REPLACE "/.*" "" folder "${file}")
+    set(${result} ${folder} PARENT_SCOPE)
+  endif()
+endfunction()
+
+# What an include names: a project header's layer, or qt.
+function(included_layer line result)
+  set(${result} "" PARENT_SCOPE)
+  if(line MATCHES "#[ \t]*include[ \t]*\"replay/copione\\.h\"")
+    set(${result} copione PARENT_SCOPE)
+  elseif(line MATCHES "#[ \t]*include[ \t]*\"([A-Za-z_]+)/")
+    set(${result} ${CMAKE_MATCH_1} PARENT_SCOPE)
+  elseif(line MATCHES "#[ \t]*include[ \t]*<Q")
+    set(${result} qt PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(globs)
+foreach(folder calc dettagli logic ui replay app bench)
+  list(APPEND globs ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+endforeach()
+file(GLOB_RECURSE files RELATIVE ${ROOT} ${globs})
+
+set(broken 0)
+foreach(file ${files})
+  layer_of(${file} layer)
+  file(STRINGS ${ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line ${includes})
+    included_layer("${line}" target)
+    if(target STREQUAL "")
+      continue()
+    elseif(target STREQUAL qt)
+      if(layer IN_LIST without_qt)
+        message(SEND_ERROR "${file}: ${line}: no Qt below the window")
+        math(EXPR broken "${broken} + 1")
+      endif()
+    elseif(NOT target IN_LIST may_include_${layer})
+      message(SEND_ERROR "${file}: ${line}: ${layer} may include only ${may_include_${layer}}")
+      math(EXPR broken "${broken} + 1")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH files checked)
+if(broken GREATER 0)
+  message(FATAL_ERROR "${broken} includes cross the layers")
+endif()
+message(STATUS "${checked} files, every include within its layers")
