@@ -3,30 +3,40 @@
 # The hardening stages, each timed: sanitizers, fuzz corpora, static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh
 
-stage() { echo "== $1"; SECONDS=0; }
-done_in() { echo "== $1 took ${SECONDS} s"; }
+# Every test under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitizers() {
+  cmake --preset asan -DFLUMETRA_WERROR="$(werror)" >/dev/null
+  cmake --build --preset asan --parallel
+  ctest --preset asan --parallel "$(nproc)"
+}
 
-stage "tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake --preset asan >/dev/null
-cmake --build --preset asan --parallel
-ctest --preset asan --parallel "$(nproc)"
-done_in "sanitizers"
+# The fuzz targets (libFuzzer, clang): their corpora and a fixed number of runs.
+fuzzing() {
+  cmake --preset fuzz -DFLUMETRA_WERROR="$(werror)" >/dev/null
+  cmake --build --preset fuzz --parallel
+  ctest --preset fuzz --parallel "$(nproc)"
+}
 
-stage "fuzz targets: corpora and fixed runs (libFuzzer, clang)"
-cmake --preset fuzz -DFLUMETRA_WERROR=ON >/dev/null
-cmake --build --preset fuzz --parallel
-ctest --preset fuzz --parallel "$(nproc)"
-done_in "fuzzing"
+formatting() { git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror; }
 
-stage "clang-format"
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-done_in "clang-format"
+tidiness() {
+  cmake --preset default >/dev/null
+  cmake --build --preset default --parallel >/dev/null
+  local log
+  log=$(mktemp)
+  if ! run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" \
+    >"$log" 2>&1; then
+    grep -E 'warning:|error:' -A3 "$log"
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
 
-stage "clang-tidy"
-cmake --preset default >/dev/null
-cmake --build --preset default --parallel >/dev/null
-run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" >/tmp/clang-tidy.log 2>&1 \
-  || { grep -E 'warning:|error:' -A3 /tmp/clang-tidy.log; exit 1; }
-done_in "clang-tidy"
+timed sanitizers
+timed fuzzing
+timed formatting
+timed tidiness

@@ -9,5 +9,6 @@ scripts/install-deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --parallel --target "$target"
 mkdir -p "build-fuzz/new_$target"
-exec "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=512 \
+mapfile -t flags <tests/fuzz/libfuzzer-flags
+exec "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" "${flags[@]}" \
   -artifact_prefix="build-fuzz/$target-" "build-fuzz/new_$target" "tests/fuzz/$target"

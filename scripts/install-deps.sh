@@ -4,6 +4,7 @@
 # and is not there yet. Does nothing when all is present. Works as root or
 # through sudo.
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 packages=(
   g++ cmake ninja-build make pkg-config   # compiler and build
@@ -33,14 +34,6 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 echo "install-deps: installing ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-  as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-  as_root=(sudo)
-else
-  echo "install-deps: missing ${missing[*]}; run this script as root or install sudo" >&2
-  exit 1
-fi
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 echo "install-deps: done"

@@ -8,22 +8,35 @@
 # docs/flumetra-dettagli.png and their @2x.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh openbox xdotool imagemagick x11-utils
 cmake --preset default >/dev/null
 cmake --build --preset default --parallel --target flumetra
 mkdir -p docs
 
-display=:77
-Xvfb "$display" -screen 0 2560x1600x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display
-sleep 1
+start_display 2560x1600x24
 openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
+openbox=$!
+trap 'kill $openbox $xvfb 2>/dev/null' EXIT
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until "openbox to manage the screen" 30 window_manager_running
+
+# Whether a window's picture is the same twice running, 0.2 s apart: it has
+# finished drawing what the last action changed.
+settled() {
+  local before after
+  before=$(import -window "$1" rgb:- | sha1sum)
+  sleep 0.2
+  after=$(import -window "$1" rgb:- | sha1sum)
+  [ "$before" = "$after" ]
+}
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
 
 # A click at a point of the client area given in pixels at 96 DPI.
-click() { xdotool mousemove $((x + $1 * scale)) $((y + $2 * scale)) click 1; sleep 0.5; }
+click() {
+  xdotool mousemove $((x + $1 * scale)) $((y + $2 * scale)) click 1
+  wait_until "the window to settle" 30 settled "$window"
+}
 
 # The window with its frame, as a person sees it.
 shoot() {
@@ -52,7 +65,8 @@ for scale in 1 2; do
   XDG_RUNTIME_DIR=$(mktemp -d) QT_SCALE_FACTOR=$scale build/app/flumetra >/dev/null 2>&1 &
   app=$!
   window=$(xdotool search --sync --onlyvisible --name '^Flumetra$' | head -1)
-  sleep 1
+  wait_until "openbox's frame around the window" 30 framed "$window"
+  wait_until "the window to settle" 30 settled "$window"
   eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
                                        /Width/ {print "width=" $2} /Height/ {print "height=" $2}')"
   xdotool mousemove 0 0
@@ -60,11 +74,12 @@ for scale in 1 2; do
   click 200 176  # the mode radio Perdita, at the right of the Y row
   click 168 124  # the upper arrow of the spinner of G
   xdotool mousemove 0 0
-  sleep 0.5
+  wait_until "the window to settle" 30 settled "$window"
   shoot "docs/flumetra-perdita$suffix.png"
   xdotool key F2
   details=$(xdotool search --sync --onlyvisible --name '^Dettagli del condotto$' | head -1)
-  sleep 0.5
+  wait_until "openbox's frame around the details" 30 framed "$details"
+  wait_until "the details to settle" 30 settled "$details"
   shoot_both "docs/flumetra-dettagli$suffix.png"
   kill "$app"
   wait "$app" 2>/dev/null || true

@@ -5,10 +5,10 @@
 #   scripts/windows-gtest.sh   prints the installed folder last
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cache=${FLUMETRA_CACHE:-$HOME/.cache/flumetra}
-recipe=$(cat "$0" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16)
+source scripts/lib.sh
+recipe=$(recipe "$0")
 prefix=$cache/googletest-mingw
-if [ -f "$prefix/.recipe" ] && [ "$(cat "$prefix/.recipe")" = "$recipe" ]; then
+if is_current "$prefix" "$recipe"; then
   echo "$prefix"
   exit 0
 fi

@@ -3,12 +3,13 @@
 # Installs Flumetra with its Windows installer in a new, empty Wine prefix,
 # as a user would (silently here), checks the program, its Start-menu entry
 # and its uninstall entry, starts the installed program with nothing but its
-# own folder's DLLs and plugins (on the windows platform, in Xvfb when
-# there is no display), then uninstalls it and checks nothing is left. The
-# portable zip is started the same way from a folder of its own.
+# own folder's DLLs and plugins (on the windows platform, in an Xvfb of its
+# own) and waits for its window, then uninstalls it and checks nothing is
+# left. The portable zip is started the same way from a folder of its own.
 #   scripts/windows-install-check.sh dist/flumetra-VERSION-setup-x64.exe
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 installer=$(realpath "$1")
 zip=${installer/-setup-x64.exe/-windows-x64.zip}
 export WINEPREFIX=$PWD/build-windows/wine-install
@@ -20,15 +21,31 @@ check() {  # check DESCRIPTION COMMAND...
 }
 registered() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flumetra' >/dev/null 2>&1; }
 not() { ! "$@"; }
-starts_and_keeps_running() {  # a missing DLL or plugin ends a Windows program at once
-  local display=()
-  [ -n "${DISPLAY:-}" ] || display=(xvfb-run -a)
-  "${display[@]}" wine "$1" &
-  local pid=$!
-  sleep 8
-  if kill -0 "$pid" 2>/dev/null; then wineserver -k; wait "$pid" 2>/dev/null || true; return 0; fi
-  wait "$pid"; echo "$1 ended with status $?"; return 1
+# A missing DLL or plugin ends a Windows program before it shows a window.
+window_shown() { xdotool search --onlyvisible --name '^Flumetra$' >/dev/null 2>&1; }
+shows_its_window() {
+  wine "$1" &
+  local pid=$! deadline=$((SECONDS + 120)) status=0
+  until window_shown; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" || status=$?
+      echo "$1 ended with status $status before showing its window"
+      return 1
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "$1 showed no window in 120 s"
+      status=1
+      break
+    fi
+    sleep 0.2
+  done
+  wineserver -k
+  wait "$pid" 2>/dev/null || true
+  return "$status"
 }
+
+start_display 1024x768x24
+trap 'kill $xvfb 2>/dev/null' EXIT
 
 # Wine's services start with the prefix and keep the output of the program
 # that started them open while they run: here, output that goes nowhere.
@@ -43,7 +60,7 @@ check "the licence installed" test -f "$folder/LICENSE.txt"
 shortcuts=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Flumetra/*.lnk' | wc -l)
 check "a Start-menu entry" test "$shortcuts" -ge 1
 check "an uninstall entry for Windows' list of programs" registered
-check "the installed program starts" starts_and_keeps_running "$folder/flumetra.exe"
+check "the installed program starts and shows its window" shows_its_window "$folder/flumetra.exe"
 
 wine "$folder/Uninstall.exe" /S
 wineserver -w
@@ -55,7 +72,8 @@ check "the uninstall entry removed" not registered
 portable="$WINEPREFIX/drive_c/users/Public/Flumetra portatile"
 mkdir -p "$portable"
 (cd "$portable" && cmake -E tar xf "$zip")
-check "the portable zip's program starts from any folder" starts_and_keeps_running "$(ls "$portable"/*/flumetra.exe)"
+check "the portable zip's program starts from any folder and shows its window" \
+  shows_its_window "$(ls "$portable"/*/flumetra.exe)"
 
 if [ "$failures" -gt 0 ]; then
   echo "installer and portable zip: $failures checks failed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Qt 6.4.2 for 64-bit Windows once, from Debian's own source, with
+# Builds Qt for 64-bit Windows once, from Debian's own source of the Qt
+# its packages are (6.4.2 on Debian 12), with
 # mingw-w64 and Debian's Qt host tools, into a cache outside the source
 # tree. Only what the program and its tests need: Core, Gui, Widgets, Test,
 # the windows and offscreen platform plugins (and minimal, which Qt always
@@ -10,39 +11,30 @@
 #   scripts/windows-qt.sh   prints the installed Qt's folder last
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 root=$(pwd)
-cache=${FLUMETRA_CACHE:-$HOME/.cache/flumetra}
-recipe=$(cat "$0" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16)
-prefix=$cache/qt-6.4.2-mingw
-if [ -f "$prefix/.recipe" ] && [ "$(cat "$prefix/.recipe")" = "$recipe" ]; then
+recipe=$(recipe "$0")
+prefix=$(windows_qt)
+if is_current "$prefix" "$recipe"; then
   echo "$prefix"
   exit 0
 fi
 
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools dpkg-dev >&2
-if ! grep -rqs '^Types: deb-src' /etc/apt/sources.list.d/; then
-  as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" tee /etc/apt/sources.list.d/flumetra-deb-src.sources >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-  "${as_root[@]}" apt-get update -qq
-fi
+scripts/deb-src.sh >&2
 
 work=$cache/qt-source
 mkdir -p "$work"
-if [ ! -d "$work/qt6-base-6.4.2+dfsg" ]; then
+source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-$(qt_version)*" | head -1)
+if [ -z "$source_dir" ]; then
   (cd "$work" && apt-get source -qq --download-only qt6-base && dpkg-source -x --no-check qt6-base_*.dsc >/dev/null)
+  source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-$(qt_version)*" | head -1)
 fi
-source_dir=$(ls -d "$work"/qt6-base-*/ | head -1)
 build=$cache/qt-build  # kept between runs: a changed recipe rebuilds only what it changes
 rm -rf "$prefix"
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DBUILD_SHARED_LIBS=ON \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake" -DBUILD_SHARED_LIBS=ON \
   -DQT_QMAKE_TARGET_MKSPEC=win32-g++ -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
   -DFEATURE_pkg_config=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=OFF \
