@@ -1,6 +1,11 @@
 // Modes and section locks: what each click shows, hides and selects.
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "calculator_test.h"
+#include "logic/quantita.h"
 
 namespace flumetra {
 namespace {
@@ -34,41 +39,40 @@ TEST_F(Radio, StartState) {
                  {Campo::Text_Ytot, "0,23"}});  // L × Y, not the old "0,023"
 }
 
-TEST_F(Radio, ModesHoldAAndHideTheirOwnSpinner) {
-    struct Riga {
-        Modo modo;
-        const char* visibili;
-    };
-    //                                   A B D G v Y   radios
-    for (const Riga& r :
-         {Riga{Modo::Perdita, "011110 000"}, Riga{Modo::Velocita, "011101 000"}, Riga{Modo::Portata, "011011 000"}}) {
-        FinestraRegistrata nuova;
-        nuova.cliccaModo(r.modo);
-        EXPECT_EQ(nuova.sezione(), Sezione::A);
-        EXPECT_EQ(visibili(nuova), r.visibili) << static_cast<int>(r.modo);
-        EXPECT_TRUE(nuova.scritti.empty()) << "a radio click wrote a field";
+// Whatever two radios were clicked, a spinner shows exactly when neither the
+// mode nor the held side holds its field, the section radios show only while
+// the mode holds the section, and no click writes a field.
+TEST_F(Radio, ASpinnerShowsUnlessItsFieldIsHeld) {
+    std::vector<std::function<void(FinestraInMemoria&)>> clic;
+    for (const Modo m : allValues<Modo>()) clic.emplace_back([m](FinestraInMemoria& w) { w.cliccaModo(m); });
+    for (const Sezione z : allValues<Sezione>()) clic.emplace_back([z](FinestraInMemoria& w) { w.cliccaSezione(z); });
+    for (std::size_t primo = 0; primo < clic.size(); ++primo) {
+        for (std::size_t secondo = 0; secondo < clic.size(); ++secondo) {
+            FinestraRegistrata w;
+            clic[primo](w);
+            clic[secondo](w);
+            const std::string caso = std::to_string(primo) + ", then " + std::to_string(secondo);
+            for (const Spinner s : allValues<Spinner>()) {
+                const Campo campo = dati(s).campo;
+                const bool tenuto = dati(w.modo()).tiene == campo || dati(w.sezione()).tiene == campo;
+                EXPECT_EQ(w.spinnerVisibile(s), !tenuto) << dati(s).nome << " after clicks " << caso;
+            }
+            for (const Sezione z : allValues<Sezione>()) {
+                EXPECT_EQ(w.radioSezioneVisibile(z), w.modo() == Modo::SezioneCanale) << caso;
+            }
+            EXPECT_TRUE(w.scritti.empty()) << "a radio click wrote a field: " << caso;
+        }
     }
 }
 
-TEST_F(Radio, FromModeToModeAndBack) {
+// A mode that holds a quantity holds the side A with it, and keeps it when
+// the mode goes back to the section.
+TEST_F(Radio, AModeHoldsTheSideA) {
     f.cliccaModo(Modo::Perdita);
-    f.cliccaModo(Modo::Velocita);
-    EXPECT_EQ(visibili(f), "011101 000");
+    EXPECT_EQ(f.sezione(), Sezione::A);
     f.cliccaModo(Modo::SezioneCanale);
-    EXPECT_EQ(f.sezione(), Sezione::A);  // still held
+    EXPECT_EQ(f.sezione(), Sezione::A);
     EXPECT_EQ(visibili(f), "011111 111");
-    EXPECT_TRUE(f.scritti.empty());
-}
-
-TEST_F(Radio, SectionRadios) {
-    f.cliccaSezione(Sezione::D);
-    EXPECT_EQ(visibili(f), "110111 111");
-    f.cliccaSezione(Sezione::D);  // again: the same state
-    EXPECT_EQ(visibili(f), "110111 111");
-    f.cliccaSezione(Sezione::A);
-    EXPECT_EQ(visibili(f), "011111 111");
-    EXPECT_EQ(f.modo(), Modo::SezioneCanale);
-    EXPECT_TRUE(f.scritti.empty());
 }
 
 TEST_F(Radio, HiddenSectionRadiosCannotBeClicked) {

@@ -2,10 +2,10 @@
 // hand, which fields each routine writes in each mode, and read-back
 // through text.
 
-#include <map>
 #include <vector>
 
 #include "calculator_test.h"
+#include "logic/quantita.h"
 
 namespace flumetra {
 namespace {
@@ -74,36 +74,40 @@ TEST_F(Ricalcolo, OwnDimensionHeldWritesNothing) {
     EXPECT_EQ(t(Text_A), "700");
 }
 
-// Which fields each routine writes, in order, for each mode.
+// What typing G 3050, v 4 or Y 0,03 gives in each mode: the fields written,
+// in order, and every text after (A B D G v Y L Ytot). The typed field and
+// the held quantity keep their texts.
 TEST_F(Ricalcolo, WhatEachRoutineWrites) {
-    using Scritti = std::vector<Campo>;
-    const std::map<std::pair<Campo, Modo>, Scritti> expectTexts = {
-        {{Text_G, Modo::SezioneCanale}, {Text_v, Text_Y, Text_Ytot}},
-        {{Text_G, Modo::Perdita}, {Text_D, Text_B, Text_v}},
-        {{Text_G, Modo::Velocita}, {Text_D, Text_B, Text_Y, Text_Ytot}},
-        {{Text_G, Modo::Portata}, {}},
-        {{Text_v, Modo::SezioneCanale}, {Text_G, Text_Y, Text_Ytot}},
-        {{Text_v, Modo::Perdita}, {Text_D, Text_B, Text_G, Text_Ytot}},
-        {{Text_v, Modo::Velocita}, {}},
-        {{Text_v, Modo::Portata}, {Text_D, Text_B, Text_Y, Text_Ytot}},
-        {{Text_Y, Modo::SezioneCanale}, {Text_v, Text_G, Text_Ytot}},
-        {{Text_Y, Modo::Perdita}, {}},
-        {{Text_Y, Modo::Velocita}, {Text_D, Text_B, Text_G, Text_Ytot}},
-        {{Text_Y, Modo::Portata}, {Text_D, Text_B, Text_v, Text_Ytot}},
+    const struct {
+        Campo campo;
+        const char* testo;
+        Modo modo;
+        std::vector<Campo> scritti;
+        const char* dopo;
+    } righe[] = {
+        {Text_G, "3050", Modo::SezioneCanale, {Text_v, Text_Y, Text_Ytot}, "500 500 551 3050 3,6 0,025 10 0,25"},
+        {Text_G, "3050", Modo::Perdita, {Text_D, Text_B, Text_v}, "500 512 556 3050 3,5 0,023 10 0,23"},
+        {Text_G, "3050", Modo::Velocita, {Text_D, Text_B, Text_Y, Text_Ytot}, "500 510 555 3050 3,5 0,023 10 0,23"},
+        {Text_G, "3050", Modo::Portata, {}, "500 500 551 3050 3,5 0,023 10 0,23"},
+        {Text_v, "4", Modo::SezioneCanale, {Text_G, Text_Y, Text_Ytot}, "500 500 551 3434 4 0,03 10 0,3"},
+        {Text_v, "4", Modo::Perdita, {Text_D, Text_B, Text_G, Text_Ytot}, "500 770 679 5214 4 0,023 10 0,23"},
+        {Text_v, "4", Modo::Velocita, {}, "500 500 551 3000 4 0,023 10 0,23"},
+        {Text_v, "4", Modo::Portata, {Text_D, Text_B, Text_Y, Text_Ytot}, "500 440 515 3000 4 0,033 10 0,33"},
+        {Text_Y, "0,03", Modo::SezioneCanale, {Text_v, Text_G, Text_Ytot}, "500 500 551 3434 4 0,03 10 0,3"},
+        {Text_Y, "0,03", Modo::Perdita, {}, "500 500 551 3000 3,5 0,03 10 0,23"},
+        {Text_Y, "0,03", Modo::Velocita, {Text_D, Text_B, Text_G, Text_Ytot}, "500 346 455 2049 3,5 0,03 10 0,3"},
+        {Text_Y, "0,03", Modo::Portata, {Text_D, Text_B, Text_v, Text_Ytot}, "500 455 524 3000 3,9 0,03 10 0,3"},
     };
-    const std::map<Campo, const char*> nuovi = {{Text_G, "3050"}, {Text_v, "4"}, {Text_Y, "0,03"}};
-    for (const auto& [chiave, scritti] : expectTexts) {
-        const auto [campo, modo] = chiave;
+    for (const auto& r : righe) {
         FinestraRegistrata w;
-        w.cliccaModo(modo);
-        w.FinestraInMemoria::scrivi(campo, nuovi.at(campo));
-        Calcolatore& calc = w.calcolatore();
-        const Esito esito = campo == Text_G   ? calc.Text_G_KeyUp()
-                            : campo == Text_v ? calc.Text_v_KeyUp()
-                                              : calc.Text_Y_KeyUp();
+        w.cliccaModo(r.modo);
+        const Esito esito = w.digita(r.campo, r.testo);
         EXPECT_FALSE(esito.has_value());
-        EXPECT_EQ(w.scritti, scritti) << "field " << static_cast<int>(campo) << " mode " << static_cast<int>(modo);
-        EXPECT_EQ(w.testo(campo), nuovi.at(campo)) << "a routine rewrote its own field";
+        std::string dopo;
+        for (const Campo c : allValues<Campo>()) dopo += w.testo(c) + (c == Campo::Text_Ytot ? "" : " ");
+        const std::string caso = std::string(dati(r.campo).simbolo) + " in mode " + std::string(dati(r.modo).valore);
+        EXPECT_EQ(w.scritti, r.scritti) << caso;
+        EXPECT_EQ(dopo, r.dopo) << caso;
     }
 }
 

@@ -8,7 +8,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <string_view>
+
+#include "logic/quantita.h"
 #include "ui/form_principale.h"
+#include "ui/messaggi.h"
 
 namespace flumetra {
 
@@ -20,14 +24,14 @@ protected:
     }
 
     template <typename Widget = QWidget>
-    Widget* w(const char* nome) {
-        auto* trovato = finestra.findChild<Widget*>(QString::fromUtf8(nome));
+    Widget* w(std::string_view nome) {
+        auto* trovato = finestra.findChild<Widget*>(inQt(nome));
         EXPECT_NE(trovato, nullptr) << nome;
         return trovato;
     }
-    QString t(const char* campo) { return w<QLineEdit>(campo)->text(); }
+    QString t(std::string_view campo) { return w<QLineEdit>(campo)->text(); }
 
-    void freccia(const char* spinner, bool su) {
+    void freccia(std::string_view spinner, bool su) {
         QWidget* s = w(spinner);
         QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() / 2, su ? s->height() / 4 : s->height() * 3 / 4));
     }

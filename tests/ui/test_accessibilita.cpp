@@ -56,15 +56,15 @@ TEST_F(Accessibilita, SpinnerValuesAreTheFieldsNumbers) {
 
 // The check box's toggle, the information line's press, the read-only total.
 TEST_F(Accessibilita, ReadOnlyFieldsAndButtonsAreWhatTheySeem) {
-    QAccessibleInterface* check = accessibile(w("Check1"));
+    QAccessibleInterface* check = accessibile(w(controlli::inPrimoPiano));
     check->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_FALSE(finestra.inPrimoPiano()) << "a toggle is a click";
 
-    QAccessibleInterface* informazioni = accessibile(w("Text1"));
+    QAccessibleInterface* informazioni = accessibile(w(controlli::informazioni));
     EXPECT_EQ(informazioni->role(), QAccessible::Button);
     EXPECT_EQ(informazioni->text(QAccessible::Name), "cliccare qui per informazioni");
     informazioni->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(t("Text1"), "www.flumetra.example");
+    EXPECT_EQ(t(controlli::informazioni), "www.flumetra.example");
 
     const QAccessible::State totale = accessibile(w("Text_Ytot"))->state();
     EXPECT_TRUE(totale.readOnly);
@@ -73,21 +73,18 @@ TEST_F(Accessibilita, ReadOnlyFieldsAndButtonsAreWhatTheySeem) {
 }
 
 TEST_F(Accessibilita, EachFieldIsLabelledByItsLabel) {
-    const std::pair<const char*, const char*> righe[] = {
-        {"Label1", "Text_A"}, {"Label2", "Text_B"}, {"Label3", "Text_D"}, {"G", "Text_G"},
-        {"Label6", "Text_v"}, {"Label4", "Text_Y"}, {"Label5", "Text_L"}, {"Label7", "Text_Ytot"}};
-    for (const auto& [etichetta, campo] : righe) {
+    for (const DatiCampo& d : tabellaCampi) {
         QList<QObject*> etichette;  // the frame, too, labels the fields inside it
-        for (const auto& [altro, relazione] : accessibile(w(campo))->relations(QAccessible::Label)) {
+        for (const auto& [altro, relazione] : accessibile(w(d.nome))->relations(QAccessible::Label)) {
             etichette << altro->object();
         }
-        EXPECT_TRUE(etichette.contains(w(etichetta))) << campo;
+        EXPECT_TRUE(etichette.contains(w(d.etichetta))) << d.nome;
     }
 }
 
 TEST_F(Accessibilita, CaptionlessControlsSayWhatTheyDoOnce) {
-    for (const char* nome : {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale", "Option_A",
-                             "Option_B", "Option_D", "Check1"}) {
+    for (const std::string_view nome : {"Option_Perdita", "Option_Velocità", "Option_Portata", "Option_SezioneCanale",
+                                        "Option_A", "Option_B", "Option_D", controlli::inPrimoPiano.data()}) {
         QAccessibleInterface* controllo = accessibile(w(nome));
         EXPECT_FALSE(controllo->text(QAccessible::Name).isEmpty()) << nome;
         EXPECT_TRUE(controllo->text(QAccessible::Description).isEmpty()) << nome;

@@ -61,7 +61,7 @@ TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {
     f2();
     ASSERT_TRUE(finestra.dettagliAperti());
     EXPECT_TRUE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(w("Check1"), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(w(controlli::inPrimoPiano), Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_FALSE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(finestra.dettagli()->isVisible());
 }

@@ -15,40 +15,54 @@ TEST_F(MainWindow, StartState) {
     EXPECT_EQ(finestra.windowTitle(), "Flumetra");
     EXPECT_EQ(finestra.size(), QSize(217, 272));
     EXPECT_EQ(finestra.minimumSize(), finestra.maximumSize()) << "the layout is fixed: no resize";
-    const std::pair<const char*, const char*> testi[] = {
+    const std::pair<std::string_view, const char*> testi[] = {
         {"Text_A", "500"},  {"Text_B", "500"},     {"Text_D", "551"},
         {"Text_G", "3000"}, {"Text_v", "3,5"},     {"Text_Y", "0,023"},
-        {"Text_L", "10"},   {"Text_Ytot", "0,23"}, {"Text1", "cliccare qui per informazioni"}};
+        {"Text_L", "10"},   {"Text_Ytot", "0,23"}, {controlli::informazioni, "cliccare qui per informazioni"}};
     for (const auto& [campo, testo] : testi) EXPECT_EQ(t(campo), QString::fromUtf8(testo)) << campo;
+    const std::pair<Campo, const char*> didascalie[] = {
+        {Campo::Text_A, "Sezione A"},    {Campo::Text_B, "Sezione B"},        {Campo::Text_D, "Diametro"},
+        {Campo::Text_G, "G [mc/h]"},     {Campo::Text_v, "v [m/s]"},          {Campo::Text_Y, "Y [mmc.a./m]"},
+        {Campo::Text_L, "L equiv. [m]"}, {Campo::Text_Ytot, "Y tot [mmc.a.]"}};
+    for (const auto& [campo, didascalia] : didascalie) {
+        EXPECT_EQ(w<QLabel>(dati(campo).etichetta)->text(), QString::fromUtf8(didascalia)) << dati(campo).nome;
+    }
+    EXPECT_EQ(w<QGroupBox>(controlli::cornice)->title(), "Sezione condotto [mm]");
     EXPECT_TRUE(w<QRadioButton>("Option_SezioneCanale")->isChecked());
     EXPECT_TRUE(w<QRadioButton>("Option_B")->isChecked());
     EXPECT_FALSE(w("UpDown_B")->isVisible());
     for (const char* visibile : {"UpDown_A", "UpDown_D", "UpDown_G", "UpDown_v", "UpDown_Y", "Option_A", "Option_D"}) {
         EXPECT_TRUE(w(visibile)->isVisible()) << visibile;
     }
-    EXPECT_EQ(w<QCheckBox>("Check1")->checkState(), Qt::Checked);
+    EXPECT_EQ(w<QCheckBox>(controlli::inPrimoPiano)->checkState(), Qt::Checked);
     EXPECT_TRUE(finestra.inPrimoPiano());
     EXPECT_EQ(QApplication::focusWidget(), w("Text_Y"));
     EXPECT_FALSE(finestra.windowIcon().isNull());
     EXPECT_FALSE(finestra.windowIcon().pixmap(16, 16).isNull());
     EXPECT_TRUE(w<QLineEdit>("Text_Ytot")->isReadOnly());
-    EXPECT_TRUE(w<QLineEdit>("Text1")->isReadOnly());
+    EXPECT_TRUE(w<QLineEdit>(controlli::informazioni)->isReadOnly());
 }
 
 TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
-    EXPECT_EQ(w("Frame1")->geometry(), QRect(24, 8, 161, 105));
+    EXPECT_EQ(w(controlli::cornice)->geometry(), QRect(24, 8, 161, 105));
     EXPECT_EQ(w("Text_A")->geometry(), QRect(72, 24, 39, 19));  // inside the frame
     EXPECT_EQ(w("Option_SezioneCanale")->geometry(), QRect(192, 56, 17, 17));
     EXPECT_EQ(w("Text_L")->geometry(), QRect(104, 200, 73, 19));
-    EXPECT_EQ(w("Check1")->geometry(), QRect(192, 248, 17, 17));
-    EXPECT_EQ(w("Text1")->geometry(), QRect(16, 248, 169, 19));
+    EXPECT_EQ(w(controlli::inPrimoPiano)->geometry(), QRect(192, 248, 17, 17));
+    EXPECT_EQ(w(controlli::informazioni)->geometry(), QRect(16, 248, 169, 19));
 }
 
+// What Qt itself needs to show each caption whole, margins and frame
+// included, fits the box the layout gives it, in the font the window chose.
 TEST_F(MainWindow, EveryCaptionFitsItsBox) {
-    const QFontMetrics metrica(finestra.font());
+    EXPECT_EQ(finestra.font().family().toStdString(), "Liberation Sans");
+    EXPECT_EQ(finestra.font().pixelSize(), 10);  // the largest at which every text fits
     for (const QLabel* label : finestra.findChildren<QLabel*>()) {
-        EXPECT_LE(metrica.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        EXPECT_LE(label->sizeHint().height(), label->height()) << label->text().toStdString();
     }
+    const auto* cornice = w<QGroupBox>(controlli::cornice);
+    EXPECT_LE(cornice->minimumSizeHint().width(), cornice->width());
 }
 
 TEST_F(MainWindow, TabOrderFromTheLossField) {
@@ -64,7 +78,7 @@ TEST_F(MainWindow, TabOrderFromTheLossField) {
 TEST_F(MainWindow, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
     const WId prima = finestra.winId();
     const QRect geometria = finestra.geometry();
-    auto* check1 = w<QCheckBox>("Check1");
+    auto* check1 = w<QCheckBox>(controlli::inPrimoPiano);
     QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(check1->checkState(), Qt::Unchecked);
     EXPECT_FALSE(finestra.inPrimoPiano());
@@ -80,12 +94,12 @@ TEST_F(MainWindow, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
 TEST_F(MainWindow, InformationLineCycles) {
     QStringList visti;
     for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(w("Text1"), Qt::LeftButton, {}, QPoint(20, 8));
-        visti << t("Text1");
+        QTest::mouseClick(w(controlli::informazioni), Qt::LeftButton, {}, QPoint(20, 8));
+        visti << t(controlli::informazioni);
     }
     for (const Qt::Key tasto : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {  // the keyboard's click
-        QTest::keyClick(w("Text1"), tasto);
-        visti << t("Text1");
+        QTest::keyClick(w(controlli::informazioni), tasto);
+        visti << t(controlli::informazioni);
     }
     const QString indirizzo = "www.flumetra.example";
     const QString versione = "Versione Beta - 2004 11 18";
