@@ -1,5 +1,5 @@
 // The five closed duct formulas and the total loss, each evaluated in the
-// order it is written, and the entry points of the four searches.
+// order it is written.
 
 #include "calc/module_calcoli.h"
 
@@ -7,7 +7,6 @@
 
 #include "calc/conversioni.h"
 #include "calc/passi.h"
-#include "calc/ricerche.h"
 
 namespace flumetra::Module_Calcoli {
 
@@ -35,13 +34,5 @@ Intero PortataDaVelocita(Intero D, Decimale v) {
 }
 
 Reale PerditaTotale(Reale Y, Reale L) { return verificato(Y * L); }
-
-Intero LatoPerDiametro(Intero S, Intero D) { return ricerche::LatoPerDiametro(S, D); }
-
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y) { return ricerche::DiametroDaPortataPerdita(G, Y); }
-
-Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y) { return ricerche::DiametroDaVelocitaPerdita(v, Y); }
-
-Decimale VelocitaDaPerdita(Intero D, Decimale Y) { return ricerche::VelocitaDaPerdita(D, Y); }
 
 }  // namespace flumetra::Module_Calcoli

@@ -18,20 +18,24 @@
 #pragma once
 
 #include "calc/decimale.h"
+#include "calc/ricerche.h"
 
 namespace flumetra::Module_Calcoli {
 
 // Sides, diameters and flows in mm and m³/h; velocities in m/s; losses in
-// mm of water column per metre.
+// mm of water column per metre. The five closed formulas:
 Intero DiametroEquivalente(Intero A, Intero B);
-Intero LatoPerDiametro(Intero S, Intero D);
 Decimale VelocitaDaPortata(Intero D, Intero G);
 Decimale PerditaUnitaria(Decimale v, Intero D);
-Intero DiametroDaPortataPerdita(Intero G, Decimale Y);
 Intero DiametroDaPortataVelocita(Intero G, Decimale v);
 Intero PortataDaVelocita(Intero D, Decimale v);
-Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y);
-Decimale VelocitaDaPerdita(Intero D, Decimale Y);
+
+// The four searches: LatoPerDiametro(S, D), DiametroDaPortataPerdita(G, Y),
+// DiametroDaVelocitaPerdita(v, Y), VelocitaDaPerdita(D, Y).
+using ricerche::DiametroDaPortataPerdita;
+using ricerche::DiametroDaVelocitaPerdita;
+using ricerche::LatoPerDiametro;
+using ricerche::VelocitaDaPerdita;
 
 // Ytot = Y × L: the loss per metre times the equivalent length in m, one
 // double product; an overflow or invalid product is a calculation failure.

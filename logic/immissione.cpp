@@ -12,7 +12,7 @@ namespace flumetra {
 
 using enum Campo;
 
-// An empty text, a number on or beyond a bound, and a text that is no
+// An empty text, a number on or beyond a limit, and a text that is no
 // number at all change no field; what the person is told of them is the
 // window's (avviso).
 Esito Calcolatore::immissione(Campo campo) {

@@ -22,7 +22,7 @@ bool puntiDelleMigliaia(std::string_view testo) {
 
 }  // namespace
 
-// The text must be a number strictly between the field's bounds.
+// The text must be a number strictly between the field's limits.
 Uso usoDelTesto(Campo campo, std::string_view testo) {
     const Immissione& limiti = *dati(campo).immissione;
     if (testo.empty()) return Uso::Vuoto;

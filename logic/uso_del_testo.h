@@ -4,7 +4,7 @@
 //   usoDelTesto(Campo::Text_G, "")        -> Uso::Vuoto      (nothing happens)
 //   usoDelTesto(Campo::Text_G, "5000")    -> Uso::Usato      (its change runs)
 //   usoDelTesto(Campo::Text_G, "950000")  -> Uso::FuoriIntervallo
-//   usoDelTesto(Campo::Text_G, "50")      -> Uso::FuoriIntervallo (the bounds are exclusive)
+//   usoDelTesto(Campo::Text_G, "50")      -> Uso::FuoriIntervallo (the limits are exclusive)
 //   usoDelTesto(Campo::Text_G, "abc")     -> Uso::NonNumero
 //   usoDelTesto(Campo::Text_G, "1e400")   -> Uso::FuoriIntervallo
 //
@@ -31,7 +31,7 @@ Uso usoDelTesto(Campo campo, std::string_view testo);
 
 enum class TipoAvviso {
     NonNumero,           // not used: not a number
-    FuoriIntervallo,     // not used: on or beyond a bound of the field
+    FuoriIntervallo,     // not used: on or beyond a limit of the field
     PuntoDelleMigliaia,  // used, but a full stop that groups no three digits was skipped
 };
 

@@ -50,6 +50,18 @@ mingw_runtime() { dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libst
 #   is_current PREFIX HASH whether PREFIX holds a build of that recipe
 recipe() { cat "$1" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16; }
 is_current() { [ -f "$1/.recipe" ] && [ "$(cat "$1/.recipe")" = "$2" ]; }
+#   print_if_current PREFIX SCRIPT   prints PREFIX and ends the script when current
+print_if_current() {
+  if is_current "$1" "$(recipe "$2")"; then
+    echo "$1"
+    exit 0
+  fi
+}
+#   mark_current PREFIX SCRIPT       records the recipe, then prints PREFIX
+mark_current() {
+  recipe "$2" >"$1/.recipe"
+  echo "$1"
+}
 
 # start_display WIDTHxHEIGHTxDEPTH: a new Xvfb at 96 DPI on whatever display
 # number is free, exported as DISPLAY once it accepts connections; its

@@ -7,12 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-recipe=$(recipe "$0")
 prefix=$cache/benchmark-mingw
-if is_current "$prefix" "$recipe"; then
-  echo "$prefix"
-  exit 0
-fi
+print_if_current "$prefix" "$0"
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix dpkg-dev >&2
 scripts/deb-src.sh >&2
 work=$cache/benchmark-source
@@ -28,5 +24,4 @@ cmake -S "$source_dir" -B "$cache/benchmark-build" -G Ninja -DCMAKE_BUILD_TYPE=R
 # version the project names.
 cmake --build "$cache/benchmark-build" --parallel >&2
 cmake --install "$cache/benchmark-build" >&2
-echo "$recipe" >"$prefix/.recipe"
-echo "$prefix"
+mark_current "$prefix" "$0"

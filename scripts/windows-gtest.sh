@@ -6,12 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-recipe=$(recipe "$0")
 prefix=$cache/googletest-mingw
-if is_current "$prefix" "$recipe"; then
-  echo "$prefix"
-  exit 0
-fi
+print_if_current "$prefix" "$0"
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix googletest >&2
 rm -rf "$cache/googletest-build" "$prefix"
 cmake -S /usr/src/googletest -B "$cache/googletest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -19,5 +15,4 @@ cmake -S /usr/src/googletest -B "$cache/googletest-build" -G Ninja -DCMAKE_BUILD
   -Dgtest_disable_pthreads=OFF >&2
 cmake --build "$cache/googletest-build" --parallel >&2
 cmake --install "$cache/googletest-build" >&2
-echo "$recipe" >"$prefix/.recipe"
-echo "$prefix"
+mark_current "$prefix" "$0"

@@ -13,12 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 root=$(pwd)
-recipe=$(recipe "$0")
 prefix=$(windows_qt)
-if is_current "$prefix" "$recipe"; then
-  echo "$prefix"
-  exit 0
-fi
+print_if_current "$prefix" "$0"
 
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools dpkg-dev >&2
 scripts/deb-src.sh >&2
@@ -50,5 +46,4 @@ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 # which the program loads.
 cmake --build "$build" --parallel >&2
 cmake --install "$build" >&2
-echo "$recipe" >"$prefix/.recipe"
-echo "$prefix"
+mark_current "$prefix" "$0"

@@ -37,7 +37,7 @@ start_wine() {
 
 if [ "$command" = bench-windows ]; then
   start_wine
-  for benchmark in build-windows/bench/bench_*.exe; do scripts/wine-run.sh "$benchmark"; done
+  for benchmark in build-windows/bench_*.exe; do scripts/wine-run.sh "$benchmark"; done
   exit 0
 fi
 

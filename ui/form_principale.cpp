@@ -88,9 +88,11 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     campo(Campo::Text_Y)->setFocus();
 }
 
-// A row: the label and its field. Inside the frame, whose caption gives the
+// A row: the label, its field and, where the quantity can be stepped, the
+// spinner at the field's right. Inside the frame, whose caption gives the
 // unit, a label is its caption alone; elsewhere the unit follows it.
-void Form_Principale::nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo) {
+void Form_Principale::nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo,
+                                std::optional<QRect> geometriaSpinner) {
     const DatiCampo& d = dati(c);
     auto* campo = place(new CampoTesto(inQt(d.testoIniziale), parent), d.nome, geometriaCampo);
     campo->setAccessibleName(QStringLiteral("%1 [%2]").arg(inQt(d.descrizione), inQt(d.unita)));
@@ -99,6 +101,10 @@ void Form_Principale::nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo
     campi_[indexOf(c)] = campo;
     const QString didascalia = parent == frame1_ ? inQt(d.didascalia) : conUnita(d.didascalia, d.unita);
     etichetta(parent, d.etichetta, didascalia, geometriaEtichetta)->setBuddy(campo);
+    if (!geometriaSpinner) return;
+    for (const Spinner s : allValues<Spinner>()) {
+        if (dati(s).campo == c) nuovoSpinner(parent, s, *geometriaSpinner);
+    }
 }
 
 void Form_Principale::nuovoSpinner(QWidget* parent, Spinner s, QRect geometria) {
@@ -115,15 +121,12 @@ QRadioButton* Form_Principale::nuovoRadio(QWidget* parent, const DatiRadio& d, Q
 
 void Form_Principale::creaControlli() {
     using enum Campo;
-    using enum Spinner;
     frame1_ = place(new QGroupBox(conUnita("Sezione condotto", dati(Text_A).unita), this), controlli::cornice,
                     inTwips(360, 120, 2412, 1575));
-    nuovaRiga(frame1_, inTwips(120, 360, 855, 255), Text_A, inTwips(1080, 360, 588, 288));
-    nuovoSpinner(frame1_, UpDown_A, inTwips(1680, 360, 252, 288));
-    nuovaRiga(frame1_, inTwips(120, 720, 855, 255), Text_B, inTwips(1080, 720, 588, 288));
-    nuovoSpinner(frame1_, UpDown_B, inTwips(1680, 720, 252, 288));
-    nuovaRiga(frame1_, inTwips(120, 1080, 735, 255), Text_D, inTwips(1080, 1080, 588, 288));
-    nuovoSpinner(frame1_, UpDown_D, inTwips(1680, 1080, 252, 288));
+    nuovaRiga(frame1_, inTwips(120, 360, 855, 255), Text_A, inTwips(1080, 360, 588, 288), inTwips(1680, 360, 252, 288));
+    nuovaRiga(frame1_, inTwips(120, 720, 855, 255), Text_B, inTwips(1080, 720, 588, 288), inTwips(1680, 720, 252, 288));
+    nuovaRiga(frame1_, inTwips(120, 1080, 735, 255), Text_D, inTwips(1080, 1080, 588, 288),
+              inTwips(1680, 1080, 252, 288));
 
     // The section radios: a group of their own inside the frame.
     sezioni_ = {nuovoRadio(frame1_, dati(Sezione::A), inTwips(2040, 360, 255, 252)),
@@ -141,12 +144,9 @@ void Form_Principale::creaControlli() {
     for (QRadioButton* r : modi_) gruppoModo->addButton(r);
     radio(modoIniziale)->setChecked(true);
 
-    nuovaRiga(this, inTwips(480, 1800, 732, 252), Text_G, inTwips(1560, 1800, 840, 288));
-    nuovoSpinner(this, UpDown_G, inTwips(2400, 1800, 252, 288));
-    nuovaRiga(this, inTwips(480, 2160, 732, 252), Text_v, inTwips(1560, 2160, 840, 288));
-    nuovoSpinner(this, UpDown_v, inTwips(2400, 2160, 252, 288));
-    nuovaRiga(this, inTwips(480, 2520, 972, 252), Text_Y, inTwips(1560, 2520, 828, 288));
-    nuovoSpinner(this, UpDown_Y, inTwips(2400, 2520, 252, 288));
+    nuovaRiga(this, inTwips(480, 1800, 732, 252), Text_G, inTwips(1560, 1800, 840, 288), inTwips(2400, 1800, 252, 288));
+    nuovaRiga(this, inTwips(480, 2160, 732, 252), Text_v, inTwips(1560, 2160, 840, 288), inTwips(2400, 2160, 252, 288));
+    nuovaRiga(this, inTwips(480, 2520, 972, 252), Text_Y, inTwips(1560, 2520, 828, 288), inTwips(2400, 2520, 252, 288));
     nuovaRiga(this, inTwips(480, 3000, 972, 252), Text_L, inTwips(1560, 3000, 1092, 288));
     nuovaRiga(this, inTwips(480, 3360, 972, 252), Text_Ytot, inTwips(1560, 3360, 1092, 288));
     campo(Text_Ytot)->setReadOnly(true);
@@ -172,29 +172,17 @@ void Form_Principale::creaControlli() {
 // and within each radio group only the selected radio takes the focus.
 void Form_Principale::impostaOrdineTab() {
     using enum Campo;
-    const auto ordine = std::to_array<QWidget*>({campo(Text_Y),
-                                                 campo(Text_G),
-                                                 campo(Text_v),
-                                                 spinner(Spinner::UpDown_G),
-                                                 campo(Text_L),
-                                                 campo(Text_Ytot),
-                                                 spinner(Spinner::UpDown_v),
-                                                 radio(Sezione::D),
-                                                 radio(Sezione::B),
-                                                 radio(Sezione::A),
-                                                 spinner(Spinner::UpDown_D),
-                                                 spinner(Spinner::UpDown_B),
-                                                 spinner(Spinner::UpDown_A),
-                                                 campo(Text_D),
-                                                 campo(Text_B),
-                                                 campo(Text_A),
-                                                 radio(Modo::SezioneCanale),
-                                                 radio(Modo::Portata),
-                                                 radio(Modo::Velocita),
-                                                 radio(Modo::Perdita),
-                                                 spinner(Spinner::UpDown_Y),
-                                                 check1_,
-                                                 text1_});
+    using enum Spinner;
+    using enum Sezione;
+    using enum Modo;
+    // clang-format off
+    const auto ordine = std::to_array<QWidget*>({
+        campo(Text_Y), campo(Text_G), campo(Text_v), spinner(UpDown_G), campo(Text_L), campo(Text_Ytot),
+        spinner(UpDown_v), radio(D), radio(B), radio(A), spinner(UpDown_D), spinner(UpDown_B), spinner(UpDown_A),
+        campo(Text_D), campo(Text_B), campo(Text_A),
+        radio(SezioneCanale), radio(Portata), radio(Velocita), radio(Perdita),
+        spinner(UpDown_Y), check1_, text1_});
+    // clang-format on
     for (std::size_t i = 0; i + 1 < ordine.size(); ++i) setTabOrder(ordine[i], ordine[i + 1]);
 
     auto soloSeSelezionato = [](QRadioButton* r) {

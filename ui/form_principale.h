@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "logic/calcolatore.h"
@@ -63,7 +64,8 @@ protected:
 
 private:
     void creaControlli();
-    void nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo);
+    void nuovaRiga(QWidget* parent, QRect geometriaEtichetta, Campo c, QRect geometriaCampo,
+                   std::optional<QRect> geometriaSpinner = std::nullopt);
     void nuovoSpinner(QWidget* parent, Spinner s, QRect geometria);
     static QRadioButton* nuovoRadio(QWidget* parent, const DatiRadio& dati, QRect geometria);
     void impostaOrdineTab();

@@ -77,7 +77,8 @@ std::vector<Enum> valuesWhere(Condition condition) {
     return chosen;
 }
 
-const std::vector<Campo> fieldsWithKeyUp = valuesWhere<Campo>([](const DatiCampo& d) { return d.immissione.has_value(); });
+const std::vector<Campo> fieldsWithKeyUp =
+    valuesWhere<Campo>([](const DatiCampo& d) { return d.immissione.has_value(); });
 const std::vector<Spinner> boundSpinners = valuesWhere<Spinner>([](const DatiSpinner& d) { return d.legatoAlCampo; });
 const std::vector<Spinner> fineSpinners = valuesWhere<Spinner>([](const DatiSpinner& d) { return !d.legatoAlCampo; });
 
