@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "calc/module_calcoli.h"
-#include "calc/ricerche.h"
 #include "calc/scansioni.h"
 #include "calc/testo.h"
 #include "logic/finestra_in_memoria.h"
@@ -24,7 +23,7 @@ enum class Via { Veloce, Letterale };
 
 void Lato(benchmark::State& stato, Via via, Intero S, Intero D) {
     for (auto _ : stato) {
-        benchmark::DoNotOptimize(via == Via::Veloce ? ricerche::LatoPerDiametro(S, D)
+        benchmark::DoNotOptimize(via == Via::Veloce ? Module_Calcoli::LatoPerDiametro(S, D)
                                                     : scansioni::LatoPerDiametro(S, D));
     }
 }
@@ -45,21 +44,21 @@ void Cerca(benchmark::State& stato, Ricerca ricerca) {
 const Decimale Y_0_023 = TestoInDecimale("0,023");
 const Decimale Y_99_99 = TestoInDecimale("99,99");
 const Decimale v_3_5 = TestoInDecimale("3,5");
-BENCHMARK_CAPTURE(Cerca, Velocita_fast_551_0_023, [] { return ricerche::VelocitaDaPerdita(551, Y_0_023); });
+BENCHMARK_CAPTURE(Cerca, Velocita_fast_551_0_023, [] { return Module_Calcoli::VelocitaDaPerdita(551, Y_0_023); });
 BENCHMARK_CAPTURE(Cerca, Velocita_literal_551_0_023, [] {
     return scansioni::VelocitaDaPerdita(551, Y_0_023);
 })->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Cerca, Velocita_fast_4999_99_99, [] { return ricerche::VelocitaDaPerdita(4999, Y_99_99); });
+BENCHMARK_CAPTURE(Cerca, Velocita_fast_4999_99_99, [] { return Module_Calcoli::VelocitaDaPerdita(4999, Y_99_99); });
 BENCHMARK_CAPTURE(Cerca, Velocita_literal_4999_99_99, [] { return scansioni::VelocitaDaPerdita(4999, Y_99_99); })
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK_CAPTURE(Cerca, DiametroPortata_fast_3000_0_023,
-                  [] { return ricerche::DiametroDaPortataPerdita(3000, Y_0_023); });
+                  [] { return Module_Calcoli::DiametroDaPortataPerdita(3000, Y_0_023); });
 BENCHMARK_CAPTURE(Cerca, DiametroPortata_literal_3000_0_023, [] {
     return scansioni::DiametroDaPortataPerdita(3000, Y_0_023);
 })->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Cerca, DiametroVelocita_fast_3_5_0_023,
-                  [] { return ricerche::DiametroDaVelocitaPerdita(v_3_5, Y_0_023); });
+                  [] { return Module_Calcoli::DiametroDaVelocitaPerdita(v_3_5, Y_0_023); });
 BENCHMARK_CAPTURE(Cerca, DiametroVelocita_literal_3_5_0_023, [] {
     return scansioni::DiametroDaVelocitaPerdita(v_3_5, Y_0_023);
 })->Unit(benchmark::kMicrosecond);
@@ -113,7 +112,7 @@ void EveryAction(benchmark::State& stato) {
 }
 BENCHMARK(EveryAction)->Unit(benchmark::kMillisecond);
 // One operation, again and again, on a window in MODO with the given texts.
-void Azione(benchmark::State& stato, Modo modo, std::vector<std::pair<Campo, std::string>> testi,
+void Azione(benchmark::State& stato, Modo modo, const std::vector<std::pair<Campo, std::string>>& testi,
             Operazione operazione) {
     FinestraInMemoria finestra;
     finestra.cliccaModo(modo);

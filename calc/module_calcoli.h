@@ -18,24 +18,21 @@
 #pragma once
 
 #include "calc/decimale.h"
-#include "calc/ricerche.h"
 
 namespace flumetra::Module_Calcoli {
 
 // Sides, diameters and flows in mm and m³/h; velocities in m/s; losses in
-// mm of water column per metre. The five closed formulas:
+// mm of water column per metre. The four searches (LatoPerDiametro, the two
+// DiametroDa…Perdita and VelocitaDaPerdita) are in ricerche.cpp.
 Intero DiametroEquivalente(Intero A, Intero B);
+Intero LatoPerDiametro(Intero S, Intero D);
 Decimale VelocitaDaPortata(Intero D, Intero G);
 Decimale PerditaUnitaria(Decimale v, Intero D);
+Intero DiametroDaPortataPerdita(Intero G, Decimale Y);
 Intero DiametroDaPortataVelocita(Intero G, Decimale v);
 Intero PortataDaVelocita(Intero D, Decimale v);
-
-// The four searches: LatoPerDiametro(S, D), DiametroDaPortataPerdita(G, Y),
-// DiametroDaVelocitaPerdita(v, Y), VelocitaDaPerdita(D, Y).
-using ricerche::DiametroDaPortataPerdita;
-using ricerche::DiametroDaVelocitaPerdita;
-using ricerche::LatoPerDiametro;
-using ricerche::VelocitaDaPerdita;
+Intero DiametroDaVelocitaPerdita(Decimale v, Decimale Y);
+Decimale VelocitaDaPerdita(Intero D, Decimale Y);
 
 // Ytot = Y × L: the loss per metre times the equivalent length in m, one
 // double product; an overflow or invalid product is a calculation failure.

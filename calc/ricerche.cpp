@@ -1,4 +1,6 @@
-// The duct searches without their linear scans.
+// The four duct searches of Module_Calcoli without their linear scans,
+// with exactly the scans' results and failures (scansioni.h holds the scans
+// that define them).
 //
 // Each scan steps an integer (a side, a diameter, a count of ten-thousandths
 // of m/s) until a computed quantity passes a target, and returns the first
@@ -14,17 +16,16 @@
 // in the last place, about 1e-15), so rounding can never reverse the order
 // of two steps. The margins are stated at each search.
 
-#include "calc/ricerche.h"
-
 #include <cmath>
 #include <limits>
 
 #include "calc/conversioni.h"
+#include "calc/module_calcoli.h"
 #include "calc/passi.h"
 #include "calc/ricerca_monotona.h"
 #include "calc/scansioni.h"
 
-namespace flumetra::ricerche {
+namespace flumetra::Module_Calcoli {
 
 using namespace passi;
 
@@ -104,4 +105,4 @@ Decimale VelocitaDaPerdita(Intero D, Decimale Y) {
     return Arrotonda(ultimo, 1);
 }
 
-}  // namespace flumetra::ricerche
+}  // namespace flumetra::Module_Calcoli

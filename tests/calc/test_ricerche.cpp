@@ -13,7 +13,6 @@
 #include "calc/module_calcoli.h"
 #include "calc/passi.h"
 #include "calc/ricerca_monotona.h"
-#include "calc/ricerche.h"
 #include "calc/scansioni.h"
 #include "calc/testo.h"
 #include "confronto.h"
@@ -42,7 +41,7 @@ TEST(RicercaMonotona, ExamplesOfItsHeader) {
 TEST(Ricerche, EverySpinnerSideAndDiameter) {
     for (Intero S = 50; S <= 3000; S += 50) {
         for (Intero D = 25; D <= 3000; D += 25) {
-            EXPECT_SAME_OUTCOME(ricerche::LatoPerDiametro(S, D), scansioni::LatoPerDiametro(S, D));
+            EXPECT_SAME_OUTCOME(Module_Calcoli::LatoPerDiametro(S, D), scansioni::LatoPerDiametro(S, D));
         }
     }
 }
@@ -51,18 +50,19 @@ TEST(Ricerche, EverySpinnerFlowAndDiameterWithCommonLosses) {
     for (const char* perdita : {"0,0001", "0,005", "0,023", "0,1", "2", "99,99"}) {
         const Decimale Y = dec(perdita);
         for (Intero G = 50; G <= 99999; G += 50) {
-            EXPECT_SAME_OUTCOME(ricerche::DiametroDaPortataPerdita(G, Y), scansioni::DiametroDaPortataPerdita(G, Y));
+            EXPECT_SAME_OUTCOME(Module_Calcoli::DiametroDaPortataPerdita(G, Y),
+                                scansioni::DiametroDaPortataPerdita(G, Y));
         }
         for (std::int64_t v = 1000; v <= 300000; v += 1000) {  // 0.1 to 30 m/s
             const Decimale velocita = Decimale::daDecimillesimi(v);
-            EXPECT_SAME_OUTCOME(ricerche::DiametroDaVelocitaPerdita(velocita, Y),
+            EXPECT_SAME_OUTCOME(Module_Calcoli::DiametroDaVelocitaPerdita(velocita, Y),
                                 scansioni::DiametroDaVelocitaPerdita(velocita, Y));
         }
     }
     for (const char* perdita : {"0,0122", "0,023", "0,1048"}) {
         const Decimale Y = dec(perdita);
         for (Intero D = 25; D <= 3000; D += 25) {
-            EXPECT_SAME_OUTCOME(ricerche::VelocitaDaPerdita(D, Y), scansioni::VelocitaDaPerdita(D, Y));
+            EXPECT_SAME_OUTCOME(Module_Calcoli::VelocitaDaPerdita(D, Y), scansioni::VelocitaDaPerdita(D, Y));
         }
     }
 }
@@ -71,19 +71,19 @@ TEST(Ricerche, Boundaries) {
     // Zero, negative and tiny arguments, where the scans end or fail at once.
     for (Intero S : {-3000, -1, 0, 1}) {
         for (Intero D : {-10, -1, 0, 1, 25})
-            EXPECT_SAME_OUTCOME(ricerche::LatoPerDiametro(S, D), scansioni::LatoPerDiametro(S, D));
+            EXPECT_SAME_OUTCOME(Module_Calcoli::LatoPerDiametro(S, D), scansioni::LatoPerDiametro(S, D));
     }
     for (Intero G : {-1, 0, 1}) {
         for (const char* y : {"-1", "0", "0,0001", "1"}) {
-            EXPECT_SAME_OUTCOME(ricerche::DiametroDaPortataPerdita(G, dec(y)),
+            EXPECT_SAME_OUTCOME(Module_Calcoli::DiametroDaPortataPerdita(G, dec(y)),
                                 scansioni::DiametroDaPortataPerdita(G, dec(y)));
-            EXPECT_SAME_OUTCOME(ricerche::DiametroDaVelocitaPerdita(Decimale::daDecimillesimi(G), dec(y)),
+            EXPECT_SAME_OUTCOME(Module_Calcoli::DiametroDaVelocitaPerdita(Decimale::daDecimillesimi(G), dec(y)),
                                 scansioni::DiametroDaVelocitaPerdita(Decimale::daDecimillesimi(G), dec(y)));
         }
     }
     for (Intero D : {-551, 0, 1}) {
         for (const char* y : {"-1", "0", "0,0001", "0,023"}) {
-            EXPECT_SAME_OUTCOME(ricerche::VelocitaDaPerdita(D, dec(y)), scansioni::VelocitaDaPerdita(D, dec(y)));
+            EXPECT_SAME_OUTCOME(Module_Calcoli::VelocitaDaPerdita(D, dec(y)), scansioni::VelocitaDaPerdita(D, dec(y)));
         }
     }
     // The loss at the diameter 1 is 7.47 × v^1.85: just under it the scan ends at 1, just over it fails at 0.
@@ -92,16 +92,16 @@ TEST(Ricerche, Boundaries) {
         const Decimale aUno = RealeInDecimale(passi::perditaDaVelocita(DecimaleInReale(velocita), 1));
         for (std::int64_t scarto : {-1, 0, 1}) {
             const Decimale Y = aUno + Decimale::daDecimillesimi(scarto);
-            EXPECT_SAME_OUTCOME(ricerche::DiametroDaVelocitaPerdita(velocita, Y),
+            EXPECT_SAME_OUTCOME(Module_Calcoli::DiametroDaVelocitaPerdita(velocita, Y),
                                 scansioni::DiametroDaVelocitaPerdita(velocita, Y));
         }
     }
     // The last side before S × b leaves 32 bits: 715827 for S = 3000.
     const Intero oltre = Module_Calcoli::DiametroEquivalente(3000, 715827);
     for (Intero D : {oltre - 1, oltre, oltre + 1}) {
-        EXPECT_SAME_OUTCOME(ricerche::LatoPerDiametro(3000, D), scansioni::LatoPerDiametro(3000, D));
+        EXPECT_SAME_OUTCOME(Module_Calcoli::LatoPerDiametro(3000, D), scansioni::LatoPerDiametro(3000, D));
     }
-    EXPECT_EQ(outcomeOf([] { return ricerche::LatoPerDiametro(3000, 40000); }),
+    EXPECT_EQ(outcomeOf([] { return Module_Calcoli::LatoPerDiametro(3000, 40000); }),
               Outcome<Intero>(TipoFallimento::Overflow));
 }
 
@@ -128,23 +128,23 @@ TEST(Ricerche, RandomInputsOverAndBeyondTheTypedRanges) {
     for (std::int64_t i = 0; i < randomRounds(); ++i) {
         const Intero S = i % 4 == 0 ? intero(-10, 5000) : intero(1, 3000);
         const Intero D = i % 2 == 0 ? intero(-10, 60000) : intero(-10, 2 * std::int64_t{std::max(S, 1)});
-        confronta([&] { return ricerche::LatoPerDiametro(S, D); },
+        confronta([&] { return Module_Calcoli::LatoPerDiametro(S, D); },
                   [&] { return scansioni::LatoPerDiametro(S, D, scanStepCap); },
                   [&] { return "LatoPerDiametro(" + std::to_string(S) + ", " + std::to_string(D) + ")"; });
 
         const Intero G = i % 8 == 0 ? intero(-10, 10) : intero(1, 900000);
         const Decimale Y = decimale(0.0001, 100);
-        confronta([&] { return ricerche::DiametroDaPortataPerdita(G, Y); },
+        confronta([&] { return Module_Calcoli::DiametroDaPortataPerdita(G, Y); },
                   [&] { return scansioni::DiametroDaPortataPerdita(G, Y); },
                   [&] { return "DiametroDaPortataPerdita(" + std::to_string(G) + ", " + DecimaleInTesto(Y) + ")"; });
 
         const Decimale v = decimale(0.0001, 100);
-        confronta([&] { return ricerche::DiametroDaVelocitaPerdita(v, Y); },
+        confronta([&] { return Module_Calcoli::DiametroDaVelocitaPerdita(v, Y); },
                   [&] { return scansioni::DiametroDaVelocitaPerdita(v, Y); },
                   [&] { return "DiametroDaVelocitaPerdita(" + DecimaleInTesto(v) + ", " + DecimaleInTesto(Y) + ")"; });
 
         const Intero Dv = intero(-10, 60000);
-        confronta([&] { return ricerche::VelocitaDaPerdita(Dv, Y); },
+        confronta([&] { return Module_Calcoli::VelocitaDaPerdita(Dv, Y); },
                   [&] { return scansioni::VelocitaDaPerdita(Dv, Y, scanStepCap); },
                   [&] { return "VelocitaDaPerdita(" + std::to_string(Dv) + ", " + DecimaleInTesto(Y) + ")"; });
     }

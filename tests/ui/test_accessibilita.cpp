@@ -35,6 +35,11 @@ TEST_F(Accessibilita, SpinnersAreSpinBoxesWhoseActionsAreArrowClicks) {
     QAccessibleInterface* velocita = accessibile(w("UpDown_v"));
     velocita->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
     EXPECT_EQ(t("Text_v"), "3,5");
+
+    // A fine spinner says by how much a click moves its field.
+    EXPECT_EQ(velocita->text(QAccessible::Name), "Varia la velocità v di 0,1 m/s");
+    EXPECT_EQ(accessibile(w("UpDown_Y"))->text(QAccessible::Name), "Varia la perdita unitaria Y di 0,005 mmc.a./m");
+    EXPECT_EQ(portata->text(QAccessible::Name), "Varia la portata G");
 }
 
 // Setting a bound spinner's value is typing that number; a fine spinner's
