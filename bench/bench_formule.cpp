@@ -129,7 +129,7 @@ BENCHMARK_CAPTURE(Azione, Text_Y_KeyUp_SezioneCanale, Modo::SezioneCanale,
                   {{Campo::Text_Y, "99,99"}, {Campo::Text_D, "4999"}}, Operazione::Text_Y_KeyUp)
     ->Unit(benchmark::kMicrosecond);
 // A megabyte pasted into a field, then a key released: the text is read
-// (twice for the range test, then by the chain) in time linear in its length.
+// (once for the range test, once by the chain) in time linear in its length.
 BENCHMARK_CAPTURE(Azione, Text_A_KeyUp_Megabyte, Modo::SezioneCanale,
                   {{Campo::Text_A, std::string(1'000'000, '0') + "550"}}, Operazione::Text_A_KeyUp)
     ->Unit(benchmark::kMillisecond);

@@ -27,8 +27,8 @@ Uso usoDelTesto(Campo campo, std::string_view testo) {
     const Immissione& limiti = *dati(campo).immissione;
     if (testo.empty()) return Uso::Vuoto;
     try {
-        if (!(TestoInReale(testo) > limiti.sotto)) return Uso::FuoriIntervallo;
-        if (!(TestoInReale(testo) < limiti.sopra)) return Uso::FuoriIntervallo;
+        const Reale numero = TestoInReale(testo);  // read once: a pasted text may be long
+        if (!(numero > limiti.sotto && numero < limiti.sopra)) return Uso::FuoriIntervallo;
     } catch (const Fallimento& f) {
         return f.tipo() == TipoFallimento::NonNumero ? Uso::NonNumero : Uso::FuoriIntervallo;
     }

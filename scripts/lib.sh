@@ -22,13 +22,14 @@ as_root() {
 }
 
 # timed COMMAND...: runs it between two lines, the second with its time.
+# Called plainly (not in a condition), so that under set -e a failing
+# command inside COMMAND ends the script there, as it would without timed.
 timed() {
-  local start=$SECONDS status=0
+  local start=$SECONDS
   echo "== $*"
-  "$@" || status=$?
+  "$@"
   local took=$((SECONDS - start))
   echo "== $* took $((took / 60)) min $((took % 60)) s"
-  return "$status"
 }
 
 # Debian's machine triplet for libraries: x86_64-linux-gnu.

@@ -37,7 +37,7 @@ start_wine() {
 
 if [ "$command" = bench-windows ]; then
   start_wine
-  for benchmark in build-windows/bench_*.exe; do scripts/wine-run.sh "$benchmark"; done
+  find build-windows -maxdepth 1 -type f -name 'bench_*.exe' -exec scripts/wine-run.sh {} \;
   exit 0
 fi
 
