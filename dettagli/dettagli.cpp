@@ -26,10 +26,20 @@ std::optional<Reale> se(Calcolo&& calcolo) {
     return std::nullopt;
 }
 
-// A value computed before, which must be there.
-Reale gia(const std::optional<Reale>& valore) {
+// A value computed or read before, which must be there.
+template <typename Valore>
+Valore gia(const std::optional<Valore>& valore) {
     if (!valore) fallisci(TipoFallimento::ErroreDiCalcolo, "an earlier value could not be computed");
     return *valore;
+}
+
+// A whole-number field text, or nothing where it is not one.
+std::optional<Intero> intero(const std::string& testo) {
+    try {
+        return TestoInIntero(testo);
+    } catch (const Fallimento&) {
+        return std::nullopt;
+    }
 }
 
 Reale millimetriInMetri(Reale mm) { return mm / 1000; }
@@ -41,18 +51,24 @@ Reale reynolds(Reale v, Reale D) { return densitaAria * v * millimetriInMetri(D)
 // Darcy–Weisbach: the loss per metre, in Pa/m, for friction factor lambda.
 Reale perditaDarcy(Reale lambda, Reale D, Reale pd) { return lambda / millimetriInMetri(D) * pd; }
 
-DiametroDiSerie diametroDiSerie(Intero D, const std::string& G, Reale rugosita_mm) {
+// With G unreadable, only the diameter itself.
+DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm) {
     DiametroDiSerie serie{D, {}, {}, {}};
-    serie.v = se([&] { return DecimaleInReale(Module_Calcoli::VelocitaDaPortata(D, TestoInIntero(G))); });
-    serie.Y = se([&] {
-        const Decimale v = Module_Calcoli::VelocitaDaPortata(D, TestoInIntero(G));
-        return DecimaleInReale(Module_Calcoli::PerditaUnitaria(v, D));
-    });
-    serie.R_Pa_m = se([&] { return perditaColebrook(TestoInIntero(G), D, rugosita_mm); });
+    if (!G) return serie;
+    std::optional<Decimale> v;
+    try {
+        v = Module_Calcoli::VelocitaDaPortata(D, *G);
+    } catch (const Fallimento&) {
+    }
+    if (v) {
+        serie.v = DecimaleInReale(*v);
+        serie.Y = se([&] { return DecimaleInReale(Module_Calcoli::PerditaUnitaria(*v, D)); });
+    }
+    serie.R_Pa_m = se([&] { return perditaColebrook(*G, D, rugosita_mm); });
     return serie;
 }
 
-std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, const std::string& G, Reale rugosita_mm) {
+std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm) {
     std::array<std::optional<DiametroDiSerie>, 2> vicini;
     const auto sopra = std::upper_bound(serieEN1506.begin(), serieEN1506.end(), D);
     if (sopra != serieEN1506.begin()) vicini[0] = diametroDiSerie(*(sopra - 1), G, rugosita_mm);
@@ -74,11 +90,17 @@ Reale perditaColebrook(Reale G, Reale D, Reale rugosita_mm) {
 
 Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
     const Reale eps = dati(materiale).rugosita_mm;
-    auto A = [&] { return static_cast<Reale>(TestoInIntero(testi.A)); };
-    auto B = [&] { return static_cast<Reale>(TestoInIntero(testi.B)); };
-    auto D = [&] { return static_cast<Reale>(TestoInIntero(testi.D)); };
-    auto G = [&] { return static_cast<Reale>(TestoInIntero(testi.G)); };
-    auto Y = [&] { return DecimaleInReale(TestoInDecimale(testi.Y)); };
+    // Each text read once, as the calculator reads it.
+    const std::optional<Intero> interoA = intero(testi.A);
+    const std::optional<Intero> interoB = intero(testi.B);
+    const std::optional<Intero> interoD = intero(testi.D);
+    const std::optional<Intero> interoG = intero(testi.G);
+    const std::optional<Reale> perdita = se([&] { return DecimaleInReale(TestoInDecimale(testi.Y)); });
+    auto A = [&] { return static_cast<Reale>(gia(interoA)); };
+    auto B = [&] { return static_cast<Reale>(gia(interoB)); };
+    auto D = [&] { return static_cast<Reale>(gia(interoD)); };
+    auto G = [&] { return static_cast<Reale>(gia(interoG)); };
+    auto Y = [&] { return gia(perdita); };
 
     Dettagli d;
     d.materiale = materiale;
@@ -93,11 +115,7 @@ Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
     d.R_Pa_m = se([&] { return perditaDarcy(gia(d.lambda), D(), gia(d.pd)); });
     d.R_mmca_m = se([&] { return gia(d.R_Pa_m) / pascalPerMmca; });
     d.scarto = se([&] { return (gia(d.Y_Pa_m) - gia(d.R_Pa_m)) / gia(d.R_Pa_m) * 100; });
-    try {
-        d.EN1506 = diametriDiSerie(TestoInIntero(testi.D), testi.G, eps);
-    } catch (const Fallimento&) {
-        d.EN1506.reset();
-    }
+    if (interoD) d.EN1506 = diametriDiSerie(*interoD, interoG, eps);
     return d;
 }
 

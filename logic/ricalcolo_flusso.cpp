@@ -1,7 +1,6 @@
 // G, v or Y changed: the chain of the selected mode runs; L changed: the
-// total loss alone. Each routine tests
-// three modes one after another; the fourth, which holds the changed
-// quantity itself, recomputes nothing. Outside mode SezioneCanale the new
+// total loss alone. Each routine tests three modes one after another; the
+// fourth, which holds the changed quantity itself, recomputes nothing. Outside mode SezioneCanale the new
 // diameter comes first and B follows from the unchanged A.
 
 #include "calc/module_calcoli.h"

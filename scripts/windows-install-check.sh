@@ -10,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
+scripts/install-deps.sh wine wine64 xdotool
 installer=$(realpath "$1")
 zip=${installer/-setup-x64.exe/-windows-x64.zip}
 export WINEPREFIX=$PWD/build-windows/wine-install

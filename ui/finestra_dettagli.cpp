@@ -31,7 +31,7 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     etichettaMateriale->setBuddy(materiale_);
     modulo->addRow(etichettaMateriale, materiale_);
 
-    for (const RigaDettaglio& riga : righeDettagli(valori())) {
+    for (const RigaDettaglio& riga : righeDettagli(dettagli::Dettagli{})) {  // the labels: no value needed
         // Read-only text that a screen reader is told cannot be edited.
         auto* valore = new CampoTesto(QString(), this);
         valore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -61,8 +61,8 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     colonna->addWidget(copia, 0, Qt::AlignRight);
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Its values are shown by whoever opens it (aggiorna), then as they change.
     connect(materiale_, &QComboBox::currentIndexChanged, this, &FinestraDettagli::aggiorna);
-    aggiorna();
 }
 
 dettagli::Materiale FinestraDettagli::materiale() const {

@@ -27,16 +27,15 @@ public:
     // The details of the fields as they stand now.
     [[nodiscard]] dettagli::Dettagli valori() const;
 
-    // Shows the values anew; several calls before the event loop turns
-    // refresh once.
+    // Shows the values anew: now, or once the event loop turns, however
+    // many calls come before.
+    void aggiorna();
     void aggiornaPresto();
 
 signals:
     void Copia();
 
 private:
-    void aggiorna();
-
     const Finestra& finestra_;
     QComboBox* materiale_ = nullptr;
     std::vector<CampoTesto*> righe_;

@@ -62,7 +62,7 @@ QString Form_Principale::perLOcchio(const QString& messaggio) const {
 }
 
 // A failed step is told on the fields it left with their old texts, as a
-// tooltip wrappedToWidth to the window's width, shown at once under the first of
+// tooltip wrapped to the window's width, shown at once under the first of
 // them and kept on each until a later step writes it. Nothing moves and no
 // colour or font changes. A screen reader hears it as the fields'
 // description.

@@ -1,6 +1,6 @@
 // The main window's side of the details window and of the summary for a
 // report. Neither changes anything in the main window: the details window
-// only reads the fields, and only after they change.
+// only reads the fields, after they change and while it is open.
 
 #include <QAction>
 #include <QClipboard>
@@ -33,7 +33,7 @@ void Form_Principale::collegaDettagli() {
     connect(riepilogo, &QShortcut::activated, this, &Form_Principale::copiaRiepilogo);
     for (const Campo c : allValues<Campo>()) {
         connect(campo(c), &QLineEdit::textChanged, this, [this] {
-            if (dettagli_ != nullptr) dettagli_->aggiornaPresto();
+            if (dettagliAperti()) dettagli_->aggiornaPresto();
         });
     }
 }
@@ -51,7 +51,7 @@ void Form_Principale::mostraDettagli(bool aperta) {
         dettagli_ = new FinestraDettagli(*this, this);
         connect(dettagli_, &FinestraDettagli::Copia, this, &Form_Principale::copiaRiepilogo);
     }
-    dettagli_->aggiornaPresto();
+    dettagli_->aggiorna();  // what changed while it was closed
     dettagli_->show();
     if (prima) {
         restaInPrimoPiano(inPrimoPiano());
