@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 
 #include "calc/conversioni.h"
 #include "calc/fallimento.h"
 #include "calc/module_calcoli.h"
 #include "calc/testo.h"
-#include "dettagli/colebrook.h"
 
 namespace flumetra::dettagli {
 namespace {
@@ -42,14 +40,7 @@ std::optional<Intero> intero(const std::string& testo) {
     }
 }
 
-Reale millimetriInMetri(Reale mm) { return mm / 1000; }
-
-Reale pressioneDinamica(Reale v) { return densitaAria * v * v / 2; }
-
-Reale reynolds(Reale v, Reale D) { return densitaAria * v * millimetriInMetri(D) / viscositaAria; }
-
-// Darcy–Weisbach: the loss per metre, in Pa/m, for friction factor lambda.
-Reale perditaDarcy(Reale lambda, Reale D, Reale pd) { return lambda / millimetriInMetri(D) * pd; }
+const ProprietaAria ariaStandard{};
 
 // With G unreadable, only the diameter itself.
 DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm) {
@@ -64,7 +55,7 @@ DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosit
         serie.v = DecimaleInReale(*v);
         serie.Y = se([&] { return DecimaleInReale(Module_Calcoli::PerditaUnitaria(*v, D)); });
     }
-    serie.R_Pa_m = se([&] { return perditaColebrook(*G, D, rugosita_mm); });
+    serie.R_Pa_m = se([&] { return perditaColebrook(*G, D, rugosita_mm, ariaStandard); });
     return serie;
 }
 
@@ -77,16 +68,6 @@ std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, std::opt
 }
 
 }  // namespace
-
-Reale velocitaNelTondo(Reale G, Reale D) {
-    const Reale metri = millimetriInMetri(D);
-    return G / 3600 / (std::numbers::pi * metri * metri / 4);
-}
-
-Reale perditaColebrook(Reale G, Reale D, Reale rugosita_mm) {
-    const Reale v = velocitaNelTondo(G, D);
-    return perditaDarcy(Colebrook(reynolds(v, D), rugosita_mm / D), D, pressioneDinamica(v));
-}
 
 Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
     const Reale eps = dati(materiale).rugosita_mm;
@@ -109,9 +90,9 @@ Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
     d.v_rett = se([&] { return G() / 3600 / (A() * B() / 1e6); });
     d.rapporto = se([&] { return std::max(A(), B()) / std::min(A(), B()); });
     d.v_tondo = se([&] { return velocitaNelTondo(G(), D()); });
-    d.pd = se([&] { return pressioneDinamica(gia(d.v_tondo)); });
-    d.Re = se([&] { return reynolds(gia(d.v_tondo), D()); });
-    d.lambda = se([&] { return Colebrook(gia(d.Re), eps / D()); });
+    d.pd = se([&] { return pressioneDinamica(gia(d.v_tondo), ariaStandard); });
+    d.Re = se([&] { return reynolds(gia(d.v_tondo), D(), ariaStandard); });
+    d.lambda = se([&] { return fattoreDAttrito(gia(d.Re), eps / D()); });
     d.R_Pa_m = se([&] { return perditaDarcy(gia(d.lambda), D(), gia(d.pd)); });
     d.R_mmca_m = se([&] { return gia(d.R_Pa_m) / pascalPerMmca; });
     d.scarto = se([&] { return (gia(d.Y_Pa_m) - gia(d.R_Pa_m)) / gia(d.R_Pa_m) * 100; });

@@ -16,34 +16,10 @@
 #include <string_view>
 
 #include "calc/decimale.h"
+#include "dettagli/attrito.h"
+#include "dettagli/materiali.h"
 
 namespace flumetra::dettagli {
-
-inline constexpr Reale pascalPerMmca = 9.80665;   // 1 mm of water column, in Pa
-inline constexpr Reale densitaAria = 1.2041;      // kg/m³, at 20 °C and 101 325 Pa
-inline constexpr Reale viscositaAria = 1.813e-5;  // Pa·s, at 20 °C
-
-enum class Materiale { Zincato, Spiralato, Alluminio, Plastica };
-
-struct DatiMateriale {
-    std::string_view nome;         // a script's word: "zincato"
-    std::string_view descrizione;  // as the window shows it: "acciaio zincato"
-    Reale rugosita_mm;             // ε
-};
-
-inline constexpr std::array<DatiMateriale, 4> tabellaMateriali = {{
-    {"zincato", "acciaio zincato", 0.15},
-    {"spiralato", "acciaio spiralato", 0.09},
-    {"alluminio", "alluminio", 0.05},
-    {"plastica", "plastica", 0.01},
-}};
-inline constexpr Materiale materialeIniziale = Materiale::Zincato;
-
-constexpr const DatiMateriale& dati(Materiale m) { return tabellaMateriali[static_cast<std::size_t>(m)]; }
-
-// Round diameters of EN 1506, preferred and additional, in mm.
-inline constexpr std::array<int, 22> serieEN1506 = {63,  80,  100, 125, 150, 160, 200, 250, 300,  315,  355,
-                                                    400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250};
 
 // The texts of the fields the details read.
 struct TestiDelCondotto {
@@ -71,11 +47,6 @@ struct Dettagli {
 };
 
 Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale);
-
-// The velocity of G m³/h in a round duct of D mm, with the exact π.
-Reale velocitaNelTondo(Reale G, Reale D);
-// Colebrook's loss per metre in Pa/m of G m³/h in a round duct of D mm.
-Reale perditaColebrook(Reale G, Reale D, Reale rugosita_mm);
 
 // Three significant digits, with the decimal comma: 140937 -> "141000",
 // 0.018523 -> "0,0185", 4.2441 -> "4,24". Empty: "—".

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/fallimento.h"
+#include "dettagli/aria.h"
+#include "dettagli/attrito.h"
 #include "dettagli/colebrook.h"
 #include "dettagli/dettagli.h"
 
@@ -86,6 +88,42 @@ TEST(Dettagli, ThreeSignificantDigits) {
         {std::nullopt, "—"},
     };
     for (const auto& [valore, testo] : righe) EXPECT_EQ(treCifre(valore), testo);
+}
+
+// Reference air at 20 °C and sea level is exactly the formula's; the others
+// computed independently.
+TEST(Dettagli, TheAir) {
+    struct Riga {
+        Aria aria;
+        Reale rho, mu, K;
+    };
+    const Riga righe[] = {
+        {{20, 0}, 1.2041, 1.813e-5, 1},
+        {{35, 1500}, 0.955911646, 1.883892945e-5, 0.815540472},
+        {{-30, 0}, 1.451704359, 1.563222787e-5, 1.165886757},
+    };
+    for (const Riga& r : righe) {
+        const ProprietaAria p = proprietaDellAria(r.aria);
+        EXPECT_NEAR(p.densita, r.rho, 1e-9) << r.aria.temperatura;
+        EXPECT_NEAR(p.viscosita, r.mu, 1e-14) << r.aria.temperatura;
+        EXPECT_NEAR(p.correzione, r.K, 1e-9) << r.aria.temperatura;
+    }
+    const ProprietaAria standard = proprietaDellAria({});
+    EXPECT_EQ(standard.densita, 1.2041);
+    EXPECT_EQ(standard.viscosita, 1.813e-5);
+    EXPECT_EQ(standard.correzione, 1);
+    EXPECT_THROW(proprietaDellAria({80.5, 0}), Fallimento);
+    EXPECT_THROW(proprietaDellAria({20, 4001}), Fallimento);
+}
+
+// Below a Reynolds number of 2300 the flow is laminar: D 3000 at 100 m³/h.
+TEST(Dettagli, LaminarFlow) {
+    const Reale Re = reynolds(velocitaNelTondo(100, 3000), 3000, proprietaDellAria({}));
+    EXPECT_NEAR(Re, 782.9, 0.1);
+    EXPECT_TRUE(laminare(Re));
+    EXPECT_DOUBLE_EQ(fattoreDAttrito(Re, 0.15 / 3000), 64 / Re);
+    EXPECT_NEAR(fattoreDAttrito(Re, 0.15 / 3000), 0.0817, 1e-4);
+    EXPECT_FALSE(laminare(2300));
 }
 
 }  // namespace
