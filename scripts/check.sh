@@ -8,26 +8,23 @@ scripts/install-deps.sh
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitizers() {
-  cmake --preset asan -DFLUMETRA_WERROR="$(werror)" >/dev/null
-  cmake --build --preset asan --parallel
+  build_preset asan
   ctest --preset asan --parallel "$(nproc)"
 }
 
 # The fuzz targets (libFuzzer, clang): their corpora and a fixed number of runs.
 fuzzing() {
-  cmake --preset fuzz -DFLUMETRA_WERROR="$(werror)" >/dev/null
-  cmake --build --preset fuzz --parallel
+  build_preset fuzz
   ctest --preset fuzz --parallel "$(nproc)"
 }
 
 formatting() { git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror; }
 
 tidiness() {
-  cmake --preset default >/dev/null
-  cmake --build --preset default --parallel >/dev/null
+  build_preset default >/dev/null
   local log
   log=$(mktemp)
-  if ! run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" \
+  if ! run-clang-tidy -quiet -p "$(preset_dir default)" -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" \
     >"$log" 2>&1; then
     grep -E 'warning:|error:' -A3 "$log"
     rm -f "$log"

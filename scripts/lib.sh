@@ -9,6 +9,26 @@ cache=${FLUMETRA_CACHE:-$HOME/.cache/flumetra}
 # Warnings are errors in CI; on a developer's machine they are shown.
 werror() { if [ -n "${CI:-}" ]; then echo ON; else echo OFF; fi; }
 
+# preset_dir PRESET: the preset's build folder, as CMakePresets.json says:
+# build-release for release.
+preset_dir() { cmake -DPRESET="$1" -P "$(dirname "${BASH_SOURCE[0]}")/../cmake/preset-dir.cmake"; }
+
+# build_preset PRESET [-DVARIABLE=VALUE...] [TARGET...]: configures the
+# preset with those cache variables (and warnings as errors in CI), then
+# builds the targets, or everything when none is named.
+build_preset() {
+  local preset=$1 argument configure=() targets=()
+  shift
+  for argument in "$@"; do
+    case $argument in
+      -D*) configure+=("$argument") ;;
+      *) targets+=(--target "$argument") ;;
+    esac
+  done
+  cmake --preset "$preset" -DFLUMETRA_WERROR="$(werror)" "${configure[@]}" >/dev/null
+  cmake --build --preset "$preset" --parallel "${targets[@]}"
+}
+
 # as_root COMMAND...: as root, directly or through sudo.
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

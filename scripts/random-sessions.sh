@@ -10,7 +10,8 @@
 #   scripts/random-sessions.sh FOLDER COUNT [SEED [LENGTH]]
 set -euo pipefail
 folder=$1 count=$2 fixed_length=${4:-}
-replay=${REPLAY:-$(dirname "$0")/../build/replay/flumetra-replay}
+source "$(dirname "$0")/lib.sh"
+replay=${REPLAY:-$(dirname "$0")/../$(preset_dir default)/replay/flumetra-replay}
 mkdir -p "$folder"
 
 mapfile -t radios < <("$replay" --list-controls click)

@@ -10,8 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 scripts/install-deps.sh openbox xdotool imagemagick x11-utils
-cmake --preset default >/dev/null
-cmake --build --preset default --parallel --target flumetra
+build_preset default flumetra
 mkdir -p docs
 
 start_display 2560x1600x24
@@ -62,7 +61,7 @@ shoot_both() {
 
 for scale in 1 2; do
   suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
-  XDG_RUNTIME_DIR=$(mktemp -d) QT_SCALE_FACTOR=$scale build/app/flumetra >/dev/null 2>&1 &
+  XDG_RUNTIME_DIR=$(mktemp -d) QT_SCALE_FACTOR=$scale "$(preset_dir default)/app/flumetra" >/dev/null 2>&1 &
   app=$!
   window=$(xdotool search --sync --onlyvisible --name '^Flumetra$' | head -1)
   wait_until "openbox's frame around the window" 30 framed "$window"

@@ -7,18 +7,18 @@
 # built first, so that it is never older than its sources. A play that has
 # not ended after 120 s counts as hung, one that ends with an error as
 # failed. Differences, and what either player wrote on standard error, are
-# kept in build-windows/compare/.
+# kept in the Windows build folder, under compare/.
 # Exit 1 when any script differs, fails or hangs.
 #   scripts/windows-compare.sh [COUNT [SEED [LENGTH]]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 count=${1:-100} seed=${2:-1} length=${3:-}
-linux=build/replay/flumetra-replay
-windows=build-windows/flumetra-replay.exe
-cmake --preset default >/dev/null
-cmake --build --preset default --target flumetra-replay >/dev/null
+linux=$(preset_dir default)/replay/flumetra-replay
+windows=$(preset_dir windows)/flumetra-replay.exe
+build_preset default flumetra-replay >/dev/null
 
-work=build-windows/compare
+work=$(preset_dir windows)/compare
 rm -rf "$work"
 mkdir -p "$work/scripts"
 cp tests/scenarios/*.script "$work/scripts/"
@@ -35,11 +35,11 @@ for script in "$work/scripts"/*.script; do
     hung=$((hung + 1)); echo "hung: $name"
   elif [ "$linux_status" != 0 ] || [ "$windows_status" != 0 ]; then
     failed=$((failed + 1))
-    echo "failed: $name (Linux exit $linux_status, Windows exit $windows_status; build-windows/compare/$name.*-errors)"
+    echo "failed: $name (Linux exit $linux_status, Windows exit $windows_status; $work/$name.*-errors)"
   elif cmp -s "$work/$name.linux" "$work/$name.windows"; then
     same=$((same + 1)); rm "$work/$name".*
   else
-    differ=$((differ + 1)); echo "differs: $name (build-windows/compare/$name.linux and .windows)"
+    differ=$((differ + 1)); echo "differs: $name ($work/$name.linux and .windows)"
   fi
 done
 echo "Linux and Windows players: $same scripts identical, $differ different, $failed failed, $hung hung (seed $seed)"

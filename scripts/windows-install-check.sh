@@ -13,7 +13,7 @@ source scripts/lib.sh
 scripts/install-deps.sh wine wine64 xdotool
 installer=$(realpath "$1")
 zip=${installer/-setup-x64.exe/-windows-x64.zip}
-export WINEPREFIX=$PWD/build-windows/wine-install
+export WINEPREFIX=$PWD/$(preset_dir windows)/wine-install
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 failures=0

@@ -16,9 +16,9 @@ scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool
 qt=$(scripts/windows-qt.sh)
 googletest=$(scripts/windows-gtest.sh)
 benchmark=$(scripts/windows-benchmark.sh)
-cmake --preset windows -DCMAKE_PREFIX_PATH="$qt;$googletest;$benchmark" \
-  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake" -DFLUMETRA_WERROR="$(werror)" >/dev/null
-cmake --build --preset windows --parallel
+build_preset windows -DCMAKE_PREFIX_PATH="$qt;$googletest;$benchmark" \
+  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake"
+build=$(preset_dir windows)
 
 # One Wine server for every program started below, kept until the end: each
 # Windows program then starts in a fifth of the time, and no two programs
@@ -37,15 +37,15 @@ start_wine() {
 
 if [ "$command" = bench-windows ]; then
   start_wine
-  find build-windows -maxdepth 1 -type f -name 'bench_*.exe' -exec scripts/wine-run.sh {} \;
+  find "$build" -maxdepth 1 -type f -name 'bench_*.exe' -exec scripts/wine-run.sh {} \;
   exit 0
 fi
 
-rm -rf build-windows/packages
-(cd build-windows && cpack -B packages >/dev/null)
+rm -rf "$build/packages"
+(cd "$build" && cpack -B packages >/dev/null)
 mkdir -p dist
 rm -f dist/flumetra-*
-cp build-windows/packages/flumetra-*-windows-x64.zip build-windows/packages/flumetra-*-setup-x64.exe dist/
+cp "$build"/packages/flumetra-*-windows-x64.zip "$build"/packages/flumetra-*-setup-x64.exe dist/
 ls -l dist/flumetra-*-windows-x64.zip dist/flumetra-*-setup-x64.exe
 
 if [ "$command" = test-windows ]; then
