@@ -13,6 +13,7 @@
 #include "ui/campo_testo.h"
 #include "ui/finestra_dettagli.h"
 #include "ui/form_principale.h"
+#include "ui/posizione.h"
 #include "ui/righe_dettagli.h"
 
 namespace flumetra {
@@ -55,12 +56,7 @@ void Form_Principale::mostraDettagli(bool aperta) {
     dettagli_->show();
     if (prima) {
         restaInPrimoPiano(inPrimoPiano());
-        // Level with the main window, just right of its frame. Placed by the
-        // client areas: a frame's size is not yet known when a window first
-        // shows, on every scale.
-        const int cornice = frameGeometry().right() - geometry().right();
-        dettagli_->setGeometry(
-            QRect(QPoint(frameGeometry().right() + 8 + cornice, geometry().top()), dettagli_->size()));
+        mettiAccanto(*dettagli_, *this);
     }
 }
 

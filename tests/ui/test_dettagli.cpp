@@ -10,6 +10,7 @@
 
 #include "open_window_test.h"
 #include "ui/finestra_dettagli.h"
+#include "ui/posizione.h"
 
 namespace flumetra {
 namespace {
@@ -55,6 +56,22 @@ TEST_F(Dettagli, F2OpensAndClosesItBesideTheUnchangedWindow) {
     f2();
     EXPECT_FALSE(finestra.dettagliAperti());
     EXPECT_FALSE(finestra.dettagli()->isVisible());
+}
+
+// Right of the main window where it fits on the screen, else left, else
+// below, else as near as it can inside the screen.
+TEST(WindowBeside, ItStaysInsideTheScreen) {
+    const QRect schermo(0, 0, 1920, 1080);
+    const QSize dettagli(400, 500);
+    const std::pair<QRect, QPoint> righe[] = {
+        {QRect(100, 200, 230, 300), QPoint(338, 200)},    // right
+        {QRect(1600, 200, 230, 300), QPoint(1192, 200)},  // left, near the right edge
+        {QRect(100, 100, 1800, 300), QPoint(100, 408)},   // below a wide window
+        {QRect(100, 600, 1800, 300), QPoint(1520, 580)},  // nowhere: pulled inside
+    };
+    for (const auto& [principale, atteso] : righe) {
+        EXPECT_EQ(accanto(principale, dettagli, schermo), atteso) << principale.x() << ',' << principale.y();
+    }
 }
 
 TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {

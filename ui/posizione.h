@@ -1,0 +1,29 @@
+// Where a window opened beside the main one goes: right of it where it fits
+// within the screen's available area, else left of it, else below it, else
+// as near to the right as it can inside the screen. Rectangles are frames,
+// title bar and borders included.
+//
+//   accanto({0, 0, 300, 400}, {200, 300}, {0, 0, 1920, 1080})     -> (308, 0)    right
+//   accanto({1700, 0, 200, 400}, {200, 300}, {0, 0, 1920, 1080})  -> (1492, 0)   left
+//   accanto({0, 0, 1800, 400}, {200, 300}, {0, 0, 1920, 1080})     -> (0, 408)    below
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace flumetra {
+
+inline constexpr int distanzaTraFinestre = 8;  // pixels between two frames
+
+QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo);
+
+// Places the top-level window finestra beside principale, on principale's
+// screen. A window's frame is not known before it first shows, on every
+// scale: it is taken to be principale's, and finestra is placed by its
+// client area.
+void mettiAccanto(QWidget& finestra, const QWidget& principale);
+
+}  // namespace flumetra
