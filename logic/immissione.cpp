@@ -20,13 +20,13 @@ Esito Calcolatore::immissione(Campo campo) {
     return esegui(dati(campo).immissione->routine);
 }
 
-Esito Calcolatore::Text_A_KeyUp(int, int) { return immissione(Text_A); }
-Esito Calcolatore::Text_B_KeyUp(int, int) { return immissione(Text_B); }
-Esito Calcolatore::Text_D_KeyUp(int, int) { return immissione(Text_D); }
-Esito Calcolatore::Text_G_KeyUp(int, int) { return immissione(Text_G); }
-Esito Calcolatore::Text_v_KeyUp(int, int) { return immissione(Text_v); }
-Esito Calcolatore::Text_Y_KeyUp(int, int) { return immissione(Text_Y); }
-Esito Calcolatore::Text_L_KeyUp(int, int) { return immissione(Text_L); }
+Esito Calcolatore::Text_A_KeyUp() { return immissione(Text_A); }
+Esito Calcolatore::Text_B_KeyUp() { return immissione(Text_B); }
+Esito Calcolatore::Text_D_KeyUp() { return immissione(Text_D); }
+Esito Calcolatore::Text_G_KeyUp() { return immissione(Text_G); }
+Esito Calcolatore::Text_v_KeyUp() { return immissione(Text_v); }
+Esito Calcolatore::Text_Y_KeyUp() { return immissione(Text_Y); }
+Esito Calcolatore::Text_L_KeyUp() { return immissione(Text_L); }
 
 // The step is written with RealeInTesto, then the field's routine runs.
 Esito Calcolatore::clicFine(Spinner s, Verso verso) {

@@ -142,7 +142,7 @@ struct DatiRadio {
 inline constexpr std::array<DatiRadio, countOf<Modo>> tabellaModi = {{
     {"Option_Perdita", "Perdita", "Mantieni costante la perdita unitaria Y", Operazione::Option_Perdita_Click,
      Campo::Text_Y},
-    {"Option_Velocità", "Velocità", "Mantieni costante la velocità v", Operazione::Option_Velocita_Click,
+    {"Option_Velocità", "Velocità", "Mantieni costante la velocità v", Operazione::Option_Velocità_Click,
      Campo::Text_v},
     {"Option_Portata", "Portata", "Mantieni costante la portata G", Operazione::Option_Portata_Click, Campo::Text_G},
     {"Option_SezioneCanale", "SezioneCanale", "Mantieni costante la sezione del condotto",

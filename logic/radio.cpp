@@ -1,5 +1,5 @@
 // The mode and section radios: they only select and show or hide, always to
-// absolute values, so running one again changes nothing.
+// absolute values, so running one again changes nothing; they report nothing.
 
 #include "logic/calcolatore.h"
 
@@ -31,30 +31,45 @@ void Calcolatore::tieniA() {
     finestra_.selezionaSezione(Sezione::A);
 }
 
-void Calcolatore::Option_Perdita_Click() {
+Esito Calcolatore::Option_Perdita_Click() {
     mostraSpinnerVGY(true, true, false);
     tieniA();
+    return {};
 }
 
-void Calcolatore::Option_Velocità_Click() {
+Esito Calcolatore::Option_Velocità_Click() {
     mostraSpinnerVGY(false, true, true);
     tieniA();
+    return {};
 }
 
-void Calcolatore::Option_Portata_Click() {
+Esito Calcolatore::Option_Portata_Click() {
     mostraSpinnerVGY(true, false, true);
     tieniA();
+    return {};
 }
 
 // The section is held: every one of G, v, Y can be stepped, and the radios
 // come back with the held dimension and the spinners of A, B, D as they were.
-void Calcolatore::Option_SezioneCanale_Click() {
+Esito Calcolatore::Option_SezioneCanale_Click() {
     mostraSpinnerVGY(true, true, true);
     mostraRadioSezione(true);
+    return {};
 }
 
-void Calcolatore::Option_A_Click(int /*indice*/) { mostraSpinnerABD(false, true, true); }
-void Calcolatore::Option_B_Click(int /*indice*/) { mostraSpinnerABD(true, false, true); }
-void Calcolatore::Option_D_Click(int /*indice*/) { mostraSpinnerABD(true, true, false); }
+Esito Calcolatore::Option_A_Click() {
+    mostraSpinnerABD(false, true, true);
+    return {};
+}
+
+Esito Calcolatore::Option_B_Click() {
+    mostraSpinnerABD(true, false, true);
+    return {};
+}
+
+Esito Calcolatore::Option_D_Click() {
+    mostraSpinnerABD(true, true, false);
+    return {};
+}
 
 }  // namespace flumetra

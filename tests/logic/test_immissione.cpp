@@ -70,7 +70,7 @@ TEST_F(Immissione, AFractionPassesAsTypedAndEntersRounded) {
 TEST_F(Immissione, ARepeatedKeyReleaseRecalculatesAgain) {
     digita(Text_G, "3000");
     f.scritti.clear();
-    c.Text_G_KeyUp(/* a cursor key */ 39, 0);
+    c.Text_G_KeyUp();  // a cursor key: the text does not change
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_v, Text_Y, Text_Ytot}));
 }
 
