@@ -4,77 +4,164 @@
 #include <array>
 #include <utility>
 
-#include "dettagli/dettagli.h"
+#include "calc/fallimento.h"
+#include "calc/testo.h"
+#include "dettagli/materiali.h"
 #include "logic/quantita.h"
 
 namespace flumetra::copione {
 namespace {
 
-// Each command's word, in the order of Comando.
-constexpr std::array<std::string_view, 16> parole = {"click", "up",      "down",     "type",    "set",   "paste",
-                                                     "key",   "keypad",  "tab",      "backtab", "wheel", "dump",
-                                                     "notes", "details", "material", "copy"};
-static_assert(parole.size() == static_cast<std::size_t>(Comando::Copy) + 1);
-
-bool tra(const std::vector<std::string_view>& nomi, std::string_view nome) {
-    return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
+// The names each kind of control goes by.
+std::vector<std::string_view> pulsanti() {
+    std::vector<std::string_view> nomi;
+    for (const DatiRadio& r : tabellaModi) nomi.push_back(r.nome);
+    for (const DatiRadio& r : tabellaSezioni) nomi.push_back(r.nome);
+    nomi.push_back(controlli::inPrimoPiano);
+    nomi.push_back(controlli::informazioni);
+    return nomi;
 }
 
+std::vector<std::string_view> spinner() {
+    std::vector<std::string_view> nomi;
+    for (const DatiSpinner& d : tabellaSpinner) nomi.push_back(d.nome);
+    return nomi;
+}
+
+std::vector<std::string_view> campi() {
+    std::vector<std::string_view> nomi;
+    for (const DatiCampo& d : tabellaCampi) nomi.push_back(d.nome);
+    nomi.push_back(controlli::informazioni);
+    return nomi;
+}
+
+std::vector<std::string_view> materiali() {
+    std::vector<std::string_view> nomi;
+    for (const dettagli::DatiMateriale& m : dettagli::tabellaMateriali) nomi.push_back(m.nome);
+    return nomi;
+}
+
+// Why a command's text is refused, or nothing.
+using Verifica = std::optional<std::string> (*)(std::string_view testo);
+
+std::optional<std::string> tastiDelTastierino(std::string_view testo) {
+    if (testo.find_first_not_of("0123456789+-.,") == std::string_view::npos) return std::nullopt;
+    return "\"" + std::string(testo) + "\" has a character that is not a keypad key";
+}
+
+std::optional<std::string> versoDellaRotella(std::string_view testo) {
+    if (testo == "up" || testo == "down") return std::nullopt;
+    return "wheel turns up or down, not \"" + std::string(testo) + "\"";
+}
+
+std::optional<std::string> valoriDellAria(std::string_view testo) {
+    if (aria(testo)) return std::nullopt;
+    return "air takes a temperature and an altitude, not \"" + std::string(testo) + "\"";
+}
+
+struct DatiComando {
+    std::string_view parola;
+    Seguito seguito;
+    std::vector<std::string_view> (*nomi)();  // the names it takes, for Nome and NomeETesto
+    Verifica verifica;                        // nullptr: any text
+};
+
+// One row a command, in the order of Comando.
+const std::array<DatiComando, 17> comandi = {{
+    {"click", Seguito::Nome, pulsanti, nullptr},
+    {"up", Seguito::Nome, spinner, nullptr},
+    {"down", Seguito::Nome, spinner, nullptr},
+    {"type", Seguito::NomeETesto, campi, nullptr},
+    {"set", Seguito::NomeETesto, campi, nullptr},
+    {"paste", Seguito::NomeETesto, campi, nullptr},
+    {"key", Seguito::Nome, campi, nullptr},
+    {"keypad", Seguito::NomeETesto, campi, tastiDelTastierino},
+    {"tab", Seguito::Nome, campi, nullptr},
+    {"backtab", Seguito::Nome, campi, nullptr},
+    {"wheel", Seguito::NomeETesto, spinner, versoDellaRotella},
+    {"dump", Seguito::Niente, nullptr, nullptr},
+    {"notes", Seguito::Niente, nullptr, nullptr},
+    {"details", Seguito::Niente, nullptr, nullptr},
+    {"material", Seguito::Nome, materiali, nullptr},
+    {"copy", Seguito::Niente, nullptr, nullptr},
+    {"air", Seguito::Testo, nullptr, valoriDellAria},
+}};
+static_assert(comandi.size() == static_cast<std::size_t>(Comando::Air) + 1);
+
+const DatiComando& dati(Comando comando) { return comandi.at(static_cast<std::size_t>(comando)); }
+
 bool isBlank(std::string_view riga) { return riga.find_first_not_of(" \t") == std::string_view::npos; }
+
+// "a b" -> {"a", "b"}; "a" -> {"a", nothing}.
+std::pair<std::string_view, std::optional<std::string_view>> primaParola(std::string_view testo) {
+    const std::size_t spazio = testo.find(' ');
+    if (spazio == std::string_view::npos) return {testo, std::nullopt};
+    return {testo.substr(0, spazio), testo.substr(spazio + 1)};
+}
+
+// One line's action, once its command is known; an error message otherwise.
+std::variant<Azione, std::string> azione(Comando comando, std::optional<std::string_view> resto) {
+    const DatiComando& d = dati(comando);
+    Azione a{comando, {}, {}, 0};
+    auto nomeIgnoto = [&](std::string_view nome) {
+        return "unknown control name \"" + std::string(nome) + "\" for " + std::string(d.parola);
+    };
+    switch (d.seguito) {
+        case Seguito::Niente:
+            if (resto && !isBlank(*resto)) return nomeIgnoto(*resto);
+            return a;
+        case Seguito::Testo: a.testo = std::string(resto.value_or("")); break;
+        case Seguito::Nome:
+        case Seguito::NomeETesto: {
+            const auto [nome, testo] = primaParola(resto.value_or(""));
+            const std::vector<std::string_view> nomi = d.nomi();
+            const bool noto = std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
+            if (!noto || (d.seguito == Seguito::Nome && testo)) return nomeIgnoto(nome);
+            a.controllo = std::string(nome);
+            a.testo = std::string(testo.value_or(""));
+            break;
+        }
+    }
+    if (d.verifica != nullptr) {
+        if (auto errore = d.verifica(a.testo)) return *errore;
+    }
+    return a;
+}
 
 }  // namespace
 
 std::vector<std::string_view> controlliDi(Comando comando) {
-    std::vector<std::string_view> nomi;
-    switch (comando) {
-        case Comando::Click:
-            for (const DatiRadio& r : tabellaModi) nomi.push_back(r.nome);
-            for (const DatiRadio& r : tabellaSezioni) nomi.push_back(r.nome);
-            nomi.push_back(controlli::inPrimoPiano);
-            nomi.push_back(controlli::informazioni);
-            break;
-        case Comando::Up:
-        case Comando::Down:
-        case Comando::Wheel:
-            for (const DatiSpinner& d : tabellaSpinner) nomi.push_back(d.nome);
-            break;
-        case Comando::Type:
-        case Comando::Set:
-        case Comando::Paste:
-        case Comando::Key:
-        case Comando::Keypad:
-        case Comando::Tab:
-        case Comando::Backtab:
-            for (const DatiCampo& d : tabellaCampi) nomi.push_back(d.nome);
-            nomi.push_back(controlli::informazioni);
-            break;
-        case Comando::Material:
-            for (const dettagli::DatiMateriale& m : dettagli::tabellaMateriali) nomi.push_back(m.nome);
-            break;
-        case Comando::Dump:
-        case Comando::Notes:
-        case Comando::Details:
-        case Comando::Copy: break;
-    }
-    return nomi;
+    const DatiComando& d = dati(comando);
+    return d.nomi != nullptr ? d.nomi() : std::vector<std::string_view>{};
 }
 
 std::optional<Comando> comandoDi(std::string_view parolaIniziale) {
-    const auto trovata = std::find(parole.begin(), parole.end(), parolaIniziale);
-    if (trovata == parole.end()) return std::nullopt;
-    return static_cast<Comando>(trovata - parole.begin());
+    const auto trovata =
+        std::find_if(comandi.begin(), comandi.end(), [&](const DatiComando& d) { return d.parola == parolaIniziale; });
+    if (trovata == comandi.end()) return std::nullopt;
+    return static_cast<Comando>(trovata - comandi.begin());
 }
 
-std::string_view parola(Comando comando) { return parole.at(static_cast<std::size_t>(comando)); }
+std::string_view parola(Comando comando) { return dati(comando).parola; }
 
-bool haTesto(Comando comando) {
-    return comando == Comando::Type || comando == Comando::Set || comando == Comando::Paste ||
-           comando == Comando::Keypad || comando == Comando::Wheel;
-}
+Seguito seguito(Comando comando) { return dati(comando).seguito; }
 
-bool soloParola(Comando comando) {
-    return comando == Comando::Dump || comando == Comando::Notes || comando == Comando::Details ||
-           comando == Comando::Copy;
+std::optional<ValoriAria> aria(std::string_view testo) {
+    const auto [temperatura, quota] = primaParola(testo);
+    if (!quota) return std::nullopt;
+    auto numero = [](std::string_view parola) -> std::optional<double> {
+        std::string conVirgola(parola);
+        std::replace(conVirgola.begin(), conVirgola.end(), '.', ',');
+        try {
+            return TestoInReale(conVirgola);
+        } catch (const Fallimento&) {
+            return std::nullopt;
+        }
+    };
+    const auto t = numero(temperatura);
+    const auto z = numero(*quota);
+    if (!t || !z) return std::nullopt;
+    return ValoriAria{*t, *z};
 }
 
 std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
@@ -88,56 +175,14 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
         if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
         if (isBlank(riga) || riga.front() == '#') continue;
 
-        const std::size_t spazio = riga.find(' ');
-        const std::string_view primaParola = riga.substr(0, spazio);
-        const std::string_view resto = spazio == std::string_view::npos ? std::string_view{} : riga.substr(spazio + 1);
-        const std::size_t fineNome = resto.find(' ');
-        const std::string_view nome = resto.substr(0, fineNome);
-        const std::string_view testo =
-            fineNome == std::string_view::npos ? std::string_view{} : resto.substr(fineNome + 1);
-
-        const std::optional<Comando> comando = comandoDi(primaParola);
-        if (!comando) return Errore{numero, "unknown command \"" + std::string(primaParola) + "\""};
-        Azione azione{*comando, std::string(nome), std::string(testo), numero};
-        const bool soloNome = fineNome == std::string_view::npos;
-        const bool nomeNoto = tra(controlliDi(*comando), nome);
-        bool nomeValido = false;
-        switch (azione.comando) {
-            case Comando::Dump:
-            case Comando::Notes:
-            case Comando::Details:
-            case Comando::Copy:
-                nomeValido = resto.empty() || isBlank(resto);
-                azione.controllo.clear();
-                azione.testo.clear();
-                break;
-            case Comando::Click:
-            case Comando::Up:
-            case Comando::Down:
-            case Comando::Key:
-            case Comando::Tab:
-            case Comando::Backtab:
-            case Comando::Material: nomeValido = nomeNoto && soloNome; break;
-            case Comando::Type:
-            case Comando::Set:
-            case Comando::Paste: nomeValido = nomeNoto; break;
-            case Comando::Keypad:
-                nomeValido = nomeNoto;
-                if (nomeValido && testo.find_first_not_of("0123456789+-.,") != std::string_view::npos) {
-                    return Errore{numero, "\"" + std::string(testo) + "\" has a character that is not a keypad key"};
-                }
-                break;
-            case Comando::Wheel:
-                nomeValido = nomeNoto;
-                if (nomeValido && testo != "up" && testo != "down") {
-                    return Errore{numero, "wheel turns up or down, not \"" + std::string(testo) + "\""};
-                }
-                break;
-        }
-        if (!nomeValido) {
-            return Errore{numero, "unknown control name \"" + std::string(nome) + "\" for " + std::string(primaParola)};
-        }
-        azioni.push_back(std::move(azione));
+        const auto [parolaIniziale, resto] = primaParola(riga);
+        const std::optional<Comando> comando = comandoDi(parolaIniziale);
+        if (!comando) return Errore{numero, "unknown command \"" + std::string(parolaIniziale) + "\""};
+        auto letta = azione(*comando, resto);
+        if (auto* errore = std::get_if<std::string>(&letta)) return Errore{numero, std::move(*errore)};
+        Azione a = std::get<Azione>(std::move(letta));
+        a.riga = numero;
+        azioni.push_back(std::move(a));
     }
     return azioni;
 }

@@ -14,8 +14,11 @@
 //   details                   the details window opened (F2) if closed; one line of its values
 //   material spiralato        the duct material chosen in the details window
 //   copy                      the summary shortcut; one line: the clipboard's text
+//   air 35,5 1500             the details window's air: temperature (°C) and altitude (m)
 //
-// Blank lines and lines starting with '#' are skipped.
+// Blank lines and lines starting with '#' are skipped. Each command is one
+// row of a table (copione.cpp): its word, what follows it, the names it
+// takes and what its text must be.
 #pragma once
 
 #include <cstddef>
@@ -43,13 +46,22 @@ enum class Comando {
     Notes,
     Details,
     Material,
-    Copy
+    Copy,
+    Air,
+};
+
+// What follows a command's word on its line.
+enum class Seguito {
+    Niente,      // dump
+    Nome,        // click Check1: one of the command's names, alone
+    NomeETesto,  // type Text_A 550: a name, one space, then the rest of the line
+    Testo,       // air 20 0: the rest of the line
 };
 
 struct Azione {
     Comando comando = Comando::Dump;
-    std::string controllo;  // the widget's object name, or material's name; empty for dump, notes, details, copy
-    std::string testo;      // for type, set, paste and keypad: everything after "FIELD "; for wheel: up or down
+    std::string controllo;  // the name that follows the word, if the command takes one
+    std::string testo;      // the text after the name (or after the word), if the command takes one
     std::size_t riga = 0;   // 1 for the script's first line
 };
 
@@ -64,7 +76,7 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script);
 // The names a command takes after its word, in the order of the window's
 // tables: for click the radios, Check1 and Text1; for up, down and wheel the
 // spinners; for type and the other keys the fields and Text1; for material
-// the materials; for a command that is its word alone, none.
+// the materials; none for the others.
 std::vector<std::string_view> controlliDi(Comando comando);
 
 // The command a line's first word names, if any: "click" -> Click.
@@ -73,10 +85,14 @@ std::optional<Comando> comandoDi(std::string_view parola);
 // The word that starts a command's line: "click", "keypad", "dump", …
 std::string_view parola(Comando comando);
 
-// Whether the command's line carries a text after the control's name.
-bool haTesto(Comando comando);
+// What follows the command's word.
+Seguito seguito(Comando comando);
 
-// Whether the command's line is its word alone: dump, notes, details, copy.
-bool soloParola(Comando comando);
+// The air of an air line's text, temperature and altitude, each with a
+// decimal comma or a full stop: "35,5 1500" -> {35.5, 1500}; "35" -> nothing.
+struct ValoriAria {
+    double temperatura, quota;
+};
+std::optional<ValoriAria> aria(std::string_view testo);
 
 }  // namespace flumetra::copione

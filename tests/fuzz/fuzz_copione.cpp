@@ -31,10 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     for (const Azione& a : azioni) {
         require(a.riga > rigaPrecedente);
         rigaPrecedente = a.riga;
-        require(soloParola(a.comando) == a.controllo.empty());
+        const Seguito dopo = seguito(a.comando);
+        require((dopo == Seguito::Nome || dopo == Seguito::NomeETesto) != a.controllo.empty());
         riscritto += parola(a.comando);
         if (!a.controllo.empty()) riscritto += ' ' + a.controllo;
-        if (haTesto(a.comando)) riscritto += ' ' + a.testo;
+        if (dopo == Seguito::NomeETesto || dopo == Seguito::Testo) riscritto += ' ' + a.testo;
         riscritto += '\n';
     }
     const auto di_nuovo = leggi(riscritto);

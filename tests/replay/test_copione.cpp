@@ -26,6 +26,14 @@ TEST(Copione, LinesBecomeActions) {
     EXPECT_EQ(a[3].testo, "");
     EXPECT_EQ(a[4].comando, Comando::Dump);
     EXPECT_EQ(a[4].testo, "") << "a dump carries no text, whatever blanks follow it";
+
+    const auto b = azioni("air 35.5 1500\nair -30 0,5\n");
+    ASSERT_EQ(b.size(), 2U);
+    const auto caldo = aria(b[0].testo);
+    ASSERT_TRUE(caldo.has_value());
+    EXPECT_EQ(caldo->temperatura, 35.5) << "a full stop is the decimal point here";
+    EXPECT_EQ(caldo->quota, 1500);
+    EXPECT_EQ(aria(b[1].testo)->quota, 0.5);
 }
 
 TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
@@ -40,7 +48,9 @@ TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
                                                                          {"keypad Text_v 4x5\n", 1},
                                                                          {"tab Text_A now\n", 1},
                                                                          {"wheel UpDown_G\n", 1},
-                                                                         {"dump\nwheel UpDown_G left\n", 2}}) {
+                                                                         {"dump\nwheel UpDown_G left\n", 2},
+                                                                         {"air 20\n", 1},
+                                                                         {"air 20 0 m\n", 1}}) {
         const auto letto = leggi(script);
         ASSERT_TRUE(std::holds_alternative<Errore>(letto)) << script;
         EXPECT_EQ(std::get<Errore>(letto).riga, riga) << script;
