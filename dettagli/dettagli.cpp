@@ -1,7 +1,6 @@
 #include "dettagli/dettagli.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "calc/conversioni.h"
@@ -12,10 +11,10 @@
 namespace flumetra::dettagli {
 namespace {
 
-// A value, or nothing where a text is not a number, a formula fails or the
+// A value, or nothing where a text cannot be read, a formula fails or the
 // result is not finite (a division by zero).
 template <typename Calcolo>
-std::optional<Reale> se(Calcolo&& calcolo) {
+std::optional<Reale> valoreOVuoto(Calcolo&& calcolo) {
     try {
         const Reale valore = std::forward<Calcolo>(calcolo)();
         if (std::isfinite(valore)) return valore;
@@ -24,26 +23,25 @@ std::optional<Reale> se(Calcolo&& calcolo) {
     return std::nullopt;
 }
 
-// A value computed or read before, which must be there.
+// A value read or computed before, which must be there for this one.
 template <typename Valore>
-Valore gia(const std::optional<Valore>& valore) {
+Valore richiesto(const std::optional<Valore>& valore) {
     if (!valore) fallisci(TipoFallimento::ErroreDiCalcolo, "an earlier value could not be computed");
     return *valore;
 }
 
-// A whole-number field text, or nothing where it is not one.
-std::optional<Intero> intero(const std::string& testo) {
+// A whole-number field text, or nothing where it is not one or was not used.
+std::optional<Intero> intero(const std::optional<std::string>& testo) {
+    if (!testo) return std::nullopt;
     try {
-        return TestoInIntero(testo);
+        return TestoInIntero(*testo);
     } catch (const Fallimento&) {
         return std::nullopt;
     }
 }
 
-const ProprietaAria ariaStandard{};
-
 // With G unreadable, only the diameter itself.
-DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm) {
+DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm, const ProprietaAria& aria) {
     DiametroDiSerie serie{D, {}, {}, {}};
     if (!G) return serie;
     std::optional<Decimale> v;
@@ -53,61 +51,62 @@ DiametroDiSerie diametroDiSerie(Intero D, std::optional<Intero> G, Reale rugosit
     }
     if (v) {
         serie.v = DecimaleInReale(*v);
-        serie.Y = se([&] { return DecimaleInReale(Module_Calcoli::PerditaUnitaria(*v, D)); });
+        serie.Y = valoreOVuoto([&] { return DecimaleInReale(Module_Calcoli::PerditaUnitaria(*v, D)); });
     }
-    serie.R_Pa_m = se([&] { return perditaColebrook(*G, D, rugosita_mm, ariaStandard); });
+    serie.R_Pa_m = valoreOVuoto([&] { return perditaColebrook(*G, D, rugosita_mm, aria); });
     return serie;
 }
 
-std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm) {
+std::array<std::optional<DiametroDiSerie>, 2> diametriDiSerie(Intero D, std::optional<Intero> G, Reale rugosita_mm,
+                                                              const ProprietaAria& aria) {
     std::array<std::optional<DiametroDiSerie>, 2> vicini;
     const auto sopra = std::upper_bound(serieEN1506.begin(), serieEN1506.end(), D);
-    if (sopra != serieEN1506.begin()) vicini[0] = diametroDiSerie(*(sopra - 1), G, rugosita_mm);
-    if (sopra != serieEN1506.end()) vicini[1] = diametroDiSerie(*sopra, G, rugosita_mm);
+    if (sopra != serieEN1506.begin()) vicini[0] = diametroDiSerie(*(sopra - 1), G, rugosita_mm, aria);
+    if (sopra != serieEN1506.end()) vicini[1] = diametroDiSerie(*sopra, G, rugosita_mm, aria);
     return vicini;
 }
 
 }  // namespace
 
-Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale) {
+Dettagli calcola(const TestiDelCondotto& testi, Materiale materiale, Aria sceltaAria) {
     const Reale eps = dati(materiale).rugosita_mm;
+    const ProprietaAria aria = proprietaDellAria(sceltaAria);
     // Each text read once, as the calculator reads it.
     const std::optional<Intero> interoA = intero(testi.A);
     const std::optional<Intero> interoB = intero(testi.B);
     const std::optional<Intero> interoD = intero(testi.D);
     const std::optional<Intero> interoG = intero(testi.G);
-    const std::optional<Reale> perdita = se([&] { return DecimaleInReale(TestoInDecimale(testi.Y)); });
-    auto A = [&] { return static_cast<Reale>(gia(interoA)); };
-    auto B = [&] { return static_cast<Reale>(gia(interoB)); };
-    auto D = [&] { return static_cast<Reale>(gia(interoD)); };
-    auto G = [&] { return static_cast<Reale>(gia(interoG)); };
-    auto Y = [&] { return gia(perdita); };
+    const std::optional<Reale> perdita =
+        valoreOVuoto([&] { return DecimaleInReale(TestoInDecimale(richiesto(testi.Y))); });
+    auto A = [&] { return static_cast<Reale>(richiesto(interoA)); };
+    auto B = [&] { return static_cast<Reale>(richiesto(interoB)); };
+    auto D = [&] { return static_cast<Reale>(richiesto(interoD)); };
+    auto G = [&] { return static_cast<Reale>(richiesto(interoG)); };
+    auto Y = [&] { return richiesto(perdita); };
 
     Dettagli d;
     d.materiale = materiale;
-    d.Y_Pa_m = se([&] { return Y() * pascalPerMmca; });
-    d.Ytot_Pa = se([&] { return TestoInReale(testi.Ytot) * pascalPerMmca; });
-    d.v_rett = se([&] { return G() / 3600 / (A() * B() / 1e6); });
-    d.rapporto = se([&] { return std::max(A(), B()) / std::min(A(), B()); });
-    d.v_tondo = se([&] { return velocitaNelTondo(G(), D()); });
-    d.pd = se([&] { return pressioneDinamica(gia(d.v_tondo), ariaStandard); });
-    d.Re = se([&] { return reynolds(gia(d.v_tondo), D(), ariaStandard); });
-    d.lambda = se([&] { return fattoreDAttrito(gia(d.Re), eps / D()); });
-    d.R_Pa_m = se([&] { return perditaDarcy(gia(d.lambda), D(), gia(d.pd)); });
-    d.R_mmca_m = se([&] { return gia(d.R_Pa_m) / pascalPerMmca; });
-    d.scarto = se([&] { return (gia(d.Y_Pa_m) - gia(d.R_Pa_m)) / gia(d.R_Pa_m) * 100; });
-    if (interoD) d.EN1506 = diametriDiSerie(*interoD, interoG, eps);
+    d.t_aria = sceltaAria.temperatura;
+    d.quota = sceltaAria.quota;
+    d.rho = aria.densita;
+    d.mu = aria.viscosita;
+    d.K = aria.correzione;
+    d.Y_Pa_m = valoreOVuoto([&] { return Y() * pascalPerMmca; });
+    d.Ytot_Pa = valoreOVuoto([&] { return TestoInReale(richiesto(testi.Ytot)) * pascalPerMmca; });
+    d.v_rett = valoreOVuoto([&] { return G() / 3600 / (A() * B() / 1e6); });
+    d.rapporto = valoreOVuoto([&] { return std::max(A(), B()) / std::min(A(), B()); });
+    d.v_tondo = valoreOVuoto([&] { return velocitaNelTondo(G(), D()); });
+    d.pd = valoreOVuoto([&] { return pressioneDinamica(richiesto(d.v_tondo), aria); });
+    d.Re = valoreOVuoto([&] { return reynolds(richiesto(d.v_tondo), D(), aria); });
+    d.lambda = valoreOVuoto([&] { return fattoreDAttrito(richiesto(d.Re), eps / D()); });
+    d.laminare = d.lambda && laminare(*d.Re);
+    d.R_Pa_m = valoreOVuoto([&] { return perditaDarcy(richiesto(d.lambda), D(), richiesto(d.pd)); });
+    d.R_mmca_m = valoreOVuoto([&] { return richiesto(d.R_Pa_m) / pascalPerMmca; });
+    d.Y_aria = valoreOVuoto([&] { return Y() * aria.correzione; });
+    d.scarto = valoreOVuoto(
+        [&] { return (richiesto(d.Y_aria) * pascalPerMmca - richiesto(d.R_Pa_m)) / richiesto(d.R_Pa_m) * 100; });
+    if (interoD) d.EN1506 = diametriDiSerie(*interoD, interoG, eps, aria);
     return d;
-}
-
-std::string treCifre(std::optional<Reale> valore) {
-    if (!valore) return "—";
-    std::array<char, 32> buffer{};
-    const auto scritto =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), *valore, std::chars_format::scientific, 2);
-    Reale arrotondato = 0;
-    std::from_chars(buffer.data(), scritto.ptr, arrotondato);
-    return RealeInTesto(arrotondato);
 }
 
 }  // namespace flumetra::dettagli

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "dettagli/righe.h"
 #include "logic/quantita.h"
 #include "ui/finestra_dettagli.h"
 #include "ui/form_principale.h"
@@ -79,16 +80,14 @@ QWidget* Riproduttore::controllo(const std::string& nome) const {
 
 std::string Riproduttore::esegui(const copione::Azione& azione) {
     using copione::Comando;
-    if (azione.comando == Comando::Dump) return stato();
-    if (azione.comando == Comando::Notes) return note();
-    if (azione.comando == Comando::Details) {
-        apriDettagli();
-        return dettagli();
-    }
-    if (azione.comando == Comando::Copy) return copia();
-    if (azione.comando == Comando::Material) {
-        scegliMateriale(azione.controllo);
-        return {};
+    switch (azione.comando) {
+        case Comando::Dump: return stato();
+        case Comando::Notes: return note();
+        case Comando::Details: apriDettagli(); return dettagli();
+        case Comando::Copy: return copia();
+        case Comando::Material: scegliMateriale(azione.controllo); return {};
+        case Comando::Air: scegliAria(azione.testo); return {};
+        default: break;
     }
     QWidget* target = controllo(azione.controllo);
     if (target == nullptr || !target->isVisibleTo(&finestra_)) return {};  // a person could not
@@ -104,11 +103,7 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Set: scriviComeIlProgramma(target, azione.testo); break;
         case Comando::Paste: incolla(target, azione.testo); break;
         case Comando::Key: maiuscolo(target); break;
-        case Comando::Dump:
-        case Comando::Notes:
-        case Comando::Details:
-        case Comando::Material:
-        case Comando::Copy: break;
+        default: break;
     }
     return {};
 }
@@ -245,11 +240,18 @@ void Riproduttore::scegliMateriale(const std::string& nome) {
     }
 }
 
+// As a person sets the two inputs; not while the window is closed.
+void Riproduttore::scegliAria(const std::string& testo) {
+    if (!finestra_.dettagliAperti()) return;
+    if (const auto aria = copione::aria(testo)) finestra_.dettagli()->scegliAria({aria->temperatura, aria->quota});
+}
+
 std::string Riproduttore::copia() {
     QTest::keyClick(&finestra_, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     return json(QGuiApplication::clipboard()->text());
 }
 
+// The material, then every row of the details' table by its key.
 std::string Riproduttore::dettagli() const {
     const dettagli::Dettagli d = finestra_.dettagli()->valori();
     auto numero = [](std::optional<Reale> valore) {
@@ -265,17 +267,14 @@ std::string Riproduttore::dettagli() const {
     };
     const dettagli::DatiMateriale& materiale = dettagli::dati(d.materiale);
     std::string s = "{\"material\":" + json(inQt(materiale.nome)) + ",\"eps_mm\":" + numero(materiale.rugosita_mm);
-    const std::pair<const char*, std::optional<Reale>> valori[] = {
-        {"Y_Pa_m", d.Y_Pa_m},   {"Ytot_Pa", d.Ytot_Pa},
-        {"v_rett", d.v_rett},   {"rapporto", d.rapporto},
-        {"v_tondo", d.v_tondo}, {"pd", d.pd},
-        {"Re", d.Re},           {"lambda", d.lambda},
-        {"R_Pa_m", d.R_Pa_m},   {"R_mmca_m", d.R_mmca_m},
-        {"scarto", d.scarto},
-    };
-    for (const auto& [chiave, valore] : valori) s += ",\"" + std::string(chiave) + "\":" + numero(valore);
-    s += ",\"EN1506\":";
-    s += d.EN1506 ? '[' + serie((*d.EN1506)[0]) + ',' + serie((*d.EN1506)[1]) + ']' : std::string("null");
+    for (const dettagli::RigaDettaglio& riga : dettagli::righeDettagli) {
+        s += ",\"" + std::string(riga.chiave) + "\":";
+        if (riga.scrittura != dettagli::Scrittura::Serie) {
+            s += numero(d.*riga.valore);
+        } else {
+            s += d.EN1506 ? '[' + serie((*d.EN1506)[0]) + ',' + serie((*d.EN1506)[1]) + ']' : std::string("null");
+        }
+    }
     return s + '}';
 }
 

@@ -40,6 +40,7 @@ private:
     static void incolla(QWidget* campo, const std::string& testo);
     void apriDettagli();
     void scegliMateriale(const std::string& nome);
+    void scegliAria(const std::string& testo);
     std::string copia();
     void maiuscolo(QWidget* campo);
     void tabulazione(QWidget* campo, bool indietro);

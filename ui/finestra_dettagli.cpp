@@ -2,22 +2,33 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/campo_accessibile.h"
+#include "ui/campo_numero.h"
 #include "ui/campo_testo.h"
-#include "ui/righe_dettagli.h"
+#include "ui/form_principale.h"
+#include "ui/messaggi.h"
+#include "ui/riepilogo.h"
 
 namespace flumetra {
+namespace {
 
-FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale)
-    : QWidget(principale, Qt::Tool), finestra_(finestra) {
+QString conUnita(const QString& testo, const QString& unita) {
+    return unita.isEmpty() ? testo : QStringLiteral("%1 [%2]").arg(testo, unita);
+}
+
+}  // namespace
+
+FinestraDettagli::FinestraDettagli(Form_Principale& principale)
+    : QWidget(&principale, Qt::Tool), principale_(principale) {
     setObjectName(QStringLiteral("Form_Dettagli"));
     setWindowTitle(QStringLiteral("Dettagli del condotto"));
-    setFont(principale->font());
+    setFont(principale.font());
 
     auto* modulo = new QFormLayout;
     modulo->setVerticalSpacing(2);
@@ -31,33 +42,65 @@ FinestraDettagli::FinestraDettagli(const Finestra& finestra, QWidget* principale
     etichettaMateriale->setBuddy(materiale_);
     modulo->addRow(etichettaMateriale, materiale_);
 
-    for (const RigaDettaglio& riga : righeDettagli(dettagli::Dettagli{})) {  // the labels: no value needed
+    // As wide as a series diameter's line.
+    const int larghezza =
+        fontMetrics().horizontalAdvance(QStringLiteral("D 1000: v 99,9 m/s, Y 9,999 mmc.a./m, R 9,99 Pa/m")) + 12;
+    auto nuovoValore = [&] {
         // Read-only text that a screen reader is told cannot be edited.
         auto* valore = new CampoTesto(QString(), this);
         valore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         valore->setReadOnly(true);
         rendiAccessibile(valore);
-        // As wide as a series diameter's line.
-        valore->setMinimumWidth(
-            fontMetrics().horizontalAdvance(QStringLiteral("D 1000: v 99,9 m/s, Y 9,999 mmc.a./m, R 9,99 Pa/m")) + 12);
-        auto* etichetta = new QLabel(riga.etichetta, this);
-        etichetta->setBuddy(valore);
-        valore->setAccessibleName(riga.unita.isEmpty() ? riga.etichetta
-                                                       : QStringLiteral("%1 [%2]").arg(riga.etichetta, riga.unita));
-        modulo->addRow(etichetta, valore);
-        righe_.push_back(valore);
+        valore->setMinimumWidth(larghezza);
+        valori_.push_back(valore);
+        return valore;
+    };
+    const dettagli::Aria partenza{};
+    for (const dettagli::RigaDettaglio& riga : dettagli::righeDettagli) {
+        const QString etichetta = inQt(riga.etichetta);
+        const QString unita = inQt(riga.unita);
+        if (riga.scrittura == dettagli::Scrittura::Serie) {
+            for (const std::string_view lato : dettagli::latiDellaSerie) {
+                const QString nome = QStringLiteral("%1 %2").arg(etichetta, inQt(lato));
+                auto* valore = nuovoValore();
+                valore->setAccessibleName(nome);
+                auto* label = new QLabel(nome, this);
+                label->setBuddy(valore);
+                modulo->addRow(label, valore);
+            }
+        } else if (const dettagli::Ingresso* ingresso = riga.ingresso) {
+            auto* campo = new CampoNumero(ingresso->limiti.minimo, ingresso->limiti.massimo, ingresso->passo,
+                                          ingresso->decimali, unita, this);
+            campo->setObjectName(inQt(riga.chiave));
+            campo->setValue(partenza.*ingresso->valore);
+            campo->setAccessibleName(conUnita(etichetta, unita));
+            ingressi_.emplace_back(campo, ingresso);
+            auto* label = new QLabel(etichetta, this);
+            label->setBuddy(campo);
+            modulo->addRow(label, campo);
+            connect(campo, &QDoubleSpinBox::valueChanged, this, [this] {
+                aggiorna();
+                emit ariaCambiata();
+            });
+        } else {
+            auto* valore = nuovoValore();
+            valore->setAccessibleName(conUnita(etichetta, unita));
+            auto* label = new QLabel(etichetta, this);
+            label->setBuddy(valore);
+            modulo->addRow(label, valore);
+        }
     }
 
     auto* copia = new QPushButton(QStringLiteral("&Copia"), this);
     copia->setObjectName(QStringLiteral("Command_Copia"));
-    copia->setToolTip(QStringLiteral("Copia il riepilogo negli appunti (Ctrl+Maiusc+C)"));
+    copia->setToolTip(QStringLiteral("Copia il riepilogo negli appunti (%1)")
+                          .arg(QKeySequence(Form_Principale::tastoRiepilogo).toString(QKeySequence::NativeText)));
     connect(copia, &QPushButton::clicked, this, &FinestraDettagli::Copia);
 
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(8, 8, 8, 8);
     colonna->setSpacing(6);
     colonna->addLayout(modulo);
-    colonna->addWidget(new QLabel(ariaDiRiferimento(), this));
     colonna->addWidget(copia, 0, Qt::AlignRight);
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -73,8 +116,21 @@ void FinestraDettagli::scegliMateriale(dettagli::Materiale materiale) {
     materiale_->setCurrentIndex(static_cast<int>(materiale));
 }
 
+dettagli::Aria FinestraDettagli::aria() const {
+    dettagli::Aria aria;
+    for (const auto& [campo, ingresso] : ingressi_) aria.*ingresso->valore = campo->value();
+    return aria;
+}
+
+void FinestraDettagli::scegliAria(dettagli::Aria aria) {
+    for (const auto& [campo, ingresso] : ingressi_) {
+        const Reale valore = aria.*ingresso->valore;
+        if (valore >= campo->minimum() && valore <= campo->maximum()) campo->setValue(valore);
+    }
+}
+
 dettagli::Dettagli FinestraDettagli::valori() const {
-    return dettagli::calcola(testiDelCondotto(finestra_), materiale());
+    return dettagli::calcola(principale_.testiDelCondotto(), materiale(), aria());
 }
 
 void FinestraDettagli::aggiornaPresto() {
@@ -89,13 +145,34 @@ void FinestraDettagli::aggiornaPresto() {
         Qt::QueuedConnection);
 }
 
+// The computed rows in the table's order, each value with its unit.
 void FinestraDettagli::aggiorna() {
-    const std::vector<RigaDettaglio> righe = righeDettagli(valori());
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        righe_[i]->scriviDalProgramma(righe[i].unita.isEmpty() || righe[i].valore == QStringLiteral("—")
-                                          ? righe[i].valore
-                                          : QStringLiteral("%1 %2").arg(righe[i].valore, righe[i].unita));
+    const dettagli::Dettagli d = valori();
+    std::size_t prossimo = 0;
+    auto mostra = [&](const std::string& testo, std::string_view unita) {
+        const bool vuoto = testo == "—" || unita.empty();
+        valori_[prossimo++]->scriviDalProgramma(vuoto ? inQt(testo)
+                                                      : QStringLiteral("%1 %2").arg(inQt(testo), inQt(unita)));
+    };
+    for (const dettagli::RigaDettaglio& riga : dettagli::righeDettagli) {
+        if (riga.ingresso) continue;
+        if (riga.scrittura == dettagli::Scrittura::Serie) {
+            for (std::size_t lato = 0; lato < dettagli::latiDellaSerie.size(); ++lato) {
+                mostra(dettagli::testoDellaSerie(d, lato), {});
+            }
+        } else {
+            mostra(dettagli::testoDi(riga, d), riga.unita);
+        }
     }
+}
+
+// Esc closes it, as a tool window's key does.
+void FinestraDettagli::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 }  // namespace flumetra

@@ -1,28 +1,35 @@
-// «Dettagli del condotto»: a small tool window beside the main one, read-only,
-// showing the details of the duct the main window's fields describe, for the
-// duct material chosen here. It reads the field texts and never writes them.
+// «Dettagli del condotto»: a small tool window beside the main one, showing
+// the details of the duct the main window's fields describe, for the duct
+// material and the air chosen here. It reads the fields and never writes
+// them. Its rows are the details' table (dettagli/righe.h).
 #pragma once
 
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "dettagli/dettagli.h"
+#include "dettagli/righe.h"
 
 class QComboBox;
 
 namespace flumetra {
 
+class CampoNumero;
 class CampoTesto;
-class Finestra;
+class Form_Principale;
 
 class FinestraDettagli : public QWidget {
     Q_OBJECT
 
 public:
-    FinestraDettagli(const Finestra& finestra, QWidget* principale);
+    explicit FinestraDettagli(Form_Principale& principale);
 
     [[nodiscard]] dettagli::Materiale materiale() const;
     void scegliMateriale(dettagli::Materiale materiale);
+    [[nodiscard]] dettagli::Aria aria() const;
+    // As a person sets the inputs: a value outside an input's range leaves it.
+    void scegliAria(dettagli::Aria aria);
 
     // The details of the fields as they stand now.
     [[nodiscard]] dettagli::Dettagli valori() const;
@@ -34,11 +41,18 @@ public:
 
 signals:
     void Copia();
+    void ariaCambiata();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    const Finestra& finestra_;
+    void aggiungiRiga(const QString& etichetta, const QString& unita, QWidget* valore);
+
+    const Form_Principale& principale_;
     QComboBox* materiale_ = nullptr;
-    std::vector<CampoTesto*> righe_;
+    std::vector<std::pair<CampoNumero*, const dettagli::Ingresso*>> ingressi_;  // the air's
+    std::vector<CampoTesto*> valori_;  // a value line for each computed row, and two for the series
     bool aggiornamentoInAttesa_ = false;
 };
 

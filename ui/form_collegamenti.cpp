@@ -47,6 +47,7 @@ void Form_Principale::collega() {
 // meant; it is shown as the focus leaves the field.
 void Form_Principale::controlla(Campo c) {
     const std::optional<Avviso> avvisoDelTesto = avviso(c, testo(c));
+    nonUsato_[indexOf(c)] = avvisoDelTesto && avvisoDelTesto->tipo != TipoAvviso::PuntoDelleMigliaia;
     mostra(calcolatore_.esegui(dati(c).immissione->tastoRilasciato));
     if (!avvisoDelTesto) {
         campo(c)->annota({}, {}, false);

@@ -14,15 +14,10 @@
 #include "ui/finestra_dettagli.h"
 #include "ui/form_principale.h"
 #include "ui/posizione.h"
-#include "ui/righe_dettagli.h"
+#include "ui/riepilogo.h"
 
 namespace flumetra {
-namespace {
-
-const QKeySequence tastoDettagli(Qt::Key_F2);
-const QKeySequence tastoRiepilogo(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-
-}  // namespace
+namespace {}  // namespace
 
 // The shortcuts work in either window.
 void Form_Principale::collegaDettagli() {
@@ -49,7 +44,7 @@ void Form_Principale::mostraDettagli(bool aperta) {
     }
     const bool prima = dettagli_ == nullptr;
     if (prima) {
-        dettagli_ = new FinestraDettagli(*this, this);
+        dettagli_ = new FinestraDettagli(*this);
         connect(dettagli_, &FinestraDettagli::Copia, this, &Form_Principale::copiaRiepilogo);
     }
     dettagli_->aggiorna();  // what changed while it was closed
@@ -62,8 +57,16 @@ void Form_Principale::mostraDettagli(bool aperta) {
 
 void Form_Principale::copiaRiepilogo() {
     const dettagli::Materiale materiale = dettagli_ != nullptr ? dettagli_->materiale() : dettagli::materialeIniziale;
-    QGuiApplication::clipboard()->setText(riepilogo(*this, dettagli::calcola(testiDelCondotto(*this), materiale)));
+    QGuiApplication::clipboard()->setText(riepilogo(*this, dettagli::calcola(testiDelCondotto(), materiale, aria())));
 }
+
+dettagli::TestiDelCondotto Form_Principale::testiDelCondotto() const {
+    using enum Campo;
+    auto letto = [this](Campo c) { return testoUsato(c) ? std::optional(testo(c)) : std::nullopt; };
+    return {letto(Text_A), letto(Text_B), letto(Text_D), letto(Text_G), letto(Text_Y), letto(Text_Ytot)};
+}
+
+dettagli::Aria Form_Principale::aria() const { return dettagli_ != nullptr ? dettagli_->aria() : dettagli::Aria{}; }
 
 // On the window's background, its labels and its radios; the fields keep
 // their own menu.

@@ -15,6 +15,7 @@ std::string Form_Principale::testo(Campo c) const { return campo(c)->text().toSt
 void Form_Principale::scrivi(Campo c, std::string_view testo) {
     campo(c)->scriviDalProgramma(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
     campo(c)->annota({}, {}, false);
+    nonUsato_[indexOf(c)] = false;
 }
 
 bool Form_Principale::modoSelezionato(Modo m) const { return radio(m)->isChecked(); }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "dettagli/dettagli.h"
 #include "logic/calcolatore.h"
 #include "logic/esito.h"
 #include "logic/finestra.h"
@@ -53,11 +54,21 @@ public:
     [[nodiscard]] bool inPrimoPiano() const;
 
     // Beside the window: the details of the duct (F2, the context menu) and
-    // the summary for a report (Ctrl+Shift+C).
+    // the summary for a report (Ctrl+Shift+C in either window).
+    static constexpr QKeyCombination tastoDettagli = Qt::Key_F2;
+    static constexpr QKeyCombination tastoRiepilogo = Qt::CTRL | Qt::SHIFT | Qt::Key_C;
     void mostraDettagli(bool aperta);
     [[nodiscard]] bool dettagliAperti() const;
     [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
     void copiaRiepilogo();
+
+    // Whether the calculator used the field's text: false while it carries a
+    // note that it was not (not a number, out of range).
+    [[nodiscard]] bool testoUsato(Campo c) const { return !nonUsato_[indexOf(c)]; }
+    // The fields as the details read them: a text that was not used cannot be.
+    [[nodiscard]] dettagli::TestiDelCondotto testiDelCondotto() const;
+    // The air the details window holds; the reference air until it is opened.
+    [[nodiscard]] dettagli::Aria aria() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
@@ -88,6 +99,7 @@ private:
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;
+    std::array<bool, countOf<Campo>> nonUsato_{};
     FinestraDettagli* dettagli_ = nullptr;  // made when first opened
     Calcolatore calcolatore_{*this};
 };

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calc/fallimento.h"
 #include "dettagli/aria.h"
 #include "dettagli/attrito.h"
 #include "dettagli/colebrook.h"
 #include "dettagli/dettagli.h"
+#include "dettagli/righe.h"
 
 namespace flumetra::dettagli {
 namespace {
@@ -69,9 +72,9 @@ TEST(Dettagli, WhatCannotBeComputedIsEmpty) {
     };
     for (const Riga& r : righe) {
         const Dettagli d = calcola(r.testi, Materiale::Zincato);
-        ASSERT_TRUE(d.EN1506.has_value()) << r.testi.D;
-        EXPECT_EQ((*d.EN1506)[0] ? (*d.EN1506)[0]->D : 0, r.sotto) << r.testi.D;
-        EXPECT_EQ((*d.EN1506)[1] ? (*d.EN1506)[1]->D : 0, r.sopra) << r.testi.D;
+        ASSERT_TRUE(d.EN1506.has_value()) << *r.testi.D;
+        EXPECT_EQ((*d.EN1506)[0] ? (*d.EN1506)[0]->D : 0, r.sotto) << *r.testi.D;
+        EXPECT_EQ((*d.EN1506)[1] ? (*d.EN1506)[1]->D : 0, r.sopra) << *r.testi.D;
     }
 
     const Dettagli illeggibile = calcola({"500", "0", "abc", "3000", "x", ""}, Materiale::Zincato);
@@ -79,15 +82,37 @@ TEST(Dettagli, WhatCannotBeComputedIsEmpty) {
                  illeggibile.scarto || illeggibile.EN1506);
     EXPECT_FALSE(illeggibile.v_rett) << "a side of 0";
     EXPECT_FALSE(calcola(condotto("0", "3000"), Materiale::Zincato).v_tondo) << "a diameter of 0";
+
+    // A text the calculator did not use counts as one that cannot be read:
+    // G «50» refused leaves no velocity and no deviation.
+    TestiDelCondotto nonUsato = condotto("551", "50");
+    nonUsato.G.reset();
+    const Dettagli senzaG = calcola(nonUsato, Materiale::Zincato);
+    EXPECT_FALSE(senzaG.v_rett || senzaG.v_tondo || senzaG.R_Pa_m || senzaG.scarto);
+    EXPECT_TRUE(senzaG.Y_Pa_m && senzaG.rapporto);
 }
 
-TEST(Dettagli, ThreeSignificantDigits) {
-    const std::pair<std::optional<Reale>, const char*> righe[] = {
-        {140936.545, "141000"}, {0.018522977, "0,0185"}, {4.244132, "4,24"},
-        {-9.298986711, "-9,3"}, {6.69e-5, "6,69E-05"},   {1, "1"},
-        {std::nullopt, "—"},
+TEST(Dettagli, SignificantDigits) {
+    const std::tuple<Reale, int, const char*> righe[] = {
+        {140936.545, 3, "141000"},  {0.018522977, 3, "0,0185"},  {4.244132, 3, "4,24"},
+        {-9.298986711, 3, "-9,3"},  {6.69e-5, 3, "6,69E-05"},    {1, 3, "1"},
+        {1.813e-5, 5, "1,813E-05"}, {0.955911646, 5, "0,95591"},
     };
-    for (const auto& [valore, testo] : righe) EXPECT_EQ(treCifre(valore), testo);
+    for (const auto& [valore, cifre, testo] : righe) EXPECT_EQ(cifreSignificative(valore, cifre), testo);
+}
+
+// The start window's details in air at 35 °C and 1500 m: the friction loss
+// with that air's density and viscosity, the calculator's Y corrected by K.
+TEST(Dettagli, TheStartWindowInWarmAirUpHigh) {
+    const Dettagli d = calcola(condotto("551", "3000"), Materiale::Zincato, {35, 1500});
+    EXPECT_NEAR(*d.R_Pa_m, 0.205687, 1e-6);
+    EXPECT_NEAR(*d.Y_aria, 0.0187574, 1e-7);
+    EXPECT_NEAR(*d.scarto, -10.569, 1e-3) << "(Y × K − R) / R; (Y − R) / R would be +9,659 %";
+    EXPECT_EQ(testoDi(riga("rho"), d), "0,95591");
+    EXPECT_EQ(testoDi(riga("mu"), d), "1,8839E-05");
+    EXPECT_EQ(testoDi(riga("lambda"), d), "0,0194 (Colebrook)");
+    EXPECT_EQ(testoDi(riga("lambda"), calcola(condotto("3000", "100"), Materiale::Zincato)),
+              "0,0817 (moto laminare, 64/Re)");
 }
 
 // Reference air at 20 °C and sea level is exactly the formula's; the others

@@ -45,7 +45,7 @@ TEST_F(Dettagli, F2OpensAndClosesItBesideTheUnchangedWindow) {
     EXPECT_GE(finestra.dettagli()->geometry().left(), geometria.right()) << "beside the main window";
     EXPECT_EQ(finestra.geometry(), geometria);
     EXPECT_EQ(t("Text_D"), "551");
-    EXPECT_EQ(riga("Perdita R (Colebrook)"), "0,249 Pa/m");
+    EXPECT_EQ(riga("Perdita per attrito R in pascal"), "0,249 Pa/m");
     EXPECT_EQ(riga("Velocità nel rettangolo A × B"), "3,33 m/s");
     EXPECT_EQ(riga("EN 1506, diametro inferiore"), "D 500: v 4,2 m/s, Y 0,037 mmc.a./m, R 0,402 Pa/m");
 
@@ -89,9 +89,17 @@ TEST_F(Dettagli, TheSummaryNamesEveryFieldTheModeAndTheMaterial) {
     QTest::keyClick(finestra.dettagli(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList righe = QGuiApplication::clipboard()->text().split('\n');
     EXPECT_TRUE(righe.contains("Portata G\t3000\tmc/h"));
-    EXPECT_TRUE(righe.contains("Dimensione mantenuta della sezione\tB"));
-    EXPECT_TRUE(righe.contains("Materiale del condotto\tplastica (ε 0,01 mm)"));
-    EXPECT_TRUE(righe.contains("Perdita R (Colebrook)\t0,23\tPa/m")) << "the plastic duct's loss";
+    EXPECT_TRUE(righe.contains("Dimensione mantenuta della sezione\tB\t"));
+    EXPECT_TRUE(righe.contains("Materiale del condotto\tplastica (ε 0,01 mm)\t"));
+    EXPECT_TRUE(righe.contains("Perdita per attrito R in pascal\t0,23\tPa/m")) << "the plastic duct's loss";
+    EXPECT_TRUE(righe.contains("EN 1506 superiore: velocità v\t3,4\tm/s")) << "one value a line";
+    QStringList etichette;
+    for (const QString& riga : righe.mid(1)) {
+        if (riga.isEmpty()) continue;
+        EXPECT_EQ(riga.count('\t'), 2) << riga.toStdString();
+        etichette << riga.section('\t', 0, 0);
+    }
+    EXPECT_EQ(etichette.removeDuplicates(), 0) << "every label once";
 }
 
 }  // namespace
