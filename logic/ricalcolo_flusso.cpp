@@ -1,7 +1,10 @@
 // G, v or Y changed: the chain of the selected mode runs; L changed: the
 // total loss alone. Each routine tests three modes one after another; the
-// fourth, which holds the changed quantity itself, recomputes nothing. Outside mode SezioneCanale the new
-// diameter comes first and B follows from the unchanged A.
+// fourth, which holds the changed quantity itself, recomputes nothing, but
+// for a Y typed in mode Perdita, which gives the total loss at once. Outside
+// mode SezioneCanale the new diameter comes first and B follows from the
+// unchanged A. Every chain that leaves Y in place ends with the total loss,
+// so that Ytot is always L × Y as shown.
 
 #include "calc/module_calcoli.h"
 #include "logic/calcolatore.h"
@@ -23,6 +26,7 @@ Esito Calcolatore::UpDown_G_Change() {
         c.scrivi(Text_D, [&] { return DiametroDaPortataPerdita(c.G(), c.Y()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_v, [&] { return VelocitaDaPortata(c.D(), c.G()); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     if (finestra_.modoSelezionato(Modo::Velocita)) {
         c.scrivi(Text_D, [&] { return DiametroDaPortataVelocita(c.G(), c.v()); });
@@ -72,6 +76,9 @@ Esito Calcolatore::Aggiorna_Y() {
         c.scrivi(Text_D, [&] { return DiametroDaVelocitaPerdita(c.v(), c.Y()); });
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         c.scrivi(Text_G, [&] { return PortataDaVelocita(c.D(), c.v()); });
+        c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
+    }
+    if (finestra_.modoSelezionato(Modo::Perdita)) {
         c.scrivi(Text_Ytot, [&] { return PerditaTotale(c.YReale(), c.L()); });
     }
     return c.esito();

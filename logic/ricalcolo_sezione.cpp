@@ -1,7 +1,9 @@
 // A, B or D changed: the dimension that is neither the changed one nor the
 // held one is recomputed, then v, Y and Ytot for the unchanged G and L.
 // Only the held section dimension decides; the mode plays no part. When the
-// changed dimension is itself held, nothing is recomputed.
+// changed dimension is itself held, nothing is recomputed, but for A in the
+// modes that hold A (Perdita, Velocità, Portata): B follows it at once, as
+// every chain of those modes computes it from A and D.
 
 #include "calc/module_calcoli.h"
 #include "logic/calcolatore.h"
@@ -27,6 +29,9 @@ Esito Calcolatore::UpDown_A_Change() {
     if (finestra_.sezioneSelezionata(Sezione::D)) {
         c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
         velocitaEPerdite(c);
+    }
+    if (finestra_.sezioneSelezionata(Sezione::A) && !finestra_.modoSelezionato(Modo::SezioneCanale)) {
+        c.scrivi(Text_B, [&] { return LatoPerDiametro(c.A(), c.D()); });
     }
     return c.esito();
 }

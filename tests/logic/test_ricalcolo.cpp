@@ -65,13 +65,19 @@ TEST_F(Ricalcolo, SectionChangesIgnoreTheMode) {
     EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_D, Text_v, Text_Y, Text_Ytot}));
 }
 
-TEST_F(Ricalcolo, OwnDimensionHeldWritesNothing) {
+// Only the held A of the modes that hold it has B follow at once: B is what
+// every chain of those modes computes from A and D.
+TEST_F(Ricalcolo, OwnDimensionHeldWritesNothingButTheOtherSideOfAHeldA) {
     digita(Text_B, "700");  // B is held at start
     EXPECT_TRUE(f.scritti.empty());
     f.cliccaModo(Modo::Perdita);  // holds A
-    digita(Text_A, "700");
+    digita(Text_A, "300");
+    EXPECT_EQ(f.scritti, (std::vector<Campo>{Text_B}));
+    expectTexts({{Text_A, "300"}, {Text_B, "885"}, {Text_D, "551"}, {Text_v, "3,5"}, {Text_Ytot, "0,23"}});
+    f.cliccaModo(Modo::SezioneCanale);  // A still held, chosen by the person now
+    f.scritti.clear();
+    digita(Text_A, "400");
     EXPECT_TRUE(f.scritti.empty());
-    EXPECT_EQ(t(Text_A), "700");
 }
 
 // What typing G 3050, v 4 or Y 0,03 gives in each mode: the fields written,
@@ -86,7 +92,7 @@ TEST_F(Ricalcolo, WhatEachRoutineWrites) {
         const char* dopo;
     } righe[] = {
         {Text_G, "3050", Modo::SezioneCanale, {Text_v, Text_Y, Text_Ytot}, "500 500 551 3050 3,6 0,025 10 0,25"},
-        {Text_G, "3050", Modo::Perdita, {Text_D, Text_B, Text_v}, "500 512 556 3050 3,5 0,023 10 0,23"},
+        {Text_G, "3050", Modo::Perdita, {Text_D, Text_B, Text_v, Text_Ytot}, "500 512 556 3050 3,5 0,023 10 0,23"},
         {Text_G, "3050", Modo::Velocita, {Text_D, Text_B, Text_Y, Text_Ytot}, "500 510 555 3050 3,5 0,023 10 0,23"},
         {Text_G, "3050", Modo::Portata, {}, "500 500 551 3050 3,5 0,023 10 0,23"},
         {Text_v, "4", Modo::SezioneCanale, {Text_G, Text_Y, Text_Ytot}, "500 500 551 3434 4 0,03 10 0,3"},
@@ -94,7 +100,7 @@ TEST_F(Ricalcolo, WhatEachRoutineWrites) {
         {Text_v, "4", Modo::Velocita, {}, "500 500 551 3000 4 0,023 10 0,23"},
         {Text_v, "4", Modo::Portata, {Text_D, Text_B, Text_Y, Text_Ytot}, "500 440 515 3000 4 0,033 10 0,33"},
         {Text_Y, "0,03", Modo::SezioneCanale, {Text_v, Text_G, Text_Ytot}, "500 500 551 3434 4 0,03 10 0,3"},
-        {Text_Y, "0,03", Modo::Perdita, {}, "500 500 551 3000 3,5 0,03 10 0,23"},
+        {Text_Y, "0,05", Modo::Perdita, {Text_Ytot}, "500 500 551 3000 3,5 0,05 10 0,5"},
         {Text_Y, "0,03", Modo::Velocita, {Text_D, Text_B, Text_G, Text_Ytot}, "500 346 455 2049 3,5 0,03 10 0,3"},
         {Text_Y, "0,03", Modo::Portata, {Text_D, Text_B, Text_v, Text_Ytot}, "500 455 524 3000 3,9 0,03 10 0,3"},
     };
@@ -123,7 +129,7 @@ TEST_F(Ricalcolo, TypedFlowVelocityAndLoss) {
     EXPECT_EQ(perdita.testo(Text_B), "512");  // LatoPerDiametro(500, D) read back from "556"
     EXPECT_EQ(perdita.testo(Text_v), "3,5");
     EXPECT_EQ(perdita.testo(Text_Y), "0,023");
-    EXPECT_EQ(perdita.testo(Text_Ytot), "0,23");  // no total-loss step in this chain
+    EXPECT_EQ(perdita.testo(Text_Ytot), "0,23");  // the total-loss step ends the chain: 10 × 0,023
 
     FinestraRegistrata velocita;
     velocita.FinestraInMemoria::scrivi(Text_v, "4");
@@ -142,9 +148,7 @@ TEST_F(Ricalcolo, EditedLengthShowsAtTheNextTotalLossStep) {
     paste(Text_L, "20");
     EXPECT_EQ(t(Text_Ytot), "0,23");
     f.cliccaModo(Modo::Perdita);
-    digita(Text_G, "3050");  // no total-loss step in mode Perdita
-    EXPECT_EQ(t(Text_Ytot), "0,23");
-    digita(Text_v, "3");
+    digita(Text_G, "3050");  // mode Perdita too ends with the total loss
     EXPECT_EQ(t(Text_Ytot), "0,46");
 }
 
