@@ -6,7 +6,7 @@
 //   usoDelTesto(Campo::Text_G, "950000")  -> Uso::FuoriIntervallo
 //   usoDelTesto(Campo::Text_G, "50")      -> Uso::FuoriIntervallo (the limits are exclusive)
 //   usoDelTesto(Campo::Text_G, "abc")     -> Uso::NonNumero
-//   usoDelTesto(Campo::Text_G, "1e400")   -> Uso::FuoriIntervallo
+//   usoDelTesto(Campo::Text_G, "1e400")   -> Uso::TroppoGrande (too large to read)
 //
 //   avviso(Campo::Text_G, "950000") -> {FuoriIntervallo, "950000"}
 //   avviso(Campo::Text_D, "4.5")    -> {PuntoDelleMigliaia, "4.5", 45}
@@ -24,7 +24,7 @@
 
 namespace flumetra {
 
-enum class Uso { Vuoto, Usato, NonNumero, FuoriIntervallo };
+enum class Uso { Vuoto, Usato, NonNumero, FuoriIntervallo, TroppoGrande };
 
 // For a field with a key-up check (Text_A … Text_Y, Text_L).
 Uso usoDelTesto(Campo campo, std::string_view testo);
@@ -32,13 +32,14 @@ Uso usoDelTesto(Campo campo, std::string_view testo);
 enum class TipoAvviso {
     NonNumero,           // not used: not a number
     FuoriIntervallo,     // not used: on or beyond a limit of the field
+    TroppoGrande,        // not used: a number too large to be read at all
     PuntoDelleMigliaia,  // used, but a full stop that groups no three digits was skipped
 };
 
 struct Avviso {
     TipoAvviso tipo = TipoAvviso::NonNumero;
     std::string testo;  // the field's text
-    Reale letto = 0;    // for PuntoDelleMigliaia: the number the text was read as
+    Reale letto = 0;    // for PuntoDelleMigliaia: the number the text was read as; for TroppoGrande, its sign
 
     friend bool operator==(const Avviso&, const Avviso&) = default;
 };

@@ -17,7 +17,7 @@ bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
 
 }  // namespace
 
-CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent) {
+CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent), testoUsato_(testo) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
     connect(this, &QLineEdit::textChanged, this, &CampoTesto::testoCambiato);
@@ -27,6 +27,7 @@ void CampoTesto::scriviDalProgramma(const QString& testo) {
     scriveIlProgramma_ = true;
     setText(testo);
     scriveIlProgramma_ = false;
+    testoUsato_ = testo;
 }
 
 // A change while a key of this field is down is that key's: its release

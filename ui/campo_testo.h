@@ -27,8 +27,14 @@ class CampoTesto : public QLineEdit {
 public:
     CampoTesto(const QString& testo, QWidget* parent);
 
-    // Replaces the text as the program does: nothing is reported.
+    // Replaces the text as the program does: nothing is reported. A text
+    // the program writes is a text the calculator uses.
     void scriviDalProgramma(const QString& testo);
+
+    // The last text of the field that the calculator used: its start text,
+    // what the program wrote, or what the person typed and the check took.
+    [[nodiscard]] const QString& testoUsato() const { return testoUsato_; }
+    void segnaUsato() { testoUsato_ = text(); }
 
     // For a field whose numbers never have a digit group.
     void puntoComeVirgola(bool attivo) { puntoComeVirgola_ = attivo; }
@@ -60,6 +66,7 @@ private:
     void testoCambiato();
 
     QSet<int> premuti_;  // keys pressed here and not yet released
+    QString testoUsato_;
     bool scriveIlProgramma_ = false;
     bool modificaDaRiferire_ = false;
     bool puntoComeVirgola_ = false;

@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QToolTip>
+#include <algorithm>
 
+#include "logic/attesa.h"
 #include "logic/uso_del_testo.h"
 #include "ui/campo_testo.h"
 #include "ui/form_principale.h"
@@ -18,17 +20,22 @@ namespace flumetra {
 // A radio's operation runs when it becomes selected, by the user or by the
 // program (a mode click selects A, which runs Option_A_Click nested).
 void Form_Principale::collega() {
+    // A held value's note holds for its mode and section only.
     auto quandoSelezionato = [this](QRadioButton* r, Operazione operazione) {
         connect(r, &QRadioButton::toggled, this, [this, operazione](bool selezionato) {
-            if (selezionato) calcolatore_.esegui(operazione);
+            if (!selezionato) return;
+            finisciAttesa();
+            calcolatore_.esegui(operazione);
         });
     };
     for (const Modo m : allValues<Modo>()) quandoSelezionato(radio(m), dati(m).click);
     for (const Sezione s : allValues<Sezione>()) quandoSelezionato(radio(s), dati(s).click);
 
     for (const Spinner s : allValues<Spinner>()) {
-        connect(spinner(s), &UpDown::Freccia, this,
-                [this, s](Verso verso) { mostra(calcolatore_.frecciaSpinner(s, verso)); });
+        connect(spinner(s), &UpDown::Freccia, this, [this, s](Verso verso) {
+            ultimaImmissione_.reset();
+            mostra(calcolatore_.frecciaSpinner(s, verso));
+        });
     }
     for (const Campo c : allValues<Campo>()) {
         if (!dati(c).immissione) continue;
@@ -42,19 +49,51 @@ void Form_Principale::collega() {
     connect(text1_, &CampoTesto::Click, this, &Form_Principale::Text1_Click);
 }
 
-// The key-up check of a field the person edited. Its note, if any, tells
-// what became of the text: not used, or read otherwise than it may have been
-// meant; it is shown as the focus leaves the field.
+// The key-up check of a field the person edited: its change runs when the
+// calculator takes the text, and the field's note tells what became of it.
 void Form_Principale::controlla(Campo c) {
-    const std::optional<Avviso> avvisoDelTesto = avviso(c, testo(c));
-    nonUsato_[indexOf(c)] = avvisoDelTesto && avvisoDelTesto->tipo != TipoAvviso::PuntoDelleMigliaia;
+    const Uso uso = usoDelTesto(c, testo(c));
     mostra(calcolatore_.esegui(dati(c).immissione->tastoRilasciato));
-    if (!avvisoDelTesto) {
-        campo(c)->annota({}, {}, false);
-        return;
+    annota(c, uso);
+    if (uso == Uso::Usato) {
+        campo(c)->segnaUsato();
+        ultimaImmissione_ = c;
     }
-    const QString messaggio = messaggi::avviso(c, *avvisoDelTesto);
-    campo(c)->annota(perLOcchio(messaggio), messaggio, true);
+}
+
+// Of a text not used, what the others belong to; of a text read otherwise
+// than it may have been meant, how it was read; of a held value, which
+// fields will follow it, and at what change. A note is shown as the focus
+// leaves the field.
+void Form_Principale::annota(Campo c, Uso uso) {
+    if (attesa_ && attesa_->campo == c) finisciAttesa();
+    const QString testoOra = campo(c)->text();
+    QString messaggio;
+    if (const std::optional<Avviso> a = avviso(c, testo(c))) {
+        const bool altriDiQuesto = ultimaImmissione_ == c && campo(c)->testoUsato() != testoOra;
+        messaggio = messaggi::avviso(c, *a, altriDiQuesto ? std::optional(campo(c)->testoUsato()) : std::nullopt);
+    } else if (uso == Uso::Usato) {
+        const auto modi = allValues<Modo>();
+        const auto sezioni = allValues<Sezione>();
+        const Modo modo = *std::find_if(modi.begin(), modi.end(), [this](Modo m) { return modoSelezionato(m); });
+        const Sezione sezione =
+            *std::find_if(sezioni.begin(), sezioni.end(), [this](Sezione z) { return sezioneSelezionata(z); });
+        const std::vector<Seguito> seguiranno = seguiti(c, modo, sezione);
+        if (!seguiranno.empty()) {
+            messaggio = messaggi::attesa(testoOra, seguiranno);
+            Attesa attesa{c, {}};
+            for (const Seguito& s : seguiranno)
+                attesa.seguiranno.insert(attesa.seguiranno.end(), s.scritti.begin(), s.scritti.end());
+            attesa_ = attesa;
+        }
+    }
+    campo(c)->annota(messaggio.isEmpty() ? QString() : perLOcchio(messaggio), messaggio, true);
+}
+
+void Form_Principale::finisciAttesa() {
+    if (!attesa_) return;
+    campo(attesa_->campo)->annota({}, {}, false);
+    attesa_.reset();
 }
 
 // A note's lines, no wider than the window.

@@ -1,8 +1,10 @@
 // The window as the calculator sees it: Finestra over the widgets.
 
 #include <QRadioButton>
+#include <algorithm>
 
 #include "ui/campo_testo.h"
+#include "ui/contenitore_accessibile.h"
 #include "ui/form_principale.h"
 #include "ui/updown.h"
 
@@ -11,12 +13,18 @@ namespace flumetra {
 std::string Form_Principale::testo(Campo c) const { return campo(c)->text().toStdString(); }
 
 // A program write starts nothing (no key release, no spinner change) and
-// clears what a note said about this field.
+// clears what a note said about this field; once a field that follows a
+// held value is written, that value's note has come true.
 void Form_Principale::scrivi(Campo c, std::string_view testo) {
     campo(c)->scriviDalProgramma(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
     campo(c)->annota({}, {}, false);
-    nonUsato_[indexOf(c)] = false;
+    if (attesa_ && (attesa_->campo == c || std::find(attesa_->seguiranno.begin(), attesa_->seguiranno.end(), c) !=
+                                               attesa_->seguiranno.end())) {
+        finisciAttesa();
+    }
 }
+
+bool Form_Principale::testoUsato(Campo c) const { return campo(c)->text() == campo(c)->testoUsato(); }
 
 bool Form_Principale::modoSelezionato(Modo m) const { return radio(m)->isChecked(); }
 bool Form_Principale::sezioneSelezionata(Sezione s) const { return radio(s)->isChecked(); }
@@ -24,8 +32,18 @@ bool Form_Principale::sezioneSelezionata(Sezione s) const { return radio(s)->isC
 // Selecting runs the radio's click operation through its toggled signal.
 void Form_Principale::selezionaSezione(Sezione s) { radio(s)->setChecked(true); }
 
-void Form_Principale::mostraSpinner(Spinner s, bool visibile) { spinner(s)->setVisible(visibile); }
-void Form_Principale::mostraRadioSezione(Sezione s, bool visibile) { radio(s)->setVisible(visibile); }
+// A control hidden or shown again is announced as gone or come back.
+void Form_Principale::mostraSpinner(Spinner s, bool visibile) {
+    const bool cambia = spinner(s)->isHidden() == visibile;
+    spinner(s)->setVisible(visibile);
+    if (cambia) annunciaVisibilita(spinner(s), visibile);
+}
+
+void Form_Principale::mostraRadioSezione(Sezione s, bool visibile) {
+    const bool cambia = radio(s)->isHidden() == visibile;
+    radio(s)->setVisible(visibile);
+    if (cambia) annunciaVisibilita(radio(s), visibile);
+}
 int Form_Principale::passo(Spinner s) const { return spinner(s)->passo(); }
 Intero Form_Principale::valoreSpinner(Spinner s) const { return spinner(s)->valore(); }
 void Form_Principale::impostaValoreSpinner(Spinner s, Intero valore) { spinner(s)->impostaValore(valore); }

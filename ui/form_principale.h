@@ -7,12 +7,14 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "dettagli/dettagli.h"
 #include "logic/calcolatore.h"
 #include "logic/esito.h"
 #include "logic/finestra.h"
 #include "logic/quantita.h"
+#include "logic/uso_del_testo.h"
 
 class QCheckBox;
 class QContextMenuEvent;
@@ -64,7 +66,7 @@ public:
 
     // Whether the calculator used the field's text: false while it carries a
     // note that it was not (not a number, out of range).
-    [[nodiscard]] bool testoUsato(Campo c) const { return !nonUsato_[indexOf(c)]; }
+    [[nodiscard]] bool testoUsato(Campo c) const;
     // The fields as the details read them: a text that was not used cannot be.
     [[nodiscard]] dettagli::TestiDelCondotto testiDelCondotto() const;
     // The air the details window holds; the reference air until it is opened.
@@ -82,6 +84,8 @@ private:
     void impostaOrdineTab();
     void collega();
     void controlla(Campo c);
+    void annota(Campo c, Uso uso);
+    void finisciAttesa();
     void mostra(const Esito& esito);
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
@@ -99,7 +103,16 @@ private:
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;
-    std::array<bool, countOf<Campo>> nonUsato_{};
+    // The field whose typed text started the last recalculation, if the
+    // last was one; the others then belong to that text.
+    std::optional<Campo> ultimaImmissione_;
+    // A held value typed, and the fields that will follow it: its note goes
+    // when one of them is written.
+    struct Attesa {
+        Campo campo;
+        std::vector<Campo> seguiranno;
+    };
+    std::optional<Attesa> attesa_;
     FinestraDettagli* dettagli_ = nullptr;  // made when first opened
     Calcolatore calcolatore_{*this};
 };

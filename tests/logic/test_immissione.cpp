@@ -160,9 +160,12 @@ TEST(Avvisi, UnusedTextsAndStrayFullStops) {
         std::optional<TipoAvviso> tipo;
         Reale letto;
     };
+    const std::string centomilaCifre(100000, '9');
     const Riga righe[] = {
         {Text_G, "950000", TipoAvviso::FuoriIntervallo, 0},
-        {Text_G, "1e400", TipoAvviso::FuoriIntervallo, 0},
+        {Text_G, "1e400", TipoAvviso::TroppoGrande, 1},
+        {Text_L, centomilaCifre.c_str(), TipoAvviso::TroppoGrande, 1},
+        {Text_A, " -1e400", TipoAvviso::TroppoGrande, -1},
         {Text_L, "0", TipoAvviso::FuoriIntervallo, 0},
         {Text_L, "1e300", std::nullopt, 0},
         {Text_v, "3,5.", TipoAvviso::NonNumero, 0},
@@ -178,7 +181,7 @@ TEST(Avvisi, UnusedTextsAndStrayFullStops) {
         if (!a) continue;
         EXPECT_EQ(a->tipo, *riga.tipo) << riga.testo;
         EXPECT_EQ(a->testo, riga.testo);
-        if (a->tipo == TipoAvviso::PuntoDelleMigliaia) {
+        if (a->tipo == TipoAvviso::PuntoDelleMigliaia || a->tipo == TipoAvviso::TroppoGrande) {
             EXPECT_EQ(a->letto, riga.letto) << riga.testo;
         }
     }
