@@ -104,6 +104,8 @@ FinestraDettagli::FinestraDettagli(Form_Principale& principale)
     colonna->addWidget(copia, 0, Qt::AlignRight);
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
+    materiale_->setFocus();  // where the keyboard starts when the window is brought forward
+
     // Its values are shown by whoever opens it (aggiorna), then as they change.
     connect(materiale_, &QComboBox::currentIndexChanged, this, &FinestraDettagli::aggiorna);
 }

@@ -27,6 +27,15 @@ void Form_Principale::collegaDettagli() {
     auto* riepilogo = new QShortcut(tastoRiepilogo, this);
     riepilogo->setContext(Qt::ApplicationShortcut);
     connect(riepilogo, &QShortcut::activated, this, &Form_Principale::copiaRiepilogo);
+    // F6 moves the focus to the other window, as it moves between panes.
+    auto* altraFinestra = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    altraFinestra->setContext(Qt::ApplicationShortcut);
+    connect(altraFinestra, &QShortcut::activated, this, [this] {
+        if (!dettagliAperti()) return;
+        QWidget* verso = isActiveWindow() ? static_cast<QWidget*>(dettagli_) : this;
+        verso->activateWindow();
+        verso->raise();
+    });
     for (const Campo c : allValues<Campo>()) {
         connect(campo(c), &QLineEdit::textChanged, this, [this] {
             if (dettagliAperti()) dettagli_->aggiornaPresto();

@@ -15,6 +15,7 @@
 #include "ui/campo_accessibile.h"
 #include "ui/campo_testo.h"
 #include "ui/carattere.h"
+#include "ui/contenitore_accessibile.h"
 #include "ui/messaggi.h"
 #include "ui/suggerimenti.h"
 #include "ui/updown.h"
@@ -80,6 +81,8 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     setFixedSize(inTwips(0, 0, 3255, 4080).size());
 
     creaControlli();
+    offriSoloIVisibili(this);
+    offriSoloIVisibili(frame1_);
     setFont(carattereCheEntra(this));
     impostaOrdineTab();
     collega();

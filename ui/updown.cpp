@@ -1,13 +1,13 @@
 #include "ui/updown.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
+#include "ui/campo_testo.h"
 
 #include "ui/updown_accessibile.h"
 
@@ -18,7 +18,7 @@ constexpr int unaTacca = 120;  // one notch of a mouse wheel, in eighths of a de
 
 }  // namespace
 
-UpDown::UpDown(Spinner spinner, QLineEdit* campo, QWidget* parent)
+UpDown::UpDown(Spinner spinner, CampoTesto* campo, QWidget* parent)
     : QWidget(parent), dati_(flumetra::dati(spinner)), campo_(campo), valore_(valoreIniziale(spinner)) {
     rendiAccessibileUpDown();
     setFocusPolicy(Qt::StrongFocus);

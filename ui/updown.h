@@ -17,20 +17,20 @@
 
 #include "logic/quantita.h"
 
-class QLineEdit;
-
 namespace flumetra {
+
+class CampoTesto;
 
 class UpDown : public QWidget {
     Q_OBJECT
 
 public:
-    UpDown(Spinner spinner, QLineEdit* campo, QWidget* parent);
+    UpDown(Spinner spinner, CampoTesto* campo, QWidget* parent);
 
     [[nodiscard]] int passo() const { return dati_.intervallo.passo; }
     [[nodiscard]] IntervalloSpinner intervallo() const { return dati_.intervallo; }
     [[nodiscard]] bool legatoAlCampo() const { return dati_.legatoAlCampo; }
-    [[nodiscard]] QLineEdit* campo() const { return campo_; }
+    [[nodiscard]] CampoTesto* campo() const { return campo_; }
     [[nodiscard]] const DatiSpinner& dati() const { return dati_; }
     [[nodiscard]] Intero valore() const { return valore_; }
     void impostaValore(Intero valore) { valore_ = valore; }
@@ -58,7 +58,7 @@ private:
     void ripeti();
 
     const DatiSpinner& dati_;
-    QLineEdit* campo_;
+    CampoTesto* campo_;
     Intero valore_;
     std::optional<Verso> premuta_;
     QTimer ripetizione_;

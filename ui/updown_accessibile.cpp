@@ -1,9 +1,9 @@
 #include "ui/updown_accessibile.h"
 
 #include <QAccessibleWidget>
-#include <QLineEdit>
 #include <cmath>
 #include <string>
+#include "ui/campo_testo.h"
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
@@ -23,7 +23,7 @@ public:
     }
 
     [[nodiscard]] QString text(QAccessible::Text tipo) const override {
-        if (tipo == QAccessible::Value) return spinner()->campo()->text();
+        if (tipo == QAccessible::Value) return spinner()->campo()->testoUsato();
         return QAccessibleWidget::text(tipo);
     }
 
@@ -46,12 +46,13 @@ public:
         return QAccessibleWidget::keyBindingsForAction(azione);
     }
 
-    // Value: the field's number. Setting a bound spinner's value types that
-    // number into the field, which then does what typing does; a fine
-    // spinner's value is read-only, as the spinner never writes its field.
+    // Value: the field's number as the calculator used it, not a text it
+    // refused. Setting a bound spinner's value types that number into the
+    // field, which then does what typing does; a fine spinner's value is
+    // read-only, as the spinner never writes its field.
     [[nodiscard]] QVariant currentValue() const override {
         try {
-            return TestoInReale(spinner()->campo()->text().toStdString());
+            return TestoInReale(spinner()->campo()->testoUsato().toStdString());
         } catch (const Fallimento&) {
             return {};
         }

@@ -59,6 +59,31 @@ TEST_F(Accessibilita, SpinnerValuesAreTheFieldsNumbers) {
     EXPECT_DOUBLE_EQ(accessibile(w("UpDown_Y"))->valueInterface()->minimumStepSize().toDouble(), 0.005);
 }
 
+// A hidden spinner is not offered; a spinner's value is its field's number
+// as the calculator used it, not a text it refused.
+TEST_F(Accessibilita, HiddenSpinnersAreNotOfferedAndValuesAreThoseUsed) {
+    auto offerti = [this](const char* contenitore) {
+        QStringList nomi;
+        QAccessibleInterface* cornice = accessibile(contenitore == finestra.objectName() ? &finestra : w(contenitore));
+        for (int i = 0; i < cornice->childCount(); ++i) nomi << cornice->child(i)->object()->objectName();
+        return nomi;
+    };
+    EXPECT_FALSE(offerti("Frame1").contains("UpDown_B")) << "B is held at start";
+    EXPECT_TRUE(offerti("Frame1").contains("UpDown_A"));
+    QTest::mouseClick(w("Option_Perdita"), Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_TRUE(offerti("Frame1").contains("UpDown_B"));
+    EXPECT_FALSE(offerti("Frame1").contains("Option_A")) << "the section radios are hidden";
+    EXPECT_FALSE(offerti("Form_Principale").contains("UpDown_Y"));
+    EXPECT_EQ(accessibile(w("Frame1"))->text(QAccessible::Name), "Sezione condotto [mm]");
+
+    w("Text_G")->setFocus();
+    w<QLineEdit>("Text_G")->clear();
+    QTest::keyClicks(w("Text_G"), "50");  // refused: on the lower limit
+    EXPECT_EQ(t("Text_G"), "50");
+    EXPECT_EQ(accessibile(w("UpDown_G"))->valueInterface()->currentValue().toDouble(), 3000.0);
+    EXPECT_EQ(accessibile(w("UpDown_G"))->text(QAccessible::Value), "3000");
+}
+
 // The check box's toggle, the information line's press, the read-only total.
 TEST_F(Accessibilita, ReadOnlyFieldsAndButtonsAreWhatTheySeem) {
     QAccessibleInterface* check = accessibile(w(controlli::inPrimoPiano));

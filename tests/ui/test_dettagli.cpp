@@ -74,6 +74,19 @@ TEST(WindowBeside, ItStaysInsideTheScreen) {
     }
 }
 
+TEST_F(Dettagli, F6MovesBetweenTheWindowsAndEscClosesTheDetails) {
+    f2();
+    QApplication::setActiveWindow(&finestra);
+    QTest::keyClick(&finestra, Qt::Key_F6);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(finestra.dettagli()->isActiveWindow());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(finestra.isActiveWindow());
+    QTest::keyClick(finestra.dettagli()->findChild<QComboBox*>("Combo_Materiale"), Qt::Key_Escape);
+    EXPECT_FALSE(finestra.dettagliAperti());
+}
+
 TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {
     f2();
     ASSERT_TRUE(finestra.dettagliAperti());
