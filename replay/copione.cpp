@@ -12,34 +12,34 @@
 namespace flumetra::copione {
 namespace {
 
+// The names of a table's rows, in its order.
+template <typename Tabella>
+std::vector<std::string_view> nomiDi(const Tabella& tabella) {
+    std::vector<std::string_view> nomi;
+    nomi.reserve(tabella.size() + 2);
+    for (const auto& riga : tabella) nomi.push_back(riga.nome);
+    return nomi;
+}
+
 // The names each kind of control goes by.
 std::vector<std::string_view> pulsanti() {
-    std::vector<std::string_view> nomi;
-    for (const DatiRadio& r : tabellaModi) nomi.push_back(r.nome);
-    for (const DatiRadio& r : tabellaSezioni) nomi.push_back(r.nome);
+    std::vector<std::string_view> nomi = nomiDi(tabellaModi);
+    const std::vector<std::string_view> sezioni = nomiDi(tabellaSezioni);
+    nomi.insert(nomi.end(), sezioni.begin(), sezioni.end());
     nomi.push_back(controlli::inPrimoPiano);
     nomi.push_back(controlli::informazioni);
     return nomi;
 }
 
-std::vector<std::string_view> spinner() {
-    std::vector<std::string_view> nomi;
-    for (const DatiSpinner& d : tabellaSpinner) nomi.push_back(d.nome);
-    return nomi;
-}
+std::vector<std::string_view> spinner() { return nomiDi(tabellaSpinner); }
 
 std::vector<std::string_view> campi() {
-    std::vector<std::string_view> nomi;
-    for (const DatiCampo& d : tabellaCampi) nomi.push_back(d.nome);
+    std::vector<std::string_view> nomi = nomiDi(tabellaCampi);
     nomi.push_back(controlli::informazioni);
     return nomi;
 }
 
-std::vector<std::string_view> materiali() {
-    std::vector<std::string_view> nomi;
-    for (const dettagli::DatiMateriale& m : dettagli::tabellaMateriali) nomi.push_back(m.nome);
-    return nomi;
-}
+std::vector<std::string_view> materiali() { return nomiDi(dettagli::tabellaMateriali); }
 
 // Why a command's text is refused, or nothing.
 using Verifica = std::optional<std::string> (*)(std::string_view testo);

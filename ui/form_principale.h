@@ -15,6 +15,7 @@
 #include "logic/finestra.h"
 #include "logic/quantita.h"
 #include "logic/uso_del_testo.h"
+#include "ui/progetto.h"
 
 class QCheckBox;
 class QContextMenuEvent;
@@ -31,7 +32,7 @@ class Form_Principale : public QWidget, public Finestra {
     Q_OBJECT
 
 public:
-    static constexpr std::string_view indirizzoWeb = "www.flumetra.example";
+    static constexpr std::string_view indirizzoWeb = progetto::indirizzo();
     static constexpr std::string_view versione = "Versione Beta - 2004 11 18";
 
     explicit Form_Principale(QWidget* parent = nullptr);

@@ -37,7 +37,8 @@ add_custom_command(TARGET flumetra POST_BUILD
 # Licences: Flumetra's, and the full terms of everything shipped beside it,
 # from the Debian packages it was built with.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES windows/THIRD-PARTY.txt DESTINATION .)
+from_project(windows/THIRD-PARTY.txt)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/THIRD-PARTY.txt DESTINATION .)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
 install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME qt6-base.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc.txt)
@@ -59,8 +60,8 @@ set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/flumetra.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/flumetra.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-set(CPACK_NSIS_URL_INFO_ABOUT "https://www.flumetra.example/")
-set(CPACK_NSIS_CONTACT "dev@flumetra.example")
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+set(CPACK_NSIS_CONTACT ${contact})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/cpack-names.cmake)
 
 # Qt's and the compiler's DLLs come with debugging sections and symbols (22 MB of

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Each layer includes only itself and the layers below it, and the layers
-# below the window include no Qt. Fails naming every include that breaks it.
+# below the window include no Qt; every folder of sources is a layer, and
+# clang-tidy checks the headers of every one. Fails naming every include
+# and every folder that breaks it.
 #   cmake -DROOT=<source folder> -P tests/layers/check_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 #
@@ -39,15 +41,21 @@ function(included_layer line result)
   endif()
 endfunction()
 
-set(globs)
-foreach(folder calc dettagli logic ui replay app bench)
-  list(APPEND globs ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
-endforeach()
-file(GLOB_RECURSE files RELATIVE ${ROOT} ${globs})
+# Every source of the project's own, outside the tests and the builds.
+file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)
+list(FILTER files EXCLUDE REGEX "^(build[^/]*|tests|dist|\\.[^/]*)/")
 
 set(broken 0)
+set(folders tests)
 foreach(file ${files})
   layer_of(${file} layer)
+  string(REGEX REPLACE "/.*" "" folder "${file}")
+  list(APPEND folders ${folder})
+  if(NOT layer IN_LIST layers)
+    message(SEND_ERROR "${file}: ${folder}/ is no layer: name it in tests/layers/check_includes.cmake")
+    math(EXPR broken "${broken} + 1")
+    continue()
+  endif()
   file(STRINGS ${ROOT}/${file} includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line ${includes})
     included_layer("${line}" target)
@@ -64,8 +72,19 @@ foreach(file ${files})
     endif()
   endforeach()
 endforeach()
+# clang-tidy's header filter names every folder of sources (scripts/check.sh
+# reads its folders from there too).
+list(REMOVE_DUPLICATES folders)
+file(STRINGS ${ROOT}/.clang-tidy filter REGEX "^HeaderFilterRegex:")
+foreach(folder ${folders})
+  if(NOT filter MATCHES "[(|]${folder}[|)]")
+    message(SEND_ERROR ".clang-tidy: HeaderFilterRegex does not name ${folder}/")
+    math(EXPR broken "${broken} + 1")
+  endif()
+endforeach()
+
 list(LENGTH files checked)
 if(broken GREATER 0)
-  message(FATAL_ERROR "${broken} includes cross the layers")
+  message(FATAL_ERROR "${broken} includes or folders break the layers")
 endif()
 message(STATUS "${checked} files, every include within its layers")
