@@ -27,7 +27,7 @@ tidiness() {
   cmake --build --preset default --parallel >/dev/null
   local log
   log=$(mktemp)
-  if ! run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|logic|ui|replay|app|tests|bench)/.*\.cpp$" \
+  if ! run-clang-tidy -quiet -p build -j "$(nproc)" "$(pwd)/(calc|dettagli|percorso|logic|ui|replay|app|tests|bench)/.*\.cpp$" \
     >"$log" 2>&1; then
     grep -E 'warning:|error:' -A3 "$log"
     rm -f "$log"
