@@ -31,7 +31,9 @@ std::string seDato(const std::optional<Valore>& v, Testo testo) {
 std::string avvisi(const RisultatoTratto& r) {
     std::string s;
     auto aggiungi = [&s](bool acceso, std::string_view parola) {
-        if (acceso) s += (s.empty() ? "" : ", ") + std::string(parola);
+        if (!acceso) return;
+        if (!s.empty()) s += ", ";
+        s += parola;
     };
     aggiungi(r.avvisi.velocita, "velocità");
     aggiungi(r.avvisi.perdita, "perdita");
@@ -116,7 +118,8 @@ std::string csv(const Percorso& percorso, const Risultati& risultati) {
     std::string indice;
     if (risultati.percorso_indice) {
         for (const std::size_t k : *risultati.percorso_indice) {
-            indice += (indice.empty() ? "" : " → ") + percorso.tratti[k].id;
+            if (!indice.empty()) indice += " → ";
+            indice += percorso.tratti[k].id;
         }
     }
     s += fineRiga;

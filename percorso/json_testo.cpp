@@ -44,6 +44,21 @@ std::string numeroJson(Reale valore) {
     return {buffer.data(), fine};
 }
 
+OggettoJson& OggettoJson::con(std::string_view chiave, std::string_view valore) {
+    const bool spazi = spazi_ == Spazi::Si;
+    if (testo_.size() > 1) testo_ += spazi ? ", " : ",";
+    testo_ += stringaJson(chiave);
+    testo_ += spazi ? ": " : ":";
+    testo_ += valore;
+    return *this;
+}
+
+std::string OggettoJson::testo() const {
+    std::string s = testo_;
+    s += '}';
+    return s;
+}
+
 bool utf8Valido(std::string_view testo) {
     std::size_t i = 0;
     while (i < testo.size()) {

@@ -1,6 +1,6 @@
 // Pieces of JSON text, written without a library: a string with its escapes,
-// a number as the shortest text that reads back as the same double, and the
-// check that a text is UTF-8, as JSON requires.
+// a number as the shortest text that reads back as the same double, an
+// object key by key, and the check that a text is UTF-8, as JSON requires.
 //
 //   stringaJson("a\"b\\c\n")   -> "\"a\\\"b\\\\c\\n\""
 //   stringaJson("T\x01")       -> "\"T\\u0001\""   (UTF-8 passes through)
@@ -21,6 +21,21 @@ std::string stringaJson(std::string_view testo);
 // std::to_chars's shortest form; a NaN or an infinity, which JSON cannot
 // hold, throws a Fallimento (ErroreDiCalcolo).
 std::string numeroJson(Reale valore);
+
+// An object written key by key, each value already JSON text:
+//   OggettoJson(Spazi::Si).con("a", "1").con("b", "null").testo()  -> {"a": 1, "b": null}
+//   OggettoJson(Spazi::No).con("a", "1").con("b", "null").testo()  -> {"a":1,"b":null}
+class OggettoJson {
+public:
+    enum class Spazi { Si, No };  // after «,» and «:», as the file has them; none, as the player prints
+    explicit OggettoJson(Spazi spazi) : spazi_(spazi) {}
+    OggettoJson& con(std::string_view chiave, std::string_view valore);
+    [[nodiscard]] std::string testo() const;
+
+private:
+    Spazi spazi_;
+    std::string testo_ = "{";
+};
 
 // Well-formed UTF-8: no stray continuation byte, no overlong form, no
 // surrogate, nothing above U+10FFFF.

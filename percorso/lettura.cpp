@@ -128,7 +128,10 @@ std::size_t parola(const json& o, std::string_view chiave, const std::array<std:
         if (parole[i] == s) return i;
     }
     std::string elenco;
-    for (const std::string_view p : parole) elenco += (elenco.empty() ? "" : ", ") + std::string(p);
+    for (const std::string_view p : parole) {
+        if (!elenco.empty()) elenco += ", ";
+        elenco += p;
+    }
     rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
 }
 

@@ -9,25 +9,35 @@
 namespace flumetra::percorso {
 namespace {
 
+using Spazi = OggettoJson::Spazi;
+
 std::string numero(const std::optional<Reale>& v) { return v ? numeroJson(*v) : "null"; }
 std::string intero(const std::optional<Intero>& v) { return v ? std::to_string(*v) : "null"; }
 
-// "\"chiave\":valore", after a comma unless it opens the object.
-void coppia(std::string& s, std::string_view chiave, const std::string& valore) {
-    s += s.size() == 1 ? "" : ",";
-    s += stringaJson(chiave) + ':' + valore;
-}
+// A JSON list of texts: ["a","b"].
+class Lista {
+public:
+    void aggiungi(std::string_view testo) {
+        if (testo_.size() > 1) testo_ += ',';
+        testo_ += stringaJson(testo);
+    }
+    [[nodiscard]] std::string testo() const {
+        std::string s = testo_;
+        s += ']';
+        return s;
+    }
+
+private:
+    std::string testo_ = "[";
+};
 
 std::string avvisi(const Avvisi& a) {
-    std::string s;
-    auto aggiungi = [&s](bool acceso, std::string_view parola) {
-        if (acceso) s += (s.empty() ? "" : ",") + stringaJson(parola);
-    };
-    aggiungi(a.velocita, "velocita");
-    aggiungi(a.perdita, "perdita");
-    aggiungi(a.nessuna_misura, "nessuna misura");
-    aggiungi(a.senza_portata, "senza portata");
-    return '[' + s + ']';
+    Lista l;
+    if (a.velocita) l.aggiungi("velocita");
+    if (a.perdita) l.aggiungi("perdita");
+    if (a.nessuna_misura) l.aggiungi("nessuna misura");
+    if (a.senza_portata) l.aggiungi("senza portata");
+    return l.testo();
 }
 
 std::string riga(const Tratto& t, const RisultatoTratto& r) {
@@ -35,24 +45,15 @@ std::string riga(const Tratto& t, const RisultatoTratto& r) {
     auto perdita = [&r](Reale Perdite::*membro) {
         return r.perdite ? numeroJson((*r.perdite).*membro) : std::string("null");
     };
-    std::string s = "{";
-    coppia(s, "id", stringaJson(t.id));
-    coppia(s, "G", std::to_string(r.G));
-    coppia(s, "forma", stringaJson(parolaDi(t.forma)));
-    coppia(s, "D", intero(r.D));
-    coppia(s, "A", rettangolo ? std::to_string(rettangolo->A) : "null");
-    coppia(s, "B", intero(r.B));
-    coppia(s, "v", perdita(&Perdite::v));
-    coppia(s, "R_Pa_m", perdita(&Perdite::R_Pa_m));
-    coppia(s, "dp_attrito", perdita(&Perdite::dp_attrito));
-    coppia(s, "pd", perdita(&Perdite::pd));
-    coppia(s, "dp_accidentali", perdita(&Perdite::dp_accidentali));
-    coppia(s, "dp_tratto", perdita(&Perdite::dp_tratto));
-    coppia(s, "p_fine", numero(r.p_fine));
-    coppia(s, "p_terminale", numero(r.p_terminale));
-    coppia(s, "da_tarare", numero(r.da_tarare));
-    coppia(s, "avvisi", avvisi(r.avvisi));
-    return s + '}';
+    OggettoJson o(Spazi::No);
+    o.con("id", stringaJson(t.id)).con("G", std::to_string(r.G)).con("forma", stringaJson(parolaDi(t.forma)));
+    o.con("D", intero(r.D)).con("A", rettangolo ? std::to_string(rettangolo->A) : "null").con("B", intero(r.B));
+    o.con("v", perdita(&Perdite::v)).con("R_Pa_m", perdita(&Perdite::R_Pa_m));
+    o.con("dp_attrito", perdita(&Perdite::dp_attrito)).con("pd", perdita(&Perdite::pd));
+    o.con("dp_accidentali", perdita(&Perdite::dp_accidentali)).con("dp_tratto", perdita(&Perdite::dp_tratto));
+    o.con("p_fine", numero(r.p_fine)).con("p_terminale", numero(r.p_terminale)).con("da_tarare", numero(r.da_tarare));
+    o.con("avvisi", avvisi(r.avvisi));
+    return o.testo();
 }
 
 }  // namespace
@@ -66,24 +67,23 @@ std::vector<std::string> righeDelPercorso(const Percorso& percorso, const Risult
 
     std::string indice = "null";
     if (risultati.percorso_indice) {
-        indice = "[";
-        for (const std::size_t k : *risultati.percorso_indice) {
-            indice += (indice.size() == 1 ? "" : ",") + stringaJson(percorso.tratti[k].id);
-        }
-        indice += ']';
+        Lista l;
+        for (const std::size_t k : *risultati.percorso_indice) l.aggiungi(percorso.tratti[k].id);
+        indice = l.testo();
     }
-    std::string s = "{";
-    coppia(s, "G_ventilatore", std::to_string(risultati.G_ventilatore));
-    coppia(s, "p_ventilatore", numero(risultati.p_ventilatore));
-    coppia(s, "percorso_indice", indice);
-    coppia(s, "superficie_m2", numero(risultati.superficie_m2));
-    righe.push_back(s + '}');
+    OggettoJson o(Spazi::No);
+    o.con("G_ventilatore", std::to_string(risultati.G_ventilatore))
+        .con("p_ventilatore", numero(risultati.p_ventilatore));
+    o.con("percorso_indice", indice).con("superficie_m2", numero(risultati.superficie_m2));
+    righe.push_back(o.testo());
     return righe;
 }
 
 std::vector<std::string> righeDelPercorso(std::string_view testoDelFile) {
     auto letto = leggi(testoDelFile);
-    if (const auto* r = std::get_if<Rifiuto>(&letto)) return {"{\"errore\":" + stringaJson(r->messaggio) + '}'};
+    if (const auto* r = std::get_if<Rifiuto>(&letto)) {
+        return {OggettoJson(Spazi::No).con("errore", stringaJson(r->messaggio)).testo()};
+    }
     const auto& percorso = std::get<Percorso>(letto);
     return righeDelPercorso(percorso, calcola(percorso));
 }

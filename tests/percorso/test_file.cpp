@@ -109,7 +109,7 @@ TEST(File, EditsAreCheckedAsFilesAre) {
     p.tratti[2].L = std::numeric_limits<Reale>::quiet_NaN();
     EXPECT_EQ(verifica(p)->messaggio, "tratto 3 («T3»), L: un valore non finito è fuori dall'intervallo 0 – 10000");
     p.tratti[2].L = 15;
-    p.tratti[1].id = "\xC3";
+    p.tratti[1].id = std::string(1, static_cast<char>(0xC3));  // a lead byte alone
     EXPECT_EQ(verifica(p)->messaggio, "tratto 2: l'id non è testo UTF-8");
     p.tratti[1].id = "";
     EXPECT_EQ(verifica(p)->motivo, Motivo::IdNonValido);
