@@ -12,6 +12,7 @@ packages=(
   qt6-translations-l10n                   # Qt's own texts (the fields' menu) in Italian
   libgtest-dev libgmock-dev               # unit and widget tests
   libbenchmark-dev                        # benchmarks
+  nlohmann-json3-dev                      # the run's file (JSON), header-only
   xvfb xauth                              # a display for the window without a desktop
   fonts-liberation2 fonts-dejavu-core     # the fonts the window is laid out for
   clang libclang-rt-14-dev                # fuzz targets (libFuzzer)

@@ -8,16 +8,17 @@ cmake_minimum_required(VERSION 3.25)
 #
 # The layers, each with what it may include. The player's script reader is a
 # layer of its own, below the window it plays on.
-set(layers calc dettagli logic copione ui replay app bench)
+set(layers calc dettagli percorso logic copione ui replay app bench)
 set(may_include_calc calc)
 set(may_include_dettagli calc dettagli)
+set(may_include_percorso calc dettagli percorso)
 set(may_include_logic calc logic)
 set(may_include_copione calc dettagli logic copione)
-set(may_include_ui calc dettagli logic ui)
-set(may_include_replay calc dettagli logic copione ui replay)
-set(may_include_app calc dettagli logic ui app)
-set(may_include_bench calc dettagli logic bench)
-set(without_qt calc dettagli logic copione)
+set(may_include_ui calc dettagli percorso logic ui)
+set(may_include_replay calc dettagli percorso logic copione ui replay)
+set(may_include_app calc dettagli percorso logic ui app)
+set(may_include_bench calc dettagli percorso logic bench)
+set(without_qt calc dettagli percorso logic copione)
 
 # A folder's name is its layer's, except the script reader's files.
 function(layer_of file result)

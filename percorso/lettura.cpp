@@ -1,0 +1,238 @@
+// Reading a run's file: the JSON document first, then each key's kind (a
+// whole number where one is due, a word of its list), then verifica.
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "calc/testo.h"
+#include "dettagli/materiali.h"
+#include "percorso/file.h"
+#include "percorso/json_lettura.h"
+#include "percorso/verifica.h"
+
+namespace flumetra::percorso {
+namespace {
+
+using nlohmann::json;
+
+struct Rifiutato {
+    Rifiuto rifiuto;
+};
+
+[[noreturn]] void rifiuta(Motivo motivo, std::string messaggio, std::optional<std::size_t> tratto = std::nullopt) {
+    throw Rifiutato{{motivo, std::move(messaggio), tratto}};
+}
+
+// Where a key is: in the file itself, in one of its objects, or in a section.
+struct Luogo {
+    std::string_view oggetto;  // "aria", "velocita_massime"; empty for the file itself
+    std::optional<std::size_t> tratto;
+    std::optional<std::string_view> id;
+
+    [[nodiscard]] std::string nome() const { return tratto ? luogoDelTratto(*tratto, id) : std::string(oggetto); }
+    // "tratto 3 («T3»), L"; "aria, quota"; "metodo".
+    [[nodiscard]] std::string di(std::string_view chiave) const {
+        const std::string n = nome();
+        return n.empty() ? std::string(chiave) : n + ", " + std::string(chiave);
+    }
+    // "tratto 3 («T3»): "; "aria: "; nothing.
+    [[nodiscard]] std::string prefisso() const {
+        const std::string n = nome();
+        return n.empty() ? n : n + ": ";
+    }
+};
+
+// A value as a message shows it: "il testo «abc»", "null", "12,5", "una lista".
+std::string descrivi(const json& v) {
+    switch (v.type()) {
+        case json::value_t::null: return "null";
+        case json::value_t::boolean: return v.get<bool>() ? "true" : "false";
+        case json::value_t::string: {
+            constexpr std::size_t mostrati = 40;
+            const auto& s = v.get_ref<const std::string&>();
+            if (s.size() <= mostrati) return "il testo «" + s + "»";
+            std::size_t fine = mostrati;
+            while (fine > 0 && (static_cast<unsigned char>(s[fine]) & 0xC0) == 0x80) --fine;  // a whole character
+            return "il testo «" + s.substr(0, fine) + "…»";
+        }
+        case json::value_t::object: return "un oggetto";
+        case json::value_t::array: return "una lista";
+        default: return RealeInTesto(v.get<Reale>());
+    }
+}
+
+const json& richiesto(const json& oggetto, std::string_view chiave, const Luogo& l) {
+    const auto i = oggetto.find(chiave);
+    if (i == oggetto.end()) {
+        rifiuta(Motivo::ChiaveMancante, l.prefisso() + "manca «" + std::string(chiave) + "»", l.tratto);
+    }
+    return *i;
+}
+
+// Refuses the first key (in the order of their names) outside ammesse.
+void soloChiavi(const json& oggetto, std::initializer_list<std::string_view> ammesse, const Luogo& l,
+                std::string_view perche = "") {
+    for (const auto& [chiave, valore] : oggetto.items()) {
+        bool nota = false;
+        for (const std::string_view a : ammesse) nota = nota || a == chiave;
+        if (!nota) {
+            rifiuta(Motivo::ChiaveSconosciuta,
+                    l.prefisso() + "chiave «" + chiave + "» sconosciuta" + std::string(perche), l.tratto);
+        }
+    }
+}
+
+const json& oggetto(const json& o, std::string_view chiave, const Luogo& l) {
+    const json& v = richiesto(o, chiave, l);
+    if (!v.is_object()) rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso un oggetto, trovato " + descrivi(v), l.tratto);
+    return v;
+}
+
+Reale reale(const json& o, std::string_view chiave, const Luogo& l) {
+    const json& v = richiesto(o, chiave, l);
+    if (!v.is_number()) rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso un numero, trovato " + descrivi(v), l.tratto);
+    return v.get<Reale>();
+}
+
+// A whole number within its range (checked here, before it is narrowed to an
+// Intero); nothing for null where null is allowed.
+std::optional<Intero> intero(const json& v, std::string_view chiave, Intervallo intervallo, bool nullAmmesso,
+                             const Luogo& l) {
+    if (v.is_null() && nullAmmesso) return std::nullopt;
+    const auto valore = v.is_number() ? v.get<Reale>() : 0.0;
+    if (!v.is_number() || valore != std::trunc(valore)) {
+        const std::string atteso = nullAmmesso ? "un numero intero o null" : "un numero intero";
+        rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso " + atteso + ", trovato " + descrivi(v), l.tratto);
+    }
+    if (!intervallo.contiene(valore)) {
+        rifiuta(Motivo::FuoriIntervallo, fuoriIntervallo(l.di(chiave), valore, intervallo), l.tratto);
+    }
+    return static_cast<Intero>(valore);
+}
+
+const std::string& testo(const json& v, std::string_view chiave, const Luogo& l) {
+    if (!v.is_string()) rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso un testo, trovato " + descrivi(v), l.tratto);
+    return v.get_ref<const std::string&>();
+}
+
+// One of the words of a list: the index of the word.
+template <std::size_t N>
+std::size_t parola(const json& o, std::string_view chiave, const std::array<std::string_view, N>& parole,
+                   const Luogo& l) {
+    const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (parole[i] == s) return i;
+    }
+    std::string elenco;
+    for (const std::string_view p : parole) {
+        if (!elenco.empty()) elenco += ", ";
+        elenco += p;
+    }
+    rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
+}
+
+std::array<std::string_view, dettagli::tabellaMateriali.size()> paroleMateriale() {
+    std::array<std::string_view, dettagli::tabellaMateriali.size()> parole{};
+    for (std::size_t i = 0; i < parole.size(); ++i) parole[i] = dettagli::tabellaMateriali[i].nome;
+    return parole;
+}
+
+void formatoEVersione(const json& documento) {
+    const std::string non = "non è un percorso di Flumetra: ";
+    if (!documento.is_object()) rifiuta(Motivo::Formato, non + "il testo JSON non è un oggetto");
+    const auto formato = documento.find("formato");
+    if (formato == documento.end()) rifiuta(Motivo::Formato, non + "manca «formato»");
+    if (!formato->is_string() || formato->get_ref<const std::string&>() != formatoDelFile) {
+        rifiuta(Motivo::Formato, non + "«formato» non è «" + std::string(formatoDelFile) + "»");
+    }
+    const Luogo file{};
+    const json& versione = richiesto(documento, "versione", file);
+    if (!versione.is_number()) rifiuta(Motivo::Tipo, "versione: atteso un numero, trovato " + descrivi(versione));
+    if (versione.get<Reale>() == versioneDelFile) return;
+    rifiuta(Motivo::Formato, "versione " + descrivi(versione) + " non prevista: questa Flumetra legge la versione " +
+                                 std::to_string(versioneDelFile));
+}
+
+Tratto tratto(const json& t, std::size_t i) {
+    Luogo l{{}, i, std::nullopt};
+    if (!t.is_object()) rifiuta(Motivo::Tipo, l.prefisso() + "atteso un oggetto, trovato " + descrivi(t), i);
+    Tratto tr;
+    tr.id = testo(richiesto(t, "id", l), "id", l);
+    l.id = tr.id;
+    const bool tondo = parola(t, "forma", std::array{parolaTondo, parolaRettangolare}, l) == 0;
+    if (tondo) {
+        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "D", "dp_terminale"}, l,
+                   " in un tratto tondo");
+    } else {
+        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "A", "B", "dp_terminale"}, l,
+                   " in un tratto rettangolare");
+    }
+    if (const json& monte = richiesto(t, "monte", l); !monte.is_null()) {
+        if (!monte.is_string()) {
+            rifiuta(Motivo::Tipo, l.di("monte") + ": atteso un testo o null, trovato " + descrivi(monte), i);
+        }
+        tr.monte = monte.get<std::string>();
+    }
+    tr.L = reale(t, "L", l);
+    tr.G = *intero(richiesto(t, "G", l), "G", intervalloG, false, l);
+    tr.zeta = reale(t, "zeta", l);
+    tr.ruolo = static_cast<Ruolo>(parola(t, "ruolo", paroleRuolo, l));
+    if (tondo) {
+        tr.forma = Tondo{intero(richiesto(t, "D", l), "D", intervalloD, true, l)};
+    } else {
+        const Intero A = *intero(richiesto(t, "A", l), "A", intervalloLato, false, l);
+        tr.forma = Rettangolare{A, intero(richiesto(t, "B", l), "B", intervalloLato, true, l)};
+    }
+    if (t.contains("dp_terminale")) tr.dp_terminale = reale(t, "dp_terminale", l);
+    return tr;
+}
+
+Percorso percorsoDi(const json& documento) {
+    formatoEVersione(documento);
+    const Luogo file{};
+    soloChiavi(
+        documento,
+        {"formato", "versione", "aria", "metodo", "materiale", "perdita_obiettivo", "velocita_massime", "tratti"},
+        file);
+    Percorso p;
+
+    const Luogo aria{"aria", std::nullopt, std::nullopt};
+    const json& a = oggetto(documento, "aria", file);
+    soloChiavi(a, {"temperatura", "quota"}, aria);
+    p.aria = {reale(a, "temperatura", aria), reale(a, "quota", aria)};
+
+    p.metodo = static_cast<Metodo>(parola(documento, "metodo", paroleMetodo, file));
+    p.materiale = static_cast<dettagli::Materiale>(parola(documento, "materiale", paroleMateriale(), file));
+    p.perdita_obiettivo = reale(documento, "perdita_obiettivo", file);
+
+    const Luogo velocita{"velocita_massime", std::nullopt, std::nullopt};
+    const json& v = oggetto(documento, "velocita_massime", file);
+    soloChiavi(v, {paroleRuolo[0], paroleRuolo[1], paroleRuolo[2]}, velocita);
+    for (std::size_t k = 0; k < numeroRuoli; ++k) p.velocita_massime[k] = reale(v, paroleRuolo[k], velocita);
+
+    const json& tratti = richiesto(documento, "tratti", file);
+    if (!tratti.is_array()) rifiuta(Motivo::Tipo, "tratti: attesa una lista, trovato " + descrivi(tratti));
+    p.tratti.reserve(tratti.size());
+    for (std::size_t i = 0; i < tratti.size(); ++i) p.tratti.push_back(tratto(tratti[i], i));
+    return p;
+}
+
+}  // namespace
+
+std::variant<Percorso, Rifiuto> leggi(std::string_view testo) {
+    auto documento = documentoJson(testo);
+    if (auto* r = std::get_if<Rifiuto>(&documento)) return std::move(*r);
+    try {
+        Percorso p = percorsoDi(std::get<json>(documento));
+        if (auto r = verifica(p)) return std::move(*r);
+        return p;
+    } catch (Rifiutato& e) {
+        return std::move(e.rifiuto);
+    }
+}
+
+}  // namespace flumetra::percorso

@@ -1,0 +1,92 @@
+#include "percorso/verifica.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "calc/testo.h"
+
+namespace flumetra::percorso {
+namespace {
+
+std::optional<Rifiuto> fuori(std::string_view luogo, Reale valore, Intervallo intervallo,
+                             std::optional<std::size_t> tratto = std::nullopt) {
+    if (intervallo.contiene(valore)) return std::nullopt;
+    return Rifiuto{Motivo::FuoriIntervallo, fuoriIntervallo(luogo, valore, intervallo), tratto};
+}
+
+std::optional<Rifiuto> primoFuori(const Percorso& p) {
+    if (auto r = fuori("aria, temperatura", p.aria.temperatura, intervalloTemperatura)) return r;
+    if (auto r = fuori("aria, quota", p.aria.quota, intervalloQuota)) return r;
+    if (auto r = fuori("perdita_obiettivo", p.perdita_obiettivo, intervalloPerditaObiettivo)) return r;
+    for (std::size_t k = 0; k < numeroRuoli; ++k) {
+        const std::string luogo = "velocita_massime, " + std::string(paroleRuolo[k]);
+        if (auto r = fuori(luogo, p.velocita_massime[k], intervalloVelocitaMassima)) return r;
+    }
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) {
+        const Tratto& t = p.tratti[i];
+        const std::string luogo = luogoDelTratto(i, t.id) + ", ";
+        if (auto r = fuori(luogo + "L", t.L, intervalloL, i)) return r;
+        if (auto r = fuori(luogo + "G", t.G, intervalloG, i)) return r;
+        if (auto r = fuori(luogo + "zeta", t.zeta, intervalloZeta, i)) return r;
+        if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
+            if (tondo->D) {
+                if (auto r = fuori(luogo + "D", *tondo->D, intervalloD, i)) return r;
+            }
+        } else {
+            const auto& rettangolo = std::get<Rettangolare>(t.forma);
+            if (auto r = fuori(luogo + "A", rettangolo.A, intervalloLato, i)) return r;
+            if (rettangolo.B) {
+                if (auto r = fuori(luogo + "B", *rettangolo.B, intervalloLato, i)) return r;
+            }
+        }
+        if (auto r = fuori(luogo + "dp_terminale", t.dp_terminale, intervalloDpTerminale, i)) return r;
+    }
+    return std::nullopt;
+}
+
+// The tree, or why the run is refused.
+std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
+    if (auto r = primoFuori(p)) return *r;
+    auto albero = costruisciAlbero(p.tratti);
+    if (std::holds_alternative<Rifiuto>(albero)) return albero;
+
+    // The flow at the fan: every section's own, summed up the tree.
+    const auto& a = std::get<Albero>(albero);
+    std::vector<std::int64_t> portate(p.tratti.size());
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) portate[i] = p.tratti[i].G;
+    for (std::size_t k = a.ordine.size() - 1; k > 0; --k) portate[a.monte[a.ordine[k]]] += portate[a.ordine[k]];
+    const std::size_t ventilatore = a.ordine.front();
+    const std::string luogo = luogoDelTratto(ventilatore, p.tratti[ventilatore].id) + ", portata al ventilatore";
+    if (auto r = fuori(luogo, static_cast<Reale>(portate[ventilatore]), intervalloG, ventilatore)) return *r;
+    return albero;
+}
+
+}  // namespace
+
+std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id) {
+    std::string s = "tratto " + std::to_string(indice + 1);
+    if (id) s += " («" + std::string(*id) + "»)";
+    return s;
+}
+
+std::string fuoriIntervallo(std::string_view luogo, Reale valore, Intervallo intervallo) {
+    const std::string testo = std::isfinite(valore) ? RealeInTesto(valore) : "un valore non finito";
+    return std::string(luogo) + ": " + testo + " è fuori dall'intervallo " + RealeInTesto(intervallo.minimo) + " – " +
+           RealeInTesto(intervallo.massimo);
+}
+
+std::optional<Rifiuto> verifica(const Percorso& percorso) {
+    auto esito = verificaConAlbero(percorso);
+    if (auto* r = std::get_if<Rifiuto>(&esito)) return std::move(*r);
+    return std::nullopt;
+}
+
+Albero alberoVerificato(const Percorso& percorso) {
+    auto esito = verificaConAlbero(percorso);
+    if (auto* r = std::get_if<Rifiuto>(&esito)) throw PercorsoNonValido(std::move(*r));
+    return std::get<Albero>(std::move(esito));
+}
+
+}  // namespace flumetra::percorso

@@ -1,0 +1,57 @@
+// What a run must be, in one place: the range of every number, ids that
+// are unique, an upstream that exists, one section at the fan, no loop, and
+// no more than 900 000 m³/h at the fan. The file reader and the sheet both
+// ask here.
+//
+//   verifica(riferimento)           -> nothing (accepted)
+//   verifica(with T3's L at 12000)  -> {FuoriIntervallo,
+//                                       "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000", 2}
+//   fuoriIntervallo("perdita_obiettivo", 0, intervalloPerditaObiettivo)
+//                                   -> "perdita_obiettivo: 0 è fuori dall'intervallo 0,0001 – 100"
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/decimale.h"
+#include "dettagli/aria.h"
+#include "percorso/albero.h"
+#include "percorso/percorso.h"
+#include "percorso/rifiuto.h"
+
+namespace flumetra::percorso {
+
+struct Intervallo {
+    Reale minimo, massimo;  // both included
+
+    // False for a NaN.
+    [[nodiscard]] constexpr bool contiene(Reale x) const { return x >= minimo && x <= massimo; }
+};
+
+inline constexpr Intervallo intervalloTemperatura{dettagli::temperatureAmmesse.minimo,
+                                                  dettagli::temperatureAmmesse.massimo};                     // °C
+inline constexpr Intervallo intervalloQuota{dettagli::quoteAmmesse.minimo, dettagli::quoteAmmesse.massimo};  // m
+inline constexpr Intervallo intervalloPerditaObiettivo{0.0001, 100};  // mm c.a./m
+inline constexpr Intervallo intervalloVelocitaMassima{0.1, 100};      // m/s
+inline constexpr Intervallo intervalloL{0, 10000};                    // m
+inline constexpr Intervallo intervalloG{0, 900000};                   // m³/h, whole; also the fan's flow
+inline constexpr Intervallo intervalloZeta{0, 100};
+inline constexpr Intervallo intervalloDpTerminale{0, 10000};  // Pa
+inline constexpr Intervallo intervalloD{11, 4999};            // mm, whole
+inline constexpr Intervallo intervalloLato{11, 2999};         // A and B, mm, whole
+
+// "tratto 3 («T3»)"; "tratto 3" while its id is not known.
+std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id);
+
+// "<luogo>: <valore> è fuori dall'intervallo <minimo> – <massimo>", with decimal commas.
+std::string fuoriIntervallo(std::string_view luogo, Reale valore, Intervallo intervallo);
+
+// Nothing when the run is one a file may hold and the sheet can compute.
+std::optional<Rifiuto> verifica(const Percorso& percorso);
+
+// The tree of a run that verifica accepts; throws PercorsoNonValido otherwise.
+Albero alberoVerificato(const Percorso& percorso);
+
+}  // namespace flumetra::percorso

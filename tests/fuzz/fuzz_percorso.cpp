@@ -1,0 +1,50 @@
+// Any bytes given to the run's reader give a run or a refusal whose message
+// is UTF-8 (the player prints it as JSON). A run accepted passes the check,
+// computes without throwing, gives its CSV and player lines, and, written
+// and read again, is the same run written the same way.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "percorso/calcolo.h"
+#include "percorso/csv.h"
+#include "percorso/file.h"
+#include "percorso/json_testo.h"
+#include "percorso/righe.h"
+#include "percorso/verifica.h"
+
+using namespace flumetra::percorso;
+
+namespace {
+
+void require(bool condizione) {
+    if (!condizione) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
+    const std::string_view testo(reinterpret_cast<const char*>(dati), lunghezza);
+    const auto letto = leggi(testo);
+    if (const auto* r = std::get_if<Rifiuto>(&letto)) {
+        require(!r->messaggio.empty() && utf8Valido(r->messaggio));
+        return 0;
+    }
+    const auto& percorso = std::get<Percorso>(letto);
+    require(!verifica(percorso).has_value());
+
+    const Risultati risultati = calcola(percorso);  // an exception here ends the run as a crash
+    require(risultati.tratti.size() == percorso.tratti.size());
+    require(righeDelPercorso(percorso, risultati).size() == percorso.tratti.size() + 1);
+    require(!csv(percorso, risultati).empty());
+
+    const std::string scritto = scrivi(percorso);
+    const auto riletto = leggi(scritto);
+    require(std::holds_alternative<Percorso>(riletto));
+    require(std::get<Percorso>(riletto) == percorso);
+    require(scrivi(std::get<Percorso>(riletto)) == scritto);
+    return 0;
+}
