@@ -28,7 +28,7 @@ public:
     std::vector<Campo> scritti;
 };
 
-bool tra(const std::vector<Campo>& campi, Campo campo) {
+bool contiene(const std::vector<Campo>& campi, Campo campo) {
     return std::find(campi.begin(), campi.end(), campo) != campi.end();
 }
 
@@ -58,10 +58,10 @@ std::vector<Seguito> seguiti(Campo campo, Modo modo, Sezione sezione) {
         prova.cliccaSezione(sezione);
         prova.dimentica();
         prova.calcolatore().esegui(immissione->routine);
-        if (!tra(prova.letti, campo) || tra(prova.scritti, campo)) continue;
+        if (!contiene(prova.letti, campo) || contiene(prova.scritti, campo)) continue;
         Seguito s{altro, {}};
         for (const Campo scritto : prova.scritti) {
-            if (!tra(giaSeguiti, scritto) && !tra(s.scritti, scritto)) s.scritti.push_back(scritto);
+            if (!contiene(giaSeguiti, scritto) && !contiene(s.scritti, scritto)) s.scritti.push_back(scritto);
         }
         if (!s.scritti.empty()) risultato.push_back(std::move(s));
     }

@@ -18,7 +18,8 @@ class Calcolatore {
 public:
     explicit Calcolatore(Finestra& finestra) : finestra_(finestra) {}
 
-    // The one entry: runs the operation of that name.
+    // The one entry from outside: runs the operation of that name. An
+    // operation that runs another calls its routine directly.
     Esito esegui(Operazione operazione);
 
     // One click on an arrow of a spinner, as the window delivers it. A bound
@@ -37,6 +38,9 @@ public:
 #undef FLUMETRA_DICHIARAZIONE
 
 private:
+    using Routine = Esito (Calcolatore::*)();
+    static Routine routine(Operazione operazione);
+
     void mostraSpinnerVGY(bool v, bool G, bool Y);
     void mostraSpinnerABD(bool A, bool B, bool D);
     void mostraRadioSezione(bool visibili);

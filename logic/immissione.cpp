@@ -17,7 +17,7 @@ using enum Campo;
 // window's (avviso).
 Esito Calcolatore::immissione(Campo campo) {
     if (usoDelTesto(campo, finestra_.testo(campo)) != Uso::Usato) return {};
-    return esegui(dati(campo).immissione->routine);
+    return (this->*routine(dati(campo).immissione->routine))();
 }
 
 Esito Calcolatore::Text_A_KeyUp() { return immissione(Text_A); }
@@ -34,7 +34,7 @@ Esito Calcolatore::clicFine(Spinner s, Verso verso) {
     const auto nuovo = passoFine(finestra_.testo(campo), finestra_.passo(s), dati(s).divisore, verso);
     if (!nuovo) return {};
     finestra_.scrivi(campo, RealeInTesto(*nuovo));
-    return esegui(dati(campo).immissione->routine);
+    return (this->*routine(dati(campo).immissione->routine))();
 }
 
 Esito Calcolatore::UpDown_v_DownClick() { return clicFine(Spinner::UpDown_v, Verso::Giu); }
