@@ -1,5 +1,6 @@
 #include "ui/campo_testo.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <limits>
@@ -15,9 +16,30 @@ bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
            (evento->key() == Qt::Key_Period || evento->key() == Qt::Key_Comma);
 }
 
+// The keys of a shortcut of the program (F2, Ctrl+Shift+C, …) are the
+// shortcut's: the field that has the focus forgets the keys it saw go down,
+// so that their releases run nothing.
+class FiltroScorciatoie : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Shortcut) {
+            if (auto* campo = qobject_cast<CampoTesto*>(QApplication::focusWidget())) campo->dimenticaITasti();
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+};
+
 }  // namespace
 
 CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent), testoUsato_(testo) {
+    static const bool filtrato = [] {
+        QCoreApplication::instance()->installEventFilter(new FiltroScorciatoie(QCoreApplication::instance()));
+        return true;
+    }();
+    (void)filtrato;
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
     connect(this, &QLineEdit::textChanged, this, &CampoTesto::testoCambiato);

@@ -4,7 +4,8 @@
 // A release counts only when its key was pressed in this field: the release
 // of the Tab that brought the focus here, or of a key pressed before a mouse
 // click moved the focus, belongs to another control. A key held down and
-// repeated by the system counts once, at its last release.
+// repeated by the system counts once, at its last release. Nor does the
+// release of a key that made one of the program's shortcuts.
 //
 // An edit without a key of this field (the context menu's paste, delete,
 // undo and redo, a middle-click paste, a drop, an assistive technology
@@ -44,6 +45,10 @@ public:
     void comePulsante() { pulsante_ = true; }
     [[nodiscard]] bool pulsante() const { return pulsante_; }
     void clicca() { emit Click(); }
+
+    // The keys down in the field belong to a shortcut that has just run:
+    // their releases run nothing.
+    void dimenticaITasti() { premuti_.clear(); }
 
     // The field's note: the tooltip (lines already wrapped for the eye) and
     // the accessible description (one line, for a screen reader). With

@@ -63,12 +63,14 @@ void Form_Principale::controlla(Campo c) {
 
 // Of a text not used, what the others belong to; of a text read otherwise
 // than it may have been meant, how it was read; of a held value, which
-// fields will follow it, and at what change. A note is shown as the focus
-// leaves the field.
+// fields will follow it, and at what change. A note on a text is shown as
+// the focus leaves the field; a held value's, which warns of nothing, only
+// when the pointer rests on the field, and to a screen reader.
 void Form_Principale::annota(Campo c, Uso uso) {
     if (attesa_ && attesa_->campo == c) finisciAttesa();
     const QString testoOra = campo(c)->text();
     QString messaggio;
+    bool allUscita = true;
     if (const std::optional<Avviso> a = avviso(c, testo(c))) {
         const bool altriDiQuesto = ultimaImmissione_ == c && campo(c)->testoUsato() != testoOra;
         messaggio = messaggi::avviso(c, *a, altriDiQuesto ? std::optional(campo(c)->testoUsato()) : std::nullopt);
@@ -81,13 +83,14 @@ void Form_Principale::annota(Campo c, Uso uso) {
         const std::vector<Seguito> seguiranno = seguiti(c, modo, sezione);
         if (!seguiranno.empty()) {
             messaggio = messaggi::attesa(testoOra, seguiranno);
+            allUscita = false;
             Attesa attesa{c, {}};
             for (const Seguito& s : seguiranno)
                 attesa.seguiranno.insert(attesa.seguiranno.end(), s.scritti.begin(), s.scritti.end());
             attesa_ = attesa;
         }
     }
-    campo(c)->annota(messaggio.isEmpty() ? QString() : perLOcchio(messaggio), messaggio, true);
+    campo(c)->annota(messaggio.isEmpty() ? QString() : perLOcchio(messaggio), messaggio, allUscita);
 }
 
 void Form_Principale::finisciAttesa() {

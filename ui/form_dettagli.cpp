@@ -45,7 +45,7 @@ void Form_Principale::collegaDettagli() {
 
 bool Form_Principale::dettagliAperti() const { return dettagli_ != nullptr && dettagli_->isVisible(); }
 
-// Made at the first opening, beside the window, above others as it is.
+// Made at the first opening, above others as the main window is.
 void Form_Principale::mostraDettagli(bool aperta) {
     if (!aperta) {
         if (dettagli_ != nullptr) dettagli_->hide();
@@ -58,10 +58,9 @@ void Form_Principale::mostraDettagli(bool aperta) {
     }
     dettagli_->aggiorna();  // what changed while it was closed
     dettagli_->show();
-    if (prima) {
-        restaInPrimoPiano(inPrimoPiano());
-        mettiAccanto(*dettagli_, *this);
-    }
+    if (prima) restaInPrimoPiano(inPrimoPiano());
+    // Beside the main window at every opening: it may have moved since.
+    mettiAccanto(*dettagli_, *this);
 }
 
 void Form_Principale::copiaRiepilogo() {

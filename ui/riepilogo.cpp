@@ -7,6 +7,7 @@
 #include "logic/quantita.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
+#include "ui/progetto.h"
 
 namespace flumetra {
 QString nomeMateriale(dettagli::Materiale materiale) {
@@ -15,10 +16,12 @@ QString nomeMateriale(dettagli::Materiale materiale) {
 }
 
 QString riepilogo(const Form_Principale& finestra, const dettagli::Dettagli& d) {
-    QStringList righe{QStringLiteral("Flumetra — dimensionamento del canale")};
+    QStringList righe;
     auto riga = [&](const QString& etichetta, const QString& valore, const QString& unita) {
         righe << QStringLiteral("%1\t%2\t%3").arg(etichetta, valore, unita);
     };
+    riga(QStringLiteral("Dimensionamento del canale"), QStringLiteral("Flumetra %1").arg(inQt(progetto::versione)),
+         QString());
     for (const Campo c : allValues<Campo>()) {
         const QString testo = finestra.testoUsato(c) ? inQt(finestra.testo(c)) : QStringLiteral("—");
         riga(inQt(dati(c).descrizione), testo, inQt(dati(c).unita));
