@@ -73,6 +73,7 @@ void Form_Principale::contextMenuEvent(QContextMenuEvent* evento) {
     dettagli->setShortcut(tastoDettagli);
     dettagli->setCheckable(true);
     dettagli->setChecked(dettagliAperti());
+    aggiungiVoceDiagramma(menu);
     QAction* riepilogo = menu.addAction(QStringLiteral("&Copia il riepilogo"));
     riepilogo->setShortcut(tastoRiepilogo);
     const QAction* scelta = menu.exec(evento->globalPos());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "dettagli/aria.h"
 #include "logic/calcolatore.h"
 #include "logic/esito.h"
 #include "logic/finestra.h"
@@ -16,12 +17,14 @@
 class QCheckBox;
 class QContextMenuEvent;
 class QGroupBox;
+class QMenu;
 class QRadioButton;
 
 namespace flumetra {
 
 class CampoTesto;
 class FinestraDettagli;
+class FinestraDiagramma;
 class UpDown;
 
 class Form_Principale : public QWidget, public Finestra {
@@ -59,6 +62,13 @@ public:
     [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
     void copiaRiepilogo();
 
+    // The friction chart beside it (F4, the context menu), with its lines
+    // drawn for the air of aria().
+    void mostraDiagramma(bool aperto);
+    [[nodiscard]] bool diagrammaAperto() const;
+    [[nodiscard]] FinestraDiagramma* diagramma() const { return diagramma_; }
+    [[nodiscard]] dettagli::Aria aria() const;
+
 protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
@@ -75,6 +85,8 @@ private:
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
     void collegaDettagli();
+    void collegaDiagramma();
+    void aggiungiVoceDiagramma(QMenu& menu);
 
     CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }
     UpDown* spinner(Spinner s) const { return spinner_[indexOf(s)]; }
@@ -88,7 +100,8 @@ private:
     QGroupBox* frame1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     CampoTesto* text1_ = nullptr;
-    FinestraDettagli* dettagli_ = nullptr;  // made when first opened
+    FinestraDettagli* dettagli_ = nullptr;    // made when first opened
+    FinestraDiagramma* diagramma_ = nullptr;  // likewise
     Calcolatore calcolatore_{*this};
 };
 
