@@ -78,6 +78,7 @@ void FinestraDiagramma::esportaImmagine() {
     QString percorso = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta il diagramma delle perdite"),
                                                     QStringLiteral("diagramma-perdite.png"),
                                                     filtroPng + QStringLiteral(";;") + filtroSvg, &filtro);
+    activateWindow();  // a window manager may give the focus back to the main window
     if (percorso.isEmpty()) return;
     FormatoImmagine formato = filtro == filtroSvg ? FormatoImmagine::Svg : FormatoImmagine::Png;
     if (const auto perNome = formatoDi(percorso)) {
@@ -87,6 +88,7 @@ void FinestraDiagramma::esportaImmagine() {
     }
     if (const auto errore = esportaDiagramma(percorso, formato, contenuto(), font())) {
         QMessageBox::warning(this, QStringLiteral("Esporta immagine"), *errore);
+        activateWindow();
     }
 }
 
