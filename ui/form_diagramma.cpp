@@ -39,8 +39,7 @@ dettagli::Aria Form_Principale::aria() const { return dettagli::Aria{}; }
 bool Form_Principale::diagrammaAperto() const { return diagramma_ != nullptr && diagramma_->isVisible(); }
 
 // Made at the first opening, above others as the main window is, beside the
-// details when they are open and there is room right of them, else beside
-// the main window.
+// main window and the details if they are open, covering neither.
 void Form_Principale::mostraDiagramma(bool aperto) {
     if (!aperto) {
         if (diagramma_ != nullptr) diagramma_->hide();
@@ -52,11 +51,7 @@ void Form_Principale::mostraDiagramma(bool aperto) {
     diagramma_->show();
     if (!primo) return;
     restaInPrimoPiano(inPrimoPiano());
-    if (dettagliAperti()) {
-        mettiAccanto(*diagramma_, *dettagli_);
-        if (!diagramma_->geometry().intersects(geometry())) return;
-    }
-    mettiAccanto(*diagramma_, *this);
+    mettiAccanto(*diagramma_, *this, dettagli_);
 }
 
 void Form_Principale::aggiungiVoceDiagramma(QMenu& menu) {

@@ -35,11 +35,12 @@ QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima,
             std::max(minima.height(), static_cast<int>(dimensione.height() * scala))};
 }
 
-void mettiAccanto(QWidget& finestra, const QWidget& principale) {
-    const QRect cornice = principale.frameGeometry();
+void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina) {
+    QRect cornice = principale.frameGeometry();
     const QRect cliente = principale.geometry();
     const QMargins bordi(cliente.left() - cornice.left(), cliente.top() - cornice.top(),
                          cornice.right() - cliente.right(), cornice.bottom() - cliente.bottom());
+    if (vicina != nullptr && vicina->isVisible()) cornice = cornice.united(vicina->frameGeometry());
     QSize conCornice = finestra.size().grownBy(bordi);
     const QScreen* schermo = principale.screen();
     const QRect disponibile = schermo != nullptr ? schermo->availableGeometry() : cornice;
