@@ -32,7 +32,7 @@ const QColor coloreTratto(0x1e, 0x7a, 0x3c);
 
 std::vector<Tacca> tacchePortata() { return dettagli::tacche(dettagli::portataMinima, dettagli::portataMassima); }
 std::vector<Tacca> tacchePerdita() { return dettagli::tacche(dettagli::perditaMinima, dettagli::perditaMassima); }
-std::vector<Tacca> tacchemmca() {
+std::vector<Tacca> tacchePerditaMmca() {
     return dettagli::tacche(dettagli::perditaMinima / dettagli::pascalPerMmca,
                             dettagli::perditaMassima / dettagli::pascalPerMmca);
 }
@@ -155,11 +155,17 @@ private:
         p_.setPen(penna(coloreCondotto, 1, Qt::DotLine));
         p_.drawLine(c, QPointF(r().left(), c.y()));
         p_.drawLine(c, QPointF(c.x(), r().bottom()));
+        const double raggio = segnoCondotto(c);
+        etichette_.prendi(QRectF(c - QPointF(raggio, raggio), QSizeF(2 * raggio, 2 * raggio)));
+    }
+
+    // Its radius.
+    double segnoCondotto(QPointF c) {
+        const double raggio = 5 * u();
         p_.setPen(penna(inchiostro, 1.2));
         p_.setBrush(coloreCondotto);
-        const double raggio = 5 * u();
         p_.drawEllipse(c, raggio, raggio);
-        etichette_.prendi(QRectF(c - QPointF(raggio, raggio), QSizeF(2 * raggio, 2 * raggio)));
+        return raggio;
     }
 
     // A section on the index run as a filled square, another as a ring; its
@@ -179,7 +185,8 @@ private:
                 break;
             }
         }
-        etichette_.prendi(QRectF(c - QPointF(lato, lato), QSizeF(2 * lato, 2 * lato)));  // its own label beside it
+        // The mark is kept from the lines' labels once its own label, which touches it, is placed.
+        etichette_.prendi(QRectF(c - QPointF(lato, lato), QSizeF(2 * lato, 2 * lato)));
     }
 
     // Its half side.
@@ -234,7 +241,7 @@ private:
         }
         // Pa/m at the left, on the grid; mm c.a./m at the right, on marks of their own.
         asseVerticale(tacchePerdita(), 1, r().left(), -1);
-        asseVerticale(tacchemmca(), dettagli::pascalPerMmca, r().right(), 1);
+        asseVerticale(tacchePerditaMmca(), dettagli::pascalPerMmca, r().right(), 1);
 
         p_.setPen(inchiostro);
         const QRectF titoloG(r().left(), r().bottom() + tacca + spazio + h(), r().width(), h());
@@ -242,8 +249,9 @@ private:
         titoloVerticale(
             r().left() - tacca - spazio / 2 - larghezzaMassima(metriche_, tacchePerdita()) - spazio - h() / 2,
             titoloPerditaPa());
-        titoloVerticale(r().right() + tacca + spazio / 2 + larghezzaMassima(metriche_, tacchemmca()) + spazio + h() / 2,
-                        titoloPerditaMmca());
+        titoloVerticale(
+            r().right() + tacca + spazio / 2 + larghezzaMassima(metriche_, tacchePerditaMmca()) + spazio + h() / 2,
+            titoloPerditaMmca());
     }
 
     // verso -1: marks and labels left of x; 1: right of it.
@@ -306,12 +314,7 @@ private:
         };
         const bool tutte = voce(voceDiametri(), trattino(penna(coloreDiametro, 1.3))) &&
                            voce(voceVelocita(), trattino(penna(coloreVelocita, 1.1, Qt::DashLine))) &&
-                           voce(voceCondotto(),
-                                [&](QPointF c) {
-                                    p_.setPen(penna(inchiostro, 1.2));
-                                    p_.setBrush(coloreCondotto);
-                                    p_.drawEllipse(c, 5 * u(), 5 * u());
-                                }) &&
+                           voce(voceCondotto(), [&](QPointF c) { segnoCondotto(c); }) &&
                            (c_.tratti.empty() || (voce(voceTratto(), [&](QPointF c) { segnoTratto(c, false); }) &&
                                                   voce(voceIndice(), [&](QPointF c) { segnoTratto(c, true); })));
         const QString aria = didascaliaAria(c_.aria, c_.correzione.has_value());
@@ -356,7 +359,7 @@ PianoDiagramma::PianoDiagramma(const QRectF& area, const QFontMetricsF& metriche
     const double tacca = 5 * unita_;
     const double spazio = 4 * unita_;
     const double sinistra = spazio + h + spazio + larghezzaMassima(metriche, tacchePerdita()) + spazio / 2 + tacca;
-    const double destra = tacca + spazio / 2 + larghezzaMassima(metriche, tacchemmca()) + spazio + h + spazio;
+    const double destra = tacca + spazio / 2 + larghezzaMassima(metriche, tacchePerditaMmca()) + spazio + h + spazio;
     const double alto = spazio + h + 2 * spazio;
     const double basso = tacca + 2 * spazio + 2 * h;
     riquadro_ = area.adjusted(sinistra, alto, -destra, -basso);
