@@ -9,6 +9,8 @@ source "$(dirname "$0")/lib.sh"
 packages=(
   g++ cmake ninja-build make pkg-config   # compiler and build
   qt6-base-dev libqt6svg6                 # the window, and the plugin that draws its SVG icon
+  qt6-svg-dev                             # the friction chart's SVG export (Qt SVG)
+  imagemagick librsvg2-bin                # a test opens that SVG as another program would
   qt6-translations-l10n                   # Qt's own texts (the fields' menu) in Italian
   libgtest-dev libgmock-dev               # unit and widget tests
   libbenchmark-dev                        # benchmarks

@@ -59,28 +59,31 @@ multiarch() { gcc -print-multiarch; }
 # host tools it is built with: 6.4.2.
 qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//'; }
 
-# Qt built for Windows in the cache (scripts/windows-qt.sh).
+# Qt built for Windows in the cache (scripts/windows-qt.sh), and Qt SVG
+# built against it in a folder of its own (scripts/windows-qtsvg.sh).
 windows_qt() { echo "$cache/qt-$(qt_version)-mingw"; }
+windows_qtsvg() { echo "$cache/qtsvg-$(qt_version)-mingw"; }
 
 # The folder of mingw-w64's own runtime DLLs (libstdc++, libgcc).
 mingw_runtime() { dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"; }
 
 # A build kept in the cache is current when it was made by the same recipe:
-# the script that builds it and the toolchain file.
-#   recipe SCRIPT          the recipe's hash
+# the script that builds it, the scripts of what it is built against, and
+# the toolchain file.
+#   recipe SCRIPT...       the recipe's hash
 #   is_current PREFIX HASH whether PREFIX holds a build of that recipe
-recipe() { cat "$1" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16; }
+recipe() { cat "$@" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16; }
 is_current() { [ -f "$1/.recipe" ] && [ "$(cat "$1/.recipe")" = "$2" ]; }
-#   print_if_current PREFIX SCRIPT   prints PREFIX and ends the script when current
+#   print_if_current PREFIX SCRIPT...   prints PREFIX and ends the script when current
 print_if_current() {
-  if is_current "$1" "$(recipe "$2")"; then
+  if is_current "$1" "$(recipe "${@:2}")"; then
     echo "$1"
     exit 0
   fi
 }
-#   mark_current PREFIX SCRIPT       records the recipe, then prints PREFIX
+#   mark_current PREFIX SCRIPT...       records the recipe, then prints PREFIX
 mark_current() {
-  recipe "$2" >"$1/.recipe"
+  recipe "${@:2}" >"$1/.recipe"
   echo "$1"
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ./dev windows: the 64-bit Windows build, cross-compiled with mingw-w64
-# against Qt, GoogleTest and Google Benchmark built once for Windows into
-# the cache (scripts/lib.sh), then what a Windows user gets, in dist/: the
+# against Qt, Qt SVG, GoogleTest and Google Benchmark built once for Windows
+# into the cache (scripts/lib.sh), then what a Windows user gets, in dist/: the
 # portable zip and the installer.
 # ./dev test-windows: then every test of that build under Wine, the same
 # scripts played on the Linux and the Windows player, and the installer
@@ -14,10 +14,13 @@ source scripts/lib.sh
 command=${1:-windows}
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool
 qt=$(scripts/windows-qt.sh)
+qtsvg=$(scripts/windows-qtsvg.sh)
 googletest=$(scripts/windows-gtest.sh)
 benchmark=$(scripts/windows-benchmark.sh)
-build_preset windows -DCMAKE_PREFIX_PATH="$qt;$googletest;$benchmark" \
-  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake"
+# Qt looks for its modules beside itself only: Qt SVG, in a folder of its
+# own, is named to it too.
+build_preset windows -DCMAKE_PREFIX_PATH="$qt;$qtsvg;$googletest;$benchmark" \
+  -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$qtsvg" -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake"
 build=$(preset_dir windows)
 
 # One Wine server for every program started below, kept until the end: each

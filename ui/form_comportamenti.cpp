@@ -6,6 +6,7 @@
 
 #include "ui/campo_testo.h"
 #include "ui/finestra_dettagli.h"
+#include "ui/finestra_diagramma.h"
 #include "ui/form_principale.h"
 
 namespace flumetra {
@@ -23,9 +24,10 @@ void Form_Principale::Text1_Click() {
 
 // The flag is changed on the native window, which keeps its place, size and
 // identity; QWidget::setWindowFlag would hide it and create a new one. The
-// details window follows.
+// details window and the chart follow.
 void Form_Principale::restaInPrimoPiano(bool attivo) {
-    for (QWidget* finestra : {static_cast<QWidget*>(this), static_cast<QWidget*>(dettagli_)}) {
+    for (QWidget* finestra :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(dettagli_), static_cast<QWidget*>(diagramma_)}) {
         if (finestra == nullptr) continue;
         Qt::WindowFlags flags = finestra->windowFlags();
         flags.setFlag(Qt::WindowStaysOnTopHint, attivo);

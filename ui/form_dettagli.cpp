@@ -12,6 +12,7 @@
 
 #include "ui/campo_testo.h"
 #include "ui/finestra_dettagli.h"
+#include "ui/finestra_diagramma.h"
 #include "ui/form_principale.h"
 #include "ui/posizione.h"
 #include "ui/riepilogo.h"
@@ -55,12 +56,16 @@ void Form_Principale::mostraDettagli(bool aperta) {
     if (prima) {
         dettagli_ = new FinestraDettagli(*this);
         connect(dettagli_, &FinestraDettagli::Copia, this, &Form_Principale::copiaRiepilogo);
+        // The chart's lines are drawn for the air the details hold.
+        connect(dettagli_, &FinestraDettagli::ariaCambiata, this, [this] {
+            if (diagrammaAperto()) diagramma_->aggiornaPresto();
+        });
     }
     dettagli_->aggiorna();  // what changed while it was closed
     dettagli_->show();
     if (prima) restaInPrimoPiano(inPrimoPiano());
     // Beside the main window at every opening: it may have moved since.
-    mettiAccanto(*dettagli_, *this);
+    mettiAccanto(*dettagli_, *this, diagrammaAperto() ? diagramma_ : nullptr);
 }
 
 void Form_Principale::copiaRiepilogo() {
@@ -84,6 +89,7 @@ void Form_Principale::contextMenuEvent(QContextMenuEvent* evento) {
     dettagli->setShortcut(tastoDettagli);
     dettagli->setCheckable(true);
     dettagli->setChecked(dettagliAperti());
+    aggiungiVoceDiagramma(menu);
     QAction* riepilogo = menu.addAction(QStringLiteral("&Copia il riepilogo"));
     riepilogo->setShortcut(tastoRiepilogo);
     const QAction* scelta = menu.exec(evento->globalPos());

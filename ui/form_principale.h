@@ -20,12 +20,14 @@
 class QCheckBox;
 class QContextMenuEvent;
 class QGroupBox;
+class QMenu;
 class QRadioButton;
 
 namespace flumetra {
 
 class CampoTesto;
 class FinestraDettagli;
+class FinestraDiagramma;
 class UpDown;
 
 class Form_Principale : public QWidget, public Finestra {
@@ -70,6 +72,11 @@ public:
     [[nodiscard]] bool testoUsato(Campo c) const;
     // The fields as the details read them: a text that was not used cannot be.
     [[nodiscard]] dettagli::TestiDelCondotto testiDelCondotto() const;
+    // The friction chart beside it (F4, the context menu), with its lines
+    // drawn for the air of aria().
+    void mostraDiagramma(bool aperto);
+    [[nodiscard]] bool diagrammaAperto() const;
+    [[nodiscard]] FinestraDiagramma* diagramma() const { return diagramma_; }
     // The air the details window holds; the reference air until it is opened.
     [[nodiscard]] dettagli::Aria aria() const;
 
@@ -91,6 +98,8 @@ private:
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
     void collegaDettagli();
+    void collegaDiagramma();
+    void aggiungiVoceDiagramma(QMenu& menu);
 
     CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }
     UpDown* spinner(Spinner s) const { return spinner_[indexOf(s)]; }
@@ -114,7 +123,8 @@ private:
         std::vector<Campo> seguiranno;
     };
     std::optional<Attesa> attesa_;
-    FinestraDettagli* dettagli_ = nullptr;  // made when first opened
+    FinestraDettagli* dettagli_ = nullptr;    // made when first opened
+    FinestraDiagramma* diagramma_ = nullptr;  // likewise
     Calcolatore calcolatore_{*this};
 };
 

@@ -24,14 +24,30 @@ QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo) 
     return {x, y};
 }
 
-void mettiAccanto(QWidget& finestra, const QWidget& principale) {
-    const QRect cornice = principale.frameGeometry();
+QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima, const QRect& schermo) {
+    const int destra = schermo.right() - principale.right() - distanzaTraFinestre;
+    const int sinistra = principale.left() - distanzaTraFinestre - schermo.left();
+    const int spazio = std::max(destra, sinistra);
+    if (dimensione.width() <= spazio && dimensione.height() <= schermo.height()) return dimensione;
+    const double scala = std::min({1.0, static_cast<double>(spazio) / dimensione.width(),
+                                   static_cast<double>(schermo.height()) / dimensione.height()});
+    return {std::max(minima.width(), static_cast<int>(dimensione.width() * scala)),
+            std::max(minima.height(), static_cast<int>(dimensione.height() * scala))};
+}
+
+void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina) {
+    QRect cornice = principale.frameGeometry();
     const QRect cliente = principale.geometry();
     const QMargins bordi(cliente.left() - cornice.left(), cliente.top() - cornice.top(),
                          cornice.right() - cliente.right(), cornice.bottom() - cliente.bottom());
-    const QSize conCornice = finestra.size().grownBy(bordi);
+    if (vicina != nullptr && vicina->isVisible()) cornice = cornice.united(vicina->frameGeometry());
+    QSize conCornice = finestra.size().grownBy(bordi);
     const QScreen* schermo = principale.screen();
     const QRect disponibile = schermo != nullptr ? schermo->availableGeometry() : cornice;
+    if (finestra.minimumSize() != finestra.maximumSize()) {
+        conCornice = dimensioneAccanto(cornice, conCornice, finestra.minimumSize().grownBy(bordi), disponibile);
+        finestra.resize(conCornice.shrunkBy(bordi));
+    }
     const QPoint angolo = accanto(cornice, conCornice, disponibile);
     finestra.setGeometry(QRect(angolo + QPoint(bordi.left(), bordi.top()), finestra.size()));
 }

@@ -20,10 +20,20 @@ inline constexpr int distanzaTraFinestre = 8;  // pixels between two frames
 
 QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo);
 
+// The size a resizable window gets beside principale: its own where it fits
+// right or left of it, else as wide as the wider side's room, its
+// proportions kept, never below minima nor taller than the screen.
+//
+//   dimensioneAccanto({500, 260, 219, 285}, {660, 540}, {340, 300}, {0, 0, 1280, 800})  -> (553, 452)
+//   dimensioneAccanto({0, 0, 219, 285}, {660, 540}, {340, 300}, {0, 0, 1920, 1080})     -> (660, 540)
+QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima, const QRect& schermo);
+
 // Places the top-level window finestra beside principale, on principale's
-// screen. A window's frame is not known before it first shows, on every
-// scale: it is taken to be principale's, and finestra is placed by its
-// client area.
-void mettiAccanto(QWidget& finestra, const QWidget& principale);
+// screen, made smaller first if it is resizable and the room beside is
+// narrower. A window already open beside principale (vicina) is not covered
+// either: the two count as one. A window's frame is not known before it
+// first shows, on every scale: it is taken to be principale's, and finestra
+// is placed by its client area.
+void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina = nullptr);
 
 }  // namespace flumetra

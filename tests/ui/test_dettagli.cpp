@@ -101,6 +101,22 @@ TEST_F(Dettagli, F6MovesBetweenTheWindowsAndEscClosesTheDetails) {
     EXPECT_FALSE(finestra.dettagliAperti());
 }
 
+// The chart, which can be resized, takes the room beside the main window
+// where its own size does not fit there.
+TEST(WindowBeside, AResizableOneShrinksToTheRoomBeside) {
+    const QRect schermo(0, 0, 1280, 800);
+    const QSize voluta(660, 540);
+    const QSize minima(340, 300);
+    const std::pair<QRect, QSize> righe[] = {
+        {QRect(0, 0, 219, 285), QSize(660, 540)},      // it fits right
+        {QRect(500, 260, 219, 285), QSize(553, 452)},  // 553 right, 492 left
+        {QRect(200, 0, 900, 300), QSize(340, 300)},    // no room: its minimum
+    };
+    for (const auto& [principale, atteso] : righe) {
+        EXPECT_EQ(dimensioneAccanto(principale, voluta, minima, schermo), atteso) << principale.x();
+    }
+}
+
 TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {
     f2();
     ASSERT_TRUE(finestra.dettagliAperti());

@@ -1,0 +1,92 @@
+// The friction chart's lines against values computed independently from the
+// calculator's loss formula (Y = K · 7,47 · v^1,85 / D^1,28 mm c.a./m,
+// v = G / 3600 / (3,1415 · (D / 2000)²), × 9,80665 for Pa/m).
+
+#include <gtest/gtest.h>
+
+#include "dettagli/aria.h"
+#include "dettagli/diagramma.h"
+
+namespace flumetra::dettagli {
+namespace {
+
+TEST(Diagramma, PointsOnADiameterAndOnAVelocity) {
+    struct Riga {
+        Reale G, D, K, Y_Pa_m;
+    };
+    const Reale K35_1500 = proprietaDellAria({35, 1500}).correzione;
+    const Riga righe[] = {
+        {1000, 500, 1, 0.048856060506},             // D 500
+        {10000, 500, 1, 3.458744207671},            // D 500
+        {1000, 297.358404320, 1, 0.649910543873},   // v 4 m/s
+        {10000, 940.329839046, 1, 0.148885904215},  // v 4 m/s
+        {3000, 500, K35_1500, 0.304115310130},      // D 500 in air at 35 °C, 1500 m
+    };
+    for (const Riga& r : righe) EXPECT_NEAR(perditaAlMetro(r.G, r.D, r.K), r.Y_Pa_m, 1e-10) << r.G << ' ' << r.D;
+    EXPECT_NEAR(diametroPerVelocita(1000, 4), 297.358404320, 1e-8);
+    EXPECT_NEAR(diametroPerVelocita(10000, 4), 940.329839046, 1e-8);
+    EXPECT_NEAR(diametroPerPerdita(3000, 0.22555295, 1), 553.113466, 1e-5) << "the start duct's place on the chart";
+}
+
+// A line's ends where it crosses the chart's edges: 0,01 and 10 Pa/m, 100 and 100 000 m³/h.
+TEST(Diagramma, LinesEndOnTheChartsEdges) {
+    const auto D500 = lineaDiametro(500, 1);
+    ASSERT_TRUE(D500.has_value());
+    EXPECT_NEAR(D500->inizio.G, 424.240036463, 1e-7);
+    EXPECT_EQ(D500->inizio.Y_Pa_m, 0.01);
+    EXPECT_NEAR(D500->fine.G, 17751.4270916, 1e-6);
+    EXPECT_EQ(D500->fine.Y_Pa_m, 10);
+
+    const auto v4 = lineaVelocita(4, 1);
+    ASSERT_TRUE(v4.has_value());
+    EXPECT_EQ(v4->inizio.G, 100);
+    EXPECT_NEAR(v4->inizio.Y_Pa_m, 2.836962419404, 1e-10);
+    EXPECT_EQ(v4->fine.G, 100000);
+    EXPECT_NEAR(v4->fine.Y_Pa_m, 0.034107790192, 1e-12);
+
+    EXPECT_FALSE(lineaDiametro(63, 1)) << "6,3 Pa/m at 100 m³/h in D 80, far more in D 63";
+    const std::vector<Linea> linee = lineeDelDiagramma(1);
+    ASSERT_EQ(linee.size(), 21U + 11U) << "every series size from 80 mm, every velocity";
+    EXPECT_EQ(linee.front().valore, 80);
+    EXPECT_EQ(linee.back().tipo, TipoLinea::Velocita);
+}
+
+TEST(Diagramma, GridLinesAndTheirLabels) {
+    const std::vector<Tacca> perdite = tacche(perditaMinima, perditaMassima);
+    ASSERT_EQ(perdite.size(), 28U) << "three decades of nine, and 10";
+    EXPECT_EQ(testoTacca(perdite.front()), "0,01");
+    EXPECT_EQ(testoTacca(perdite[1]), "0,02");
+    EXPECT_EQ(perdite[4].valore(), 0.05);
+    EXPECT_EQ(testoTacca(perdite.back()), "10");
+    EXPECT_EQ(testoTacca(tacche(portataMinima, portataMassima)[10]), "2000");
+
+    // The other side in mm c.a./m: 0,0010197 to 1,0197.
+    const std::vector<Tacca> mmca = tacche(perditaMinima / 9.80665, perditaMassima / 9.80665);
+    EXPECT_EQ(testoTacca(mmca.front()), "0,002");
+    EXPECT_EQ(testoTacca(mmca.back()), "1");
+}
+
+TEST(Diagramma, TheDuctIsReadAsTheCalculatorReadsItsFields) {
+    struct Riga {
+        const char* G;
+        const char* Y;
+        std::optional<PuntoDiagramma> atteso;
+    };
+    const Riga righe[] = {
+        {"3000", "0,023", PuntoDiagramma{3000, 0.22555295}},
+        {"2,5", "0,02345", PuntoDiagramma{2, 0.22947561}},  // G to even, Y to four decimals
+        {"3000", "", std::nullopt},
+        {"3000", "0", std::nullopt},
+        {"abc", "0,023", std::nullopt},
+    };
+    for (const Riga& r : righe) {
+        const auto punto = puntoDelCondotto(r.G, r.Y);
+        ASSERT_EQ(punto.has_value(), r.atteso.has_value()) << r.G << ' ' << r.Y;
+        if (!punto) continue;
+        EXPECT_EQ(punto->G, r.atteso->G);
+        EXPECT_NEAR(punto->Y_Pa_m, r.atteso->Y_Pa_m, 1e-12);
+    }
+}
+
+}  // namespace
+}  // namespace flumetra::dettagli

@@ -1,0 +1,95 @@
+#include "ui/finestra_diagramma.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/esporta_diagramma.h"
+#include "ui/form_principale.h"
+#include "ui/grafico_perdite.h"
+
+namespace flumetra {
+
+FinestraDiagramma::FinestraDiagramma(const Form_Principale& principale, QWidget* parent)
+    : QWidget(parent, Qt::Tool), principale_(principale) {
+    setObjectName(QStringLiteral("Form_Diagramma"));
+    setWindowTitle(QStringLiteral("Diagramma delle perdite"));
+    setFont(principale.font());
+
+    grafico_ = new GraficoPerdite(this);
+    auto* esporta = new QPushButton(QStringLiteral("&Esporta immagine…"), this);
+    esporta->setObjectName(QStringLiteral("Command_Esporta"));
+    esporta->setAccessibleName(QStringLiteral("Esporta immagine"));
+    esporta->setToolTip(QStringLiteral("Salva il diagramma come immagine PNG o disegno SVG, 1600 × 1200"));
+    connect(esporta, &QPushButton::clicked, this, &FinestraDiagramma::esportaImmagine);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(8, 8, 8, 8);
+    colonna->setSpacing(6);
+    colonna->addWidget(grafico_, 1);
+    colonna->addWidget(esporta, 0, Qt::AlignRight);
+    resize(sizeHint());
+}
+
+void FinestraDiagramma::mostraTratti(std::vector<PuntoTratto> tratti) {
+    ContenutoDiagramma contenuto = grafico_->contenuto();
+    contenuto.tratti = std::move(tratti);
+    grafico_->mostra(std::move(contenuto));
+}
+
+const ContenutoDiagramma& FinestraDiagramma::contenuto() const { return grafico_->contenuto(); }
+
+std::optional<QPointF> FinestraDiagramma::posizioneDelCondotto() const {
+    const auto& condotto = contenuto().condotto;
+    if (!condotto || !dettagli::dentroIlDiagramma(*condotto)) return std::nullopt;
+    return grafico_->piano().punto(*condotto);
+}
+
+void FinestraDiagramma::aggiornaPresto() {
+    if (aggiornamentoInAttesa_) return;
+    aggiornamentoInAttesa_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            aggiornamentoInAttesa_ = false;
+            aggiorna();
+        },
+        Qt::QueuedConnection);
+}
+
+void FinestraDiagramma::aggiorna() {
+    ContenutoDiagramma contenuto = grafico_->contenuto();
+    const dettagli::Aria aria = principale_.aria();
+    if (aria.temperatura != contenuto.aria.temperatura || aria.quota != contenuto.aria.quota) {
+        cambiaAria(contenuto, aria);
+    }
+    contenuto.condotto = dettagli::puntoDelCondotto(principale_.testo(Campo::Text_G), principale_.testo(Campo::Text_Y));
+    grafico_->mostra(std::move(contenuto));
+}
+
+// PNG or SVG by the filter chosen; a name without the extension gets it.
+void FinestraDiagramma::esportaImmagine() {
+    const QString filtroPng = QStringLiteral("Immagine PNG (*.png)");
+    const QString filtroSvg = QStringLiteral("Disegno SVG (*.svg)");
+    QString filtro = filtroPng;
+    QString percorso = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta il diagramma delle perdite"),
+                                                    QStringLiteral("diagramma-perdite.png"),
+                                                    filtroPng + QStringLiteral(";;") + filtroSvg, &filtro);
+    activateWindow();  // a window manager may give the focus back to the main window
+    if (percorso.isEmpty()) return;
+    FormatoImmagine formato = filtro == filtroSvg ? FormatoImmagine::Svg : FormatoImmagine::Png;
+    if (const auto perNome = formatoDi(percorso)) {
+        formato = *perNome;
+    } else {
+        percorso += formato == FormatoImmagine::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    if (const auto errore = esportaDiagramma(percorso, formato, contenuto(), font())) {
+        QMessageBox::warning(this, QStringLiteral("Esporta immagine"), *errore);
+        activateWindow();
+    }
+}
+
+}  // namespace flumetra
