@@ -59,10 +59,8 @@ multiarch() { gcc -print-multiarch; }
 # host tools it is built with: 6.4.2.
 qt_version() { dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//'; }
 
-# Qt built for Windows in the cache (scripts/windows-qt.sh), and Qt SVG
-# built against it in a folder of its own (scripts/windows-qtsvg.sh).
+# Qt built for Windows in the cache (scripts/windows-qt.sh).
 windows_qt() { echo "$cache/qt-$(qt_version)-mingw"; }
-windows_qtsvg() { echo "$cache/qtsvg-$(qt_version)-mingw"; }
 
 # The folder of mingw-w64's own runtime DLLs (libstdc++, libgcc).
 mingw_runtime() { dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"; }

@@ -14,13 +14,10 @@ source scripts/lib.sh
 command=${1:-windows}
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 nsis xdotool
 qt=$(scripts/windows-qt.sh)
-qtsvg=$(scripts/windows-qtsvg.sh)
 googletest=$(scripts/windows-gtest.sh)
 benchmark=$(scripts/windows-benchmark.sh)
-# Qt looks for its modules beside itself only: Qt SVG, in a folder of its
-# own, is named to it too.
-build_preset windows -DCMAKE_PREFIX_PATH="$qt;$qtsvg;$googletest;$benchmark" \
-  -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$qtsvg" -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake"
+build_preset windows -DCMAKE_PREFIX_PATH="$qt;$googletest;$benchmark" \
+  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(multiarch)/cmake"
 build=$(preset_dir windows)
 
 # One Wine server for every program started below, kept until the end: each

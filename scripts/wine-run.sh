@@ -11,7 +11,7 @@ qt=$(windows_qt)
 export WINEPREFIX=${WINEPREFIX:-$cache/wine}
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 windows() { printf 'Z:%s' "${1//\//\\}"; }
-export WINEPATH="$(windows "$qt/bin");$(windows "$(windows_qtsvg)/bin");$(windows "$(mingw_runtime)");$(windows /usr/x86_64-w64-mingw32/lib)"
+export WINEPATH="$(windows "$qt/bin");$(windows "$(mingw_runtime)");$(windows /usr/x86_64-w64-mingw32/lib)"
 # Wine hands the Windows program only the variables it is given with a WINE prefix.
 export WINEQT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export WINEQT_QPA_FONTDIR=$(windows /usr/share/fonts/truetype/liberation2)

@@ -4,9 +4,14 @@
 #include <QFont>
 #include <QImage>
 #include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
+#ifdef FLUMETRA_SVG
 #include <QSvgGenerator>
+#endif
 
 #include "ui/testi_diagramma.h"
 
@@ -22,9 +27,34 @@ QFont carattereDelReport(const QFont& carattere) {
 }
 
 QString nomeDelFormato(FormatoImmagine formato) {
-    return formato == FormatoImmagine::Png ? QStringLiteral("l'immagine PNG") : QStringLiteral("il disegno SVG");
+    switch (formato) {
+        case FormatoImmagine::Png: return QStringLiteral("l'immagine PNG");
+        case FormatoImmagine::Svg: return QStringLiteral("il disegno SVG");
+        case FormatoImmagine::Pdf: break;
+    }
+    return QStringLiteral("il documento PDF");
 }
 
+// One page of the picture's proportions, 1600 × 1200 at 96 dots an inch.
+QByteArray pdf(const ContenutoDiagramma& contenuto, const QFont& carattere) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter scrittore(&buffer);
+    constexpr double millimetriPerPunto = 25.4 / 96;
+    scrittore.setPageLayout(QPageLayout(QPageSize(QSizeF(dimensioneEsportata) * millimetriPerPunto,
+                                                  QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                                        QPageLayout::Portrait, QMarginsF()));
+    scrittore.setResolution(96);
+    scrittore.setTitle(QStringLiteral("Diagramma delle perdite"));
+    scrittore.setCreator(QStringLiteral("Flumetra"));
+    QPainter pittore(&scrittore);
+    disegnaDiagramma(pittore, QRectF(QPointF(0, 0), QSizeF(scrittore.width(), scrittore.height())),
+                     carattereDelReport(carattere), contenuto);
+    pittore.end();
+    return buffer.data();
+}
+
+#ifdef FLUMETRA_SVG
 QByteArray svg(const ContenutoDiagramma& contenuto, const QFont& carattere) {
     QBuffer buffer;
     QSvgGenerator generatore;
@@ -39,6 +69,7 @@ QByteArray svg(const ContenutoDiagramma& contenuto, const QFont& carattere) {
     pittore.end();
     return buffer.data();
 }
+#endif
 
 QImage png(const ContenutoDiagramma& contenuto, const QFont& carattere) {
     QImage immagine(dimensioneEsportata, QImage::Format_RGB32);
@@ -65,8 +96,13 @@ std::optional<QString> esportaDiagramma(const QString& percorso, FormatoImmagine
             return fallito(scrittore.errorString());
         }
     } else {
-        const QByteArray dati = svg(contenuto, carattere);
-        if (file.write(dati) != dati.size()) {
+        const QByteArray dati = formato == FormatoImmagine::Pdf ? pdf(contenuto, carattere)
+#ifdef FLUMETRA_SVG
+                                                                : svg(contenuto, carattere);
+#else
+                                                                : QByteArray();
+#endif
+        if (dati.isEmpty() || file.write(dati) != dati.size()) {
             file.cancelWriting();
             return fallito(file.errorString());
         }
@@ -75,9 +111,36 @@ std::optional<QString> esportaDiagramma(const QString& percorso, FormatoImmagine
     return std::nullopt;
 }
 
+std::vector<FormatoImmagine> formatiDisponibili() {
+#ifdef FLUMETRA_SVG
+    return {FormatoImmagine::Png, FormatoImmagine::Svg, FormatoImmagine::Pdf};
+#else
+    return {FormatoImmagine::Png, FormatoImmagine::Pdf};
+#endif
+}
+
+QString estensioneDi(FormatoImmagine formato) {
+    switch (formato) {
+        case FormatoImmagine::Png: return QStringLiteral(".png");
+        case FormatoImmagine::Svg: return QStringLiteral(".svg");
+        case FormatoImmagine::Pdf: break;
+    }
+    return QStringLiteral(".pdf");
+}
+
+QString filtroDi(FormatoImmagine formato) {
+    switch (formato) {
+        case FormatoImmagine::Png: return QStringLiteral("Immagine PNG (*.png)");
+        case FormatoImmagine::Svg: return QStringLiteral("Disegno SVG (*.svg)");
+        case FormatoImmagine::Pdf: break;
+    }
+    return QStringLiteral("Documento PDF (*.pdf)");
+}
+
 std::optional<FormatoImmagine> formatoDi(const QString& percorso) {
-    if (percorso.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return FormatoImmagine::Png;
-    if (percorso.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return FormatoImmagine::Svg;
+    for (const FormatoImmagine formato : formatiDisponibili()) {
+        if (percorso.endsWith(estensioneDi(formato), Qt::CaseInsensitive)) return formato;
+    }
     return std::nullopt;
 }
 

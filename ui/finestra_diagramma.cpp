@@ -1,5 +1,7 @@
 #include "ui/finestra_diagramma.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -23,7 +25,9 @@ FinestraDiagramma::FinestraDiagramma(const Form_Principale& principale, QWidget*
     auto* esporta = new QPushButton(QStringLiteral("&Esporta immagine…"), this);
     esporta->setObjectName(QStringLiteral("Command_Esporta"));
     esporta->setAccessibleName(QStringLiteral("Esporta immagine"));
-    esporta->setToolTip(QStringLiteral("Salva il diagramma come immagine PNG o disegno SVG, 1600 × 1200"));
+    esporta->setToolTip(formatiDisponibili().size() > 2
+                            ? QStringLiteral("Salva il diagramma come immagine PNG, disegno SVG o PDF, 1600 × 1200")
+                            : QStringLiteral("Salva il diagramma come immagine PNG o PDF, 1600 × 1200"));
     connect(esporta, &QPushButton::clicked, this, &FinestraDiagramma::esportaImmagine);
 
     auto* colonna = new QVBoxLayout(this);
@@ -70,21 +74,22 @@ void FinestraDiagramma::aggiorna() {
     grafico_->mostra(std::move(contenuto));
 }
 
-// PNG or SVG by the filter chosen; a name without the extension gets it.
+// In the format of the filter chosen; a name without an extension gets its.
 void FinestraDiagramma::esportaImmagine() {
-    const QString filtroPng = QStringLiteral("Immagine PNG (*.png)");
-    const QString filtroSvg = QStringLiteral("Disegno SVG (*.svg)");
-    QString filtro = filtroPng;
+    QStringList filtri;
+    for (const FormatoImmagine f : formatiDisponibili()) filtri << filtroDi(f);
+    QString filtro = filtri.first();
     QString percorso = QFileDialog::getSaveFileName(this, QStringLiteral("Esporta il diagramma delle perdite"),
                                                     QStringLiteral("diagramma-perdite.png"),
-                                                    filtroPng + QStringLiteral(";;") + filtroSvg, &filtro);
+                                                    filtri.join(QStringLiteral(";;")), &filtro);
     activateWindow();  // a window manager may give the focus back to the main window
     if (percorso.isEmpty()) return;
-    FormatoImmagine formato = filtro == filtroSvg ? FormatoImmagine::Svg : FormatoImmagine::Png;
+    FormatoImmagine formato =
+        formatiDisponibili().at(static_cast<std::size_t>(std::max<qsizetype>(0, filtri.indexOf(filtro))));
     if (const auto perNome = formatoDi(percorso)) {
         formato = *perNome;
     } else {
-        percorso += formato == FormatoImmagine::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+        percorso += estensioneDi(formato);
     }
     if (const auto errore = esportaDiagramma(percorso, formato, contenuto(), font())) {
         QMessageBox::warning(this, QStringLiteral("Esporta immagine"), *errore);

@@ -10,8 +10,7 @@ configure_file(windows/flumetra.rc.in ${CMAKE_CURRENT_BINARY_DIR}/flumetra.rc @O
 target_sources(flumetra PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/flumetra.rc)
 
 install(TARGETS flumetra RUNTIME DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> $<TARGET_FILE:Qt6::Svg>
-        DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
@@ -42,7 +41,6 @@ from_project(windows/THIRD-PARTY.txt)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/THIRD-PARTY.txt DESTINATION .)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.txt)
 install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licenses RENAME qt6-base.txt)
-install(FILES /usr/share/doc/libqt6svg6/copyright DESTINATION licenses RENAME qt6-svg.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME gcc.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses RENAME mingw-w64.txt)
 
