@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "ui/campo_testo.h"
+#include "ui/interfaccia_accessibile.h"
 
 namespace flumetra {
 namespace {
@@ -94,17 +95,6 @@ QAccessibleInterface* interfacciaDelCampo(const QString& classe, QObject* oggett
 
 }  // namespace
 
-void rendiAccessibile(CampoTesto* campo) {
-    static const bool registrata = [] {
-        QAccessible::installFactory(interfacciaDelCampo);
-        return true;
-    }();
-    (void)registrata;
-    QAccessibleInterface* fatta = QAccessible::queryAccessibleInterface(campo);
-    if (fatta != nullptr && dynamic_cast<CampoSoloLettura*>(fatta) == nullptr &&
-        dynamic_cast<Pulsante*>(fatta) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(fatta));
-    }
-}
+void rendiAccessibile(CampoTesto* campo) { usaInterfaccia<CampoSoloLettura, Pulsante>(campo, interfacciaDelCampo); }
 
 }  // namespace flumetra

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QGroupBox>
 
+#include "ui/interfaccia_accessibile.h"
+
 namespace flumetra {
 namespace {
 
@@ -53,17 +55,8 @@ QAccessibleInterface* interfacciaDelContenitore(const QString& /*classe*/, QObje
 }  // namespace
 
 void offriSoloIVisibili(QWidget* contenitore) {
-    static const bool registrata = [] {
-        QAccessible::installFactory(interfacciaDelContenitore);
-        return true;
-    }();
-    (void)registrata;
     contenitore->setProperty(soloVisibili, true);
-    // An interface Qt made before, as for any widget, gives way to this one.
-    QAccessibleInterface* fatta = QAccessible::queryAccessibleInterface(contenitore);
-    if (fatta != nullptr && dynamic_cast<ContenitoreAccessibile*>(fatta) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(fatta));
-    }
+    usaInterfaccia<ContenitoreAccessibile>(contenitore, interfacciaDelContenitore);
 }
 
 void annunciaVisibilita(QWidget* controllo, bool visibile) {

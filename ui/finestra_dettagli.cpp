@@ -135,17 +135,7 @@ dettagli::Dettagli FinestraDettagli::valori() const {
     return dettagli::calcola(principale_.testiDelCondotto(), materiale(), aria());
 }
 
-void FinestraDettagli::aggiornaPresto() {
-    if (aggiornamentoInAttesa_) return;
-    aggiornamentoInAttesa_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            aggiornamentoInAttesa_ = false;
-            aggiorna();
-        },
-        Qt::QueuedConnection);
-}
+void FinestraDettagli::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 
 // The computed rows in the table's order, each value with its unit.
 void FinestraDettagli::aggiorna() {

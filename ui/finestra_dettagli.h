@@ -10,6 +10,7 @@
 
 #include "dettagli/dettagli.h"
 #include "dettagli/righe.h"
+#include "ui/presto.h"
 
 class QComboBox;
 
@@ -53,7 +54,7 @@ private:
     QComboBox* materiale_ = nullptr;
     std::vector<std::pair<CampoNumero*, const dettagli::Ingresso*>> ingressi_;  // the air's
     std::vector<CampoTesto*> valori_;  // a value line for each computed row, and two for the series
-    bool aggiornamentoInAttesa_ = false;
+    ChiamataPresto aggiornamentoPresto_{this, [this] { aggiorna(); }};
 };
 
 }  // namespace flumetra

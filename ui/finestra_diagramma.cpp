@@ -52,17 +52,7 @@ std::optional<QPointF> FinestraDiagramma::posizioneDelCondotto() const {
     return grafico_->piano().punto(*condotto);
 }
 
-void FinestraDiagramma::aggiornaPresto() {
-    if (aggiornamentoInAttesa_) return;
-    aggiornamentoInAttesa_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            aggiornamentoInAttesa_ = false;
-            aggiorna();
-        },
-        Qt::QueuedConnection);
-}
+void FinestraDiagramma::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 
 void FinestraDiagramma::aggiorna() {
     ContenutoDiagramma contenuto = grafico_->contenuto();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/disegno_diagramma.h"
+#include "ui/presto.h"
 
 class QPushButton;
 
@@ -45,7 +46,7 @@ private:
 
     const Form_Principale& principale_;
     GraficoPerdite* grafico_ = nullptr;
-    bool aggiornamentoInAttesa_ = false;
+    ChiamataPresto aggiornamentoPresto_{this, [this] { aggiorna(); }};
 };
 
 }  // namespace flumetra

@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <utility>
 
+#include "ui/interfaccia_accessibile.h"
 #include "ui/testi_diagramma.h"
 
 namespace flumetra {
@@ -24,17 +25,7 @@ QAccessibleInterface* interfacciaDelGrafico(const QString& classe, QObject* ogge
 }
 
 // An interface Qt made while the widget was a plain QWidget gives way.
-void rendiGrafico(GraficoPerdite* grafico) {
-    static const bool registrata = [] {
-        QAccessible::installFactory(interfacciaDelGrafico);
-        return true;
-    }();
-    (void)registrata;
-    QAccessibleInterface* fatta = QAccessible::queryAccessibleInterface(grafico);
-    if (fatta != nullptr && dynamic_cast<InterfacciaGrafico*>(fatta) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(fatta));
-    }
-}
+void rendiGrafico(GraficoPerdite* grafico) { usaInterfaccia<InterfacciaGrafico>(grafico, interfacciaDelGrafico); }
 
 }  // namespace
 
