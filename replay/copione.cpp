@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 #include "calc/fallimento.h"
@@ -41,22 +42,30 @@ std::vector<std::string_view> campi() {
 
 std::vector<std::string_view> materiali() { return nomiDi(dettagli::tabellaMateriali); }
 
+// The pieces one after the other. (GCC 12 at -O3 warns, wrongly, of an
+// overlapping copy in a literal added to a temporary string.)
+std::string unito(std::initializer_list<std::string_view> pezzi) {
+    std::string testo;
+    for (const std::string_view pezzo : pezzi) testo.append(pezzo);
+    return testo;
+}
+
 // Why a command's text is refused, or nothing.
 using Verifica = std::optional<std::string> (*)(std::string_view testo);
 
 std::optional<std::string> tastiDelTastierino(std::string_view testo) {
     if (testo.find_first_not_of("0123456789+-.,") == std::string_view::npos) return std::nullopt;
-    return "\"" + std::string(testo) + "\" has a character that is not a keypad key";
+    return unito({"\"", testo, "\" has a character that is not a keypad key"});
 }
 
 std::optional<std::string> versoDellaRotella(std::string_view testo) {
     if (testo == "up" || testo == "down") return std::nullopt;
-    return "wheel turns up or down, not \"" + std::string(testo) + "\"";
+    return unito({"wheel turns up or down, not \"", testo, "\""});
 }
 
 std::optional<std::string> valoriDellAria(std::string_view testo) {
     if (aria(testo)) return std::nullopt;
-    return "air takes a temperature and an altitude, not \"" + std::string(testo) + "\"";
+    return unito({"air takes a temperature and an altitude, not \"", testo, "\""});
 }
 
 struct DatiComando {
@@ -104,7 +113,7 @@ std::variant<Azione, std::string> azione(Comando comando, std::optional<std::str
     const DatiComando& d = dati(comando);
     Azione a{comando, {}, {}, 0};
     auto nomeIgnoto = [&](std::string_view nome) {
-        return "unknown control name \"" + std::string(nome) + "\" for " + std::string(d.parola);
+        return unito({"unknown control name \"", nome, "\" for ", d.parola});
     };
     switch (d.seguito) {
         case Seguito::Niente:
@@ -177,7 +186,7 @@ std::variant<std::vector<Azione>, Errore> leggi(std::string_view script) {
 
         const auto [parolaIniziale, resto] = primaParola(riga);
         const std::optional<Comando> comando = comandoDi(parolaIniziale);
-        if (!comando) return Errore{numero, "unknown command \"" + std::string(parolaIniziale) + "\""};
+        if (!comando) return Errore{numero, unito({"unknown command \"", parolaIniziale, "\""})};
         auto letta = azione(*comando, resto);
         if (auto* errore = std::get_if<std::string>(&letta)) return Errore{numero, std::move(*errore)};
         Azione a = std::get<Azione>(std::move(letta));
