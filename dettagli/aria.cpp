@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/fallimento.h"
+#include "dettagli/potenza.h"
 
 namespace flumetra::dettagli {
 namespace {
@@ -23,12 +24,11 @@ ProprietaAria proprietaDellAria(Aria aria) {
     }
     const Reale T = aria.temperatura + kelvinA0Gradi;
     ProprietaAria p;
-    p.pressione = pressioneDiRiferimento * std::pow(1 - 2.25577e-5 * aria.quota, 5.2559);
+    p.pressione = pressioneDiRiferimento * potenza(1 - 2.25577e-5 * aria.quota, 5.2559);
     p.densita = densitaDiRiferimento * (p.pressione / pressioneDiRiferimento) * (temperaturaDiRiferimento / T);
-    p.viscosita = viscositaDiRiferimento * std::pow(T / temperaturaDiRiferimento, 1.5) *
+    p.viscosita = viscositaDiRiferimento * potenza(T / temperaturaDiRiferimento, 1.5) *
                   (temperaturaDiRiferimento + costanteDiSutherland) / (T + costanteDiSutherland);
-    p.correzione =
-        std::pow(p.densita / densitaDiRiferimento, 0.9) * std::pow(p.viscosita / viscositaDiRiferimento, 0.1);
+    p.correzione = potenza(p.densita / densitaDiRiferimento, 0.9) * potenza(p.viscosita / viscositaDiRiferimento, 0.1);
     return p;
 }
 

@@ -40,7 +40,8 @@ struct ProprietaAria {
 //   ρ = 1,2041 (p / 101325) (293,15 / T)             (ideal gas)
 //   μ = 1,813e-5 (T / 293,15)^1,5 (293,15 + 110,4) / (T + 110,4)   (Sutherland)
 //   K = (ρ / 1,2041)^0,9 (μ / 1,813e-5)^0,1          (the loss goes as ρ^0,9 μ^0,1)
-// Outside the ranges above it throws Overflow.
+// Outside the ranges above it throws Overflow. The powers are potenza's, so
+// that every platform gives the same bits.
 ProprietaAria proprietaDellAria(Aria aria);
 
 }  // namespace flumetra::dettagli

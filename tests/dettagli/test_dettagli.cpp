@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "calc/fallimento.h"
@@ -10,6 +12,7 @@
 #include "dettagli/attrito.h"
 #include "dettagli/colebrook.h"
 #include "dettagli/dettagli.h"
+#include "dettagli/potenza.h"
 #include "dettagli/righe.h"
 
 namespace flumetra::dettagli {
@@ -139,6 +142,23 @@ TEST(Dettagli, TheAir) {
     EXPECT_EQ(standard.correzione, 1);
     EXPECT_THROW(proprietaDellAria({80.5, 0}), Fallimento);
     EXPECT_THROW(proprietaDellAria({20, 4001}), Fallimento);
+}
+
+// The power made of basic operations, against the standard library's over
+// the air's whole range of bases and exponents, and where it must be exact.
+TEST(Dettagli, APowerOfBasicOperations) {
+    Reale peggiore = 0;
+    for (Reale base = 0.5; base < 1.6; base += 0.0013) {
+        for (const Reale esponente : {5.2559, 1.5, 0.9, 0.1, -2.0}) {
+            const Reale atteso = std::pow(base, esponente);
+            peggiore = std::max(peggiore, std::abs(potenza(base, esponente) - atteso) / atteso);
+        }
+    }
+    EXPECT_LT(peggiore, 1e-15);
+    EXPECT_EQ(potenza(1, 5.2559), 1);
+    EXPECT_EQ(potenza(0.966, 0), 1);
+    EXPECT_EQ(potenza(4, 0.5), 2);
+    EXPECT_THROW(potenza(0, 2), Fallimento);
 }
 
 // Below a Reynolds number of 2300 the flow is laminar: D 3000 at 100 m³/h.
