@@ -87,6 +87,7 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     impostaOrdineTab();
     collega();
     collegaDettagli();
+    collegaPercorso();
     Form_Load();
     campo(Campo::Text_Y)->setFocus();
 }

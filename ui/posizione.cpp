@@ -24,6 +24,12 @@ QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo) 
     return {x, y};
 }
 
+int spazioAccanto(const QRect& principale, const QRect& schermo) {
+    const int destra = schermo.right() - principale.right() - distanzaTraFinestre;
+    const int sinistra = principale.left() - schermo.left() - distanzaTraFinestre;
+    return std::max(0, std::max(destra, sinistra));
+}
+
 void mettiAccanto(QWidget& finestra, const QWidget& principale) {
     const QRect cornice = principale.frameGeometry();
     const QRect cliente = principale.geometry();

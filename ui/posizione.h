@@ -20,6 +20,10 @@ inline constexpr int distanzaTraFinestre = 8;  // pixels between two frames
 
 QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo);
 
+// The widest frame that fits right or left of principale within the screen:
+//   spazioAccanto({800, 0, 300, 400}, {0, 0, 1920, 1080}) -> 812 (right: 1920 − 1100 − 8)
+int spazioAccanto(const QRect& principale, const QRect& schermo);
+
 // Places the top-level window finestra beside principale, on principale's
 // screen. A window's frame is not known before it first shows, on every
 // scale: it is taken to be principale's, and finestra is placed by its
