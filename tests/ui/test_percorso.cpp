@@ -64,6 +64,15 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_FALSE(cella(0, Colonna::v).flags().testFlag(Qt::ItemIsEditable));
     EXPECT_TRUE(cella(4, Colonna::v).data(Qt::AccessibleDescriptionRole).toString().startsWith("velocità oltre"));
 
+    // F2 in the table edits the cell; it does not open the details there.
+    f.tabella()->setCurrentIndex(cella(2, Colonna::L));
+    QTest::keyClick(f.tabella(), Qt::Key_F2);
+    const auto* editore = f.tabella()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editore, nullptr);
+    EXPECT_EQ(editore->text(), "15");
+    EXPECT_FALSE(finestra.dettagliAperti());
+    QTest::keyClick(f.tabella()->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape);
+
     // T5's diameter left to the sheet: a larger one, the warnings gone, and
     // T4's terminal (72,3 Pa) the index now.
     ASSERT_TRUE(f.modello()->setData(cella(4, Colonna::BoD), QString(), Qt::EditRole));
