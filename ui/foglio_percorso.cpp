@@ -153,17 +153,20 @@ void FoglioPercorso::creaMenu() {
         connect(a, &QAction::triggered, this, azione);
         return a;
     };
+    // Where the platform has no key for «Salva con nome», the usual one.
+    const QKeySequence tastoSalvaConNome = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                               ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                                               : QKeySequence(QKeySequence::SaveAs);
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     voce(file, QStringLiteral("&Nuovo"), QKeySequence::New, &FoglioPercorso::nuovo);
     voce(file, QStringLiteral("&Apri…"), QKeySequence::Open, &FoglioPercorso::apriDalDialogo);
     serveUnTratto_ << voce(file, QStringLiteral("&Salva"), QKeySequence::Save, &FoglioPercorso::salva);
-    serveUnTratto_ << voce(file, QStringLiteral("Salva con &nome…"), QKeySequence::SaveAs,
-                           &FoglioPercorso::salvaConNome);
+    serveUnTratto_ << voce(file, QStringLiteral("Salva con n&ome…"), tastoSalvaConNome, &FoglioPercorso::salvaConNome);
     file->addSeparator();
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &CSV…"), QKeySequence(), &FoglioPercorso::esportaCsv);
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &PDF…"), QKeySequence(), &FoglioPercorso::esportaPdf);
     file->addSeparator();
-    voce(file, QStringLiteral("&Chiudi"), QKeySequence::Close, &QWidget::close);
+    voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     QAction* annulla = pila_->createUndoAction(this, QStringLiteral("&Annulla"));
@@ -234,7 +237,9 @@ void FoglioPercorso::mostraTotali() {
 
 // Every change of the run passes here: recomputed whole, shown everywhere.
 void FoglioPercorso::imposta(const percorso::Percorso& nuovo) {
+    const bool primiTratti = percorso().tratti.empty() && !nuovo.tratti.empty();
     modello_->imposta(nuovo);
+    if (primiTratti) tabella_->resizeColumnsToContents();  // the widths of an empty table are the headings'
     impostazioni_->mostra(nuovo);
     mostraTotali();
     for (QAction* a : serveUnTratto_) a->setEnabled(!nuovo.tratti.empty());

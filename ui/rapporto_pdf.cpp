@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "calc/testo.h"
+#include "percorso/csv.h"
 #include "percorso/testo_fisso.h"
 #include "ui/colonne_percorso.h"
 #include "ui/file_percorso.h"
@@ -23,16 +24,6 @@ using foglio::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
 
-// The warnings of a section in words, as the CSV lists them.
-QString avvisi(const percorso::Percorso& p, std::size_t i, const percorso::RisultatoTratto& r) {
-    QStringList righe;
-    for (const Colonna c : {Colonna::v, Colonna::R, Colonna::Sezione, Colonna::GTotale}) {
-        const std::string a = foglio::avviso(c, p, i, r);
-        if (!a.empty()) righe << html(a).replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    }
-    return righe.join(QStringLiteral("<br>"));
-}
-
 QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
     auto reale = [](Reale x) { return html(RealeInTesto(x)); };
     QString s = QStringLiteral("<h2>Percorso «%1»</h2>").arg(nome.toHtmlEscaped());
@@ -46,7 +37,7 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
              .arg(reale(p.perdita_obiettivo), reale(p.velocita_massime[0]), reale(p.velocita_massime[1]),
                   reale(p.velocita_massime[2]));
 
-    s += QStringLiteral("<table border='1' cellspacing='0' cellpadding='2'><thead><tr>");
+    s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
     for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
         s += QStringLiteral("<th>%1</th>").arg(html(foglio::intestazione(foglio::colonnaDi(k))));
     }
@@ -61,11 +52,12 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
         for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
             const Colonna c = foglio::colonnaDi(k);
             const bool testo = c == Colonna::Id || foglio::dati(c).tipo == foglio::Tipo::Scelta;
-            s += QStringLiteral("<td align='%1'>%2</td>")
+            s += QStringLiteral("<td align='%1' style='white-space:nowrap'>%2</td>")
                      .arg(testo ? QStringLiteral("left") : QStringLiteral("right"),
                           html(foglio::testoDi(c, p.tratti[i], &r.tratti[i])));
         }
-        s += QStringLiteral("<td>%1</td></tr>").arg(avvisi(p, i, r.tratti[i]));
+        s += QStringLiteral("<td style='white-space:nowrap'>%1</td></tr>")
+                 .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));
     }
     s += QStringLiteral("</table>");
 
