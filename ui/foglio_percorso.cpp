@@ -178,7 +178,7 @@ void FoglioPercorso::creaMenu() {
     modifica->addSeparator();
     voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
          [this] { rispondi(aggiungiTratto()); });
-    voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Insert),
+    voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
          [this] { rispondi(aggiungiDalCalcolatore()); });
     serveUnTratto_ << voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete),
                            &FoglioPercorso::eliminaTratto);
@@ -239,7 +239,9 @@ void FoglioPercorso::mostraTotali() {
 void FoglioPercorso::imposta(const percorso::Percorso& nuovo) {
     const bool primiTratti = percorso().tratti.empty() && !nuovo.tratti.empty();
     modello_->imposta(nuovo);
-    if (primiTratti) tabella_->resizeColumnsToContents();  // the widths of an empty table are the headings'
+    // The widths of an empty table are the headings': the first sections
+    // widen them once the view has laid out its new rows.
+    if (primiTratti) QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
     impostazioni_->mostra(nuovo);
     mostraTotali();
     for (QAction* a : serveUnTratto_) a->setEnabled(!nuovo.tratti.empty());
