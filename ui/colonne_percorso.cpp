@@ -48,20 +48,18 @@ constexpr std::array<DatiColonna, numeroColonne> colonne = {{
     {"superficie", "m²", "superficie della lamiera", Tipo::Calcolata},
 }};
 
-std::string fisso(Reale x, int decimali) { return percorso::testoFisso(x, decimali); }
-
 template <typename Valore>
 std::string seDato(const std::optional<Valore>& v, int decimali) {
     if (!v) return {};
     if constexpr (std::is_same_v<Valore, Intero>) {
         return InteroInTesto(*v);
     } else {
-        return fisso(*v, decimali);
+        return percorso::testoFisso(*v, decimali);
     }
 }
 
 std::string perdita(const RisultatoTratto* r, Reale Perdite::*membro, int decimali) {
-    return r != nullptr && r->perdite ? fisso((*r->perdite).*membro, decimali) : std::string();
+    return r != nullptr && r->perdite ? percorso::testoFisso((*r->perdite).*membro, decimali) : std::string();
 }
 
 std::optional<Intero> misuraData(const Tratto& t) {
@@ -297,6 +295,16 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
             break;
         case Colonna::GTotale: aggiungi(r.avvisi.senza_portata, "senza portata: nessun terminale a valle"); break;
         default: break;
+    }
+    return s;
+}
+
+std::string percorsoIndice(const Percorso& p, const percorso::Risultati& r) {
+    std::string s;
+    if (!r.percorso_indice) return s;
+    for (const std::size_t k : *r.percorso_indice) {
+        if (!s.empty()) s += " → ";
+        s += p.tratti[k].id;
     }
     return s;
 }

@@ -221,16 +221,9 @@ void FoglioPercorso::mostraTotali() {
     auto pressione = [](const std::optional<Reale>& x) {
         return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();
     };
-    std::string indice;
-    if (r && r->percorso_indice) {
-        for (const std::size_t k : *r->percorso_indice) {
-            if (!indice.empty()) indice += " → ";
-            indice += percorso().tratti[k].id;
-        }
-    }
     scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
     scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
-    scrivi(indice_, indice);
+    scrivi(indice_, r ? foglio::percorsoIndice(percorso(), *r) : std::string());
     scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
                                               : std::string());
 }
