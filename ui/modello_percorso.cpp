@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QPalette>
 #include <QStyle>
-#include <algorithm>
 #include <utility>
 
 #include "percorso/verifica.h"
@@ -24,28 +23,33 @@ const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warni
 
 }  // namespace
 
-ModelloPercorso::ModelloPercorso(QObject* parent) : QAbstractTableModel(parent) {}
+ModelloPercorso::ModelloPercorso(QObject* parent)
+    : QAbstractTableModel(parent), iconaAvviso_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {}
 
 void ModelloPercorso::imposta(percorso::Percorso percorso) {
     std::optional<percorso::Risultati> risultati;
     if (!percorso.tratti.empty()) risultati = percorso::calcola(percorso);
+    std::vector<bool> indice(percorso.tratti.size(), false);
+    if (risultati && risultati->percorso_indice) {
+        for (const std::size_t k : *risultati->percorso_indice) indice[k] = true;
+    }
     // The same rows keep the view's current cell and selection.
     if (percorso.tratti.size() == percorso_.tratti.size()) {
         percorso_ = std::move(percorso);
         risultati_ = std::move(risultati);
+        sulPercorsoIndice_ = std::move(indice);
         if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
         return;
     }
     beginResetModel();
     percorso_ = std::move(percorso);
     risultati_ = std::move(risultati);
+    sulPercorsoIndice_ = std::move(indice);
     endResetModel();
 }
 
 bool ModelloPercorso::sulPercorsoIndice(int riga) const {
-    if (!risultati_ || !risultati_->percorso_indice) return false;
-    const auto& indice = *risultati_->percorso_indice;
-    return std::find(indice.begin(), indice.end(), static_cast<std::size_t>(riga)) != indice.end();
+    return sulPercorsoIndice_.at(static_cast<std::size_t>(riga));
 }
 
 int ModelloPercorso::rowCount(const QModelIndex& parent) const {
@@ -85,9 +89,7 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
             if (c == Colonna::BoD && foglio::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");
             return {};
-        case Qt::DecorationRole:
-            if (avviso.isEmpty()) return {};
-            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        case Qt::DecorationRole: return avviso.isEmpty() ? QVariant() : QVariant(iconaAvviso_);
         case Qt::FontRole: {
             QFont f;
             f.setBold(indice);

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <optional>
+#include <vector>
 
 #include "percorso/calcolo.h"
 #include "percorso/percorso.h"
@@ -45,6 +47,10 @@ signals:
 private:
     percorso::Percorso percorso_;
     std::optional<percorso::Risultati> risultati_;
+    // Asked for by every painted cell: which rows are on the index run, and
+    // the warning icon (a theme lookup on the file system when asked anew).
+    std::vector<bool> sulPercorsoIndice_;
+    QIcon iconaAvviso_;
 };
 
 }  // namespace flumetra
