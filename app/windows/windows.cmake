@@ -66,15 +66,16 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/cpack-names.cm
 
 # A duct run's file (.flumetra) opens in Flumetra; the uninstaller removes
 # the keys, and .flumetra's only while it still names Flumetra's type.
-# A double quote inside the installer's strings is NSIS's $\" (a plain one
-# does not survive CPack's configuration file).
+# CPack passes every CPACK_ value to the installer's script as written
+# here (verbatim), backslashes and quotes included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(file_type Flumetra.Percorso)
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
   WriteRegStr HKCR '.flumetra' '' '${file_type}'
   WriteRegStr HKCR '.flumetra' 'Content Type' 'application/x-flumetra-percorso'
   WriteRegStr HKCR '${file_type}' '' 'Percorso di Flumetra'
   WriteRegStr HKCR '${file_type}\\DefaultIcon' '' '$INSTDIR\\flumetra.exe,0'
-  WriteRegStr HKCR '${file_type}\\shell\\open\\command' '' '$\\\"$INSTDIR\\flumetra.exe$\\\" $\\\"%1$\\\"'
+  WriteRegStr HKCR '${file_type}\\shell\\open\\command' '' '\"$INSTDIR\\flumetra.exe\" \"%1\"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
   ReadRegStr $0 HKCR '.flumetra' ''
