@@ -70,7 +70,8 @@ protected:
 // An id the run does not have yet: T1, T2, …
 std::string nuovoId(const percorso::Percorso& p) {
     for (std::size_t n = p.tratti.size() + 1;; ++n) {
-        std::string id = "T" + std::to_string(n);
+        std::string id(1, 'T');  // not "T" + …: GCC 12's -Wrestrict sees an overlap there at -O3
+        id += std::to_string(n);
         bool usato = false;
         for (const percorso::Tratto& t : p.tratti) usato = usato || t.id == id;
         if (!usato) return id;
