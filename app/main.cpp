@@ -1,20 +1,67 @@
-// Flumetra: one window, no command line, no settings, nothing saved.
+// Flumetra: the calculator's window; `flumetra FILE.flumetra` opens the run
+// sheet beside it with that run.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <utility>
 
+#include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
 #include "ui/progetto.h"
 #include "ui/traduzione.h"
 
+namespace {
+
+// Runs once, when the window is first on screen: its place is known then.
+class AllaPrimaEsposizione : public QObject {
+public:
+    AllaPrimaEsposizione(QWindow* finestra, std::function<void()> azione)
+        : QObject(finestra), azione_(std::move(azione)) {
+        finestra->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Expose && static_cast<QWindow*>(oggetto)->isExposed()) {
+            oggetto->removeEventFilter(this);
+            QTimer::singleShot(0, this, azione_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> azione_;
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // No organisation: the data folder (the run's recovery copy) is
+    // ~/.local/share/Flumetra on Linux and %APPDATA%\Flumetra on Windows.
     QApplication::setApplicationName(QStringLiteral("Flumetra"));
     QApplication::setApplicationVersion(QString::fromUtf8(flumetra::progetto::versione.data(),
                                                           static_cast<qsizetype>(flumetra::progetto::versione.size())));
     QApplication::setDesktopFileName(QStringLiteral("org.flumetra.Flumetra"));
     flumetra::traduciTestiDiQt(app);  // without it, Qt's own texts stay English
 
+    QCommandLineParser riga;
+    riga.setApplicationDescription(QStringLiteral("Dimensiona i canali d'aria di ventilazione."));
+    riga.addHelpOption();
+    riga.addVersionOption();
+    riga.addPositionalArgument(QStringLiteral("file"), QStringLiteral("un percorso da aprire (.flumetra)"),
+                               QStringLiteral("[file]"));
+    riga.process(app);
+
     flumetra::Form_Principale finestra;
     finestra.show();
+    if (!riga.positionalArguments().isEmpty()) {
+        const QString file = riga.positionalArguments().constFirst();
+        new AllaPrimaEsposizione(finestra.windowHandle(),
+                                 [&finestra, file] { finestra.mostraPercorso().apriChiedendo(file); });
+    }
     return QApplication::exec();
 }

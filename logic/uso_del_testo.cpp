@@ -9,8 +9,8 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Whether every full stop stands before exactly three digits, as a digit
-// group's separator does: "1.000" and "12.345,5" yes; "4.5", "1.0000" no.
+}  // namespace
+
 bool puntiDelleMigliaia(std::string_view testo) {
     for (std::size_t i = testo.find('.'); i != std::string_view::npos; i = testo.find('.', i + 1)) {
         std::size_t cifre = 0;
@@ -19,8 +19,6 @@ bool puntiDelleMigliaia(std::string_view testo) {
     }
     return true;
 }
-
-}  // namespace
 
 // The text must be a number strictly between the field's limits.
 Uso usoDelTesto(Campo campo, std::string_view testo) {

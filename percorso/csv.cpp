@@ -28,7 +28,19 @@ std::string seDato(const std::optional<Valore>& v, Testo testo) {
     return v ? testo(*v) : std::string();
 }
 
-std::string avvisi(const RisultatoTratto& r) {
+void riga(std::string& s, std::initializer_list<std::string> campi) {
+    bool primo = true;
+    for (const std::string& c : campi) {
+        if (!primo) s += ';';
+        s += campo(c);
+        primo = false;
+    }
+    s += fineRiga;
+}
+
+}  // namespace
+
+std::string paroleDegliAvvisi(const RisultatoTratto& r) {
     std::string s;
     auto aggiungi = [&s](bool acceso, std::string_view parola) {
         if (!acceso) return;
@@ -42,18 +54,6 @@ std::string avvisi(const RisultatoTratto& r) {
     aggiungi(r.fallimento.has_value(), "calcolo non riuscito");
     return s;
 }
-
-void riga(std::string& s, std::initializer_list<std::string> campi) {
-    bool primo = true;
-    for (const std::string& c : campi) {
-        if (!primo) s += ';';
-        s += campo(c);
-        primo = false;
-    }
-    s += fineRiga;
-}
-
-}  // namespace
 
 std::string csv(const Percorso& percorso, const Risultati& risultati) {
     auto fisso = [](int decimali) { return [decimali](Reale x) { return testoFisso(x, decimali); }; };
@@ -112,7 +112,7 @@ std::string csv(const Percorso& percorso, const Risultati& risultati) {
                  seDato(r.p_terminale, pressione),
                  seDato(r.da_tarare, pressione),
                  perdita(&Perdite::superficie_m2, decimaliSuperficie),
-                 avvisi(r)});
+                 paroleDegliAvvisi(r)});
     }
 
     std::string indice;

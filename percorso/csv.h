@@ -21,4 +21,8 @@ namespace flumetra::percorso {
 
 std::string csv(const Percorso& percorso, const Risultati& risultati);
 
+// A section's warnings in words, as the CSV's last column lists them:
+// "velocità, perdita"; empty for none.
+std::string paroleDegliAvvisi(const RisultatoTratto& r);
+
 }  // namespace flumetra::percorso

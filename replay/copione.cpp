@@ -76,7 +76,7 @@ struct DatiComando {
 };
 
 // One row a command, in the order of Comando.
-const std::array<DatiComando, 17> comandi = {{
+const std::array<DatiComando, 18> comandi = {{
     {"click", Seguito::Nome, pulsanti, nullptr},
     {"up", Seguito::Nome, spinner, nullptr},
     {"down", Seguito::Nome, spinner, nullptr},
@@ -94,8 +94,9 @@ const std::array<DatiComando, 17> comandi = {{
     {"material", Seguito::Nome, materiali, nullptr},
     {"copy", Seguito::Niente, nullptr, nullptr},
     {"air", Seguito::Testo, nullptr, valoriDellAria},
+    {"run", Seguito::Testo, nullptr, nullptr},
 }};
-static_assert(comandi.size() == static_cast<std::size_t>(Comando::Air) + 1);
+static_assert(comandi.size() == static_cast<std::size_t>(Comando::Run) + 1);
 
 const DatiComando& dati(Comando comando) { return comandi.at(static_cast<std::size_t>(comando)); }
 

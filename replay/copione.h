@@ -15,6 +15,8 @@
 //   material spiralato        the duct material chosen in the details window
 //   copy                      the summary shortcut; one line: the clipboard's text
 //   air 35,5 1500             the details window's air: temperature (°C) and altitude (m)
+//   run rete.flumetra         the run sheet opens the file (a relative path from the
+//                             script's folder); its lines: each section, then the fan
 //
 // Blank lines and lines starting with '#' are skipped. Each command is one
 // row of a table (copione.cpp): its word, what follows it, the names it
@@ -48,6 +50,7 @@ enum class Comando {
     Material,
     Copy,
     Air,
+    Run,
 };
 
 // What follows a command's word on its line.
@@ -55,7 +58,7 @@ enum class Seguito {
     Niente,      // dump
     Nome,        // click Check1: one of the command's names, alone
     NomeETesto,  // type Text_A 550: a name, one space, then the rest of the line
-    Testo,       // air 20 0: the rest of the line
+    Testo,       // air 20 0, run FILE: the rest of the line
 };
 
 struct Azione {

@@ -5,6 +5,8 @@
 // one a line, for tools that write scripts; no window is opened.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
@@ -68,7 +70,10 @@ int play(int argc, char* argv[]) {
     }
     QApplication::setActiveWindow(&finestra);
 
-    flumetra::Riproduttore riproduttore(finestra);
+    // A run line's relative path starts from the script's folder.
+    const QString cartella =
+        argc == 2 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath() : QDir::currentPath();
+    flumetra::Riproduttore riproduttore(finestra, cartella);
     for (const auto& azione : std::get<std::vector<flumetra::copione::Azione>>(letto)) {
         const std::string riga = riproduttore.esegui(azione);
         if (!riga.empty()) std::cout << riga << '\n' << std::flush;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,7 +20,10 @@
 
 #include "dettagli/righe.h"
 #include "logic/quantita.h"
+#include "percorso/json_testo.h"
+#include "percorso/righe.h"
 #include "ui/finestra_dettagli.h"
+#include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
 
@@ -87,6 +91,7 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Copy: return copia();
         case Comando::Material: scegliMateriale(azione.controllo); return {};
         case Comando::Air: scegliAria(azione.testo); return {};
+        case Comando::Run: return percorso(azione.testo);
         default: break;
     }
     QWidget* target = controllo(azione.controllo);
@@ -287,6 +292,23 @@ std::string Riproduttore::note() const {
         s += json(inQt(campo.nome)) + ':' + json(nota);
     }
     return s + '}';
+}
+
+// No question waits for a person: the sheet's run goes as the file comes.
+std::string Riproduttore::percorso(const std::string& file) {
+    FoglioPercorso& foglio = finestra_.mostraPercorso(false);
+    if (const auto messaggio = foglio.apri(QDir(cartella_).filePath(QString::fromStdString(file)))) {
+        using percorso::OggettoJson;
+        return OggettoJson(OggettoJson::Spazi::No)
+            .con("errore", percorso::stringaJson(messaggio->toStdString()))
+            .testo();
+    }
+    std::string righe;
+    for (const std::string& riga : percorso::righeDelPercorso(foglio.percorso(), *foglio.risultati())) {
+        if (!righe.empty()) righe += '\n';
+        righe += riga;
+    }
+    return righe;
 }
 
 }  // namespace flumetra

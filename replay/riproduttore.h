@@ -3,7 +3,9 @@
 // the widgets.
 #pragma once
 
+#include <QString>
 #include <string>
+#include <utility>
 
 #include "replay/copione.h"
 
@@ -15,10 +17,11 @@ class Form_Principale;
 
 class Riproduttore {
 public:
-    explicit Riproduttore(Form_Principale& finestra) : finestra_(finestra) {}
+    // cartella: where a run line's relative path starts, the script's folder.
+    Riproduttore(Form_Principale& finestra, QString cartella) : finestra_(finestra), cartella_(std::move(cartella)) {}
 
-    // Returns the line that dump, notes, details or copy prints, nothing for
-    // the other actions.
+    // Returns the line that dump, notes, details or copy prints (the lines
+    // of run, one a line), nothing for the other actions.
     std::string esegui(const copione::Azione& azione);
 
     // The state as one JSON object on one line.
@@ -30,6 +33,10 @@ public:
 
     // The details window's values, as one JSON object on one line.
     [[nodiscard]] std::string dettagli() const;
+
+    // The run sheet opens the file as its «Apri» does; its run's lines, or
+    // one line with the message the sheet gives for a refused file.
+    std::string percorso(const std::string& file);
 
 private:
     QWidget* controllo(const std::string& nome) const;
@@ -47,6 +54,7 @@ private:
     void rotella(QWidget* spinner, bool su);
 
     Form_Principale& finestra_;
+    QString cartella_;
 };
 
 }  // namespace flumetra

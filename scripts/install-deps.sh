@@ -19,7 +19,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core     # the fonts the window is laid out for
   clang libclang-rt-14-dev                # fuzz targets (libFuzzer)
   clang-tidy clang-format                 # static checks
-  desktop-file-utils appstream           # check the .desktop file and the AppStream metainfo
+  desktop-file-utils appstream shared-mime-info  # check the .desktop file, the AppStream metainfo, the file type
   dpkg-dev lintian                        # build the Debian package and check it
 )
 # Further packages a command needs, named on the command line.

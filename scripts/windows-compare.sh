@@ -22,6 +22,7 @@ work=$(preset_dir windows)/compare
 rm -rf "$work"
 mkdir -p "$work/scripts"
 cp tests/scenarios/*.script "$work/scripts/"
+cp tests/scenarios/*.flumetra "$work/scripts/"  # the runs the scripts open, beside them
 REPLAY=$linux scripts/random-sessions.sh "$work/scripts" "$count" "$seed" $length
 
 same=0 differ=0 failed=0 hung=0

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Flumetra with its Windows installer in a new, empty Wine prefix,
-# as a user would (silently here), checks the program, its Start-menu entry
-# and its uninstall entry, starts the installed program with nothing but its
-# own folder's DLLs and plugins (on the windows platform, in an Xvfb of its
-# own) and waits for its window, then uninstalls it and checks nothing is
-# left. The portable zip is started the same way from a folder of its own.
+# as a user would (silently here), checks the program, its Start-menu entry,
+# its uninstall entry and the .flumetra file type, starts the installed
+# program with nothing but its own folder's DLLs and plugins (on the windows
+# platform, in an Xvfb of its own) and waits for its window, then uninstalls
+# it and checks nothing is left. The portable zip is started the same way from a folder of its own.
 #   scripts/windows-install-check.sh dist/flumetra-VERSION-setup-x64.exe
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +22,12 @@ check() {  # check DESCRIPTION COMMAND...
 }
 registered() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Flumetra' >/dev/null 2>&1; }
 not() { ! "$@"; }
+# Where Windows looks up how to open a .flumetra file.
+opens_runs() {
+  wine reg query 'HKCR\Flumetra.Percorso\shell\open\command' 2>/dev/null | tr -d '\r' |
+    grep -qF '"C:\Program Files\Flumetra\flumetra.exe" "%1"'
+}
+run_type() { wine reg query 'HKCR\.flumetra' >/dev/null 2>&1; }
 # A missing DLL or plugin ends a Windows program before it shows a window.
 window_shown() { xdotool search --onlyvisible --name '^Flumetra$' >/dev/null 2>&1; }
 shows_its_window() {
@@ -61,6 +67,7 @@ check "the licence installed" test -f "$folder/LICENSE.txt"
 shortcuts=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Flumetra/*.lnk' | wc -l)
 check "a Start-menu entry" test "$shortcuts" -ge 1
 check "an uninstall entry for Windows' list of programs" registered
+check ".flumetra runs open in the installed program" opens_runs
 check "the installed program starts and shows its window" shows_its_window "$folder/flumetra.exe"
 
 wine "$folder/Uninstall.exe" /S
@@ -69,6 +76,7 @@ check "the program's folder removed" test ! -e "$folder"
 shortcuts=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/Flumetra*' | wc -l)
 check "the Start-menu entry removed" test "$shortcuts" -eq 0
 check "the uninstall entry removed" not registered
+check "the .flumetra file type removed" not run_type
 
 portable="$WINEPREFIX/drive_c/users/Public/Flumetra portatile"
 mkdir -p "$portable"

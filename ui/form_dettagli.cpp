@@ -92,9 +92,12 @@ void Form_Principale::contextMenuEvent(QContextMenuEvent* evento) {
     aggiungiVoceDiagramma(menu);
     QAction* riepilogo = menu.addAction(QStringLiteral("&Copia il riepilogo"));
     riepilogo->setShortcut(tastoRiepilogo);
+    QAction* percorso = menu.addAction(QStringLiteral("&Percorso"));
+    percorso->setShortcut(tastoPercorso);
     const QAction* scelta = menu.exec(evento->globalPos());
     if (scelta == dettagli) mostraDettagli(!dettagliAperti());
     if (scelta == riepilogo) copiaRiepilogo();
+    if (scelta == percorso) mostraPercorso();
 }
 
 }  // namespace flumetra

@@ -88,6 +88,7 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     collega();
     collegaDettagli();
     collegaDiagramma();
+    collegaPercorso();
     Form_Load();
     campo(Campo::Text_Y)->setFocus();
 }

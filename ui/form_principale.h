@@ -18,6 +18,7 @@
 #include "ui/progetto.h"
 
 class QCheckBox;
+class QCloseEvent;
 class QContextMenuEvent;
 class QGroupBox;
 class QMenu;
@@ -28,6 +29,7 @@ namespace flumetra {
 class CampoTesto;
 class FinestraDettagli;
 class FinestraDiagramma;
+class FoglioPercorso;
 class UpDown;
 
 class Form_Principale : public QWidget, public Finestra {
@@ -67,6 +69,14 @@ public:
     [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
     void copiaRiepilogo();
 
+    // The run sheet, a document window of its own (F3, the context menu).
+    // Its first opening offers back the recovery copy a crash left, unless
+    // the caller is no person (the script player).
+    static constexpr QKeyCombination tastoPercorso = Qt::Key_F3;
+    FoglioPercorso& mostraPercorso(bool offriRecupero = true);
+    [[nodiscard]] bool percorsoAperto() const;
+    [[nodiscard]] FoglioPercorso* foglioPercorso() const { return percorso_; }
+
     // Whether the calculator used the field's text: false while it carries a
     // note that it was not (not a number, out of range).
     [[nodiscard]] bool testoUsato(Campo c) const;
@@ -82,6 +92,8 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
+    // Asks first only while the run sheet has unsaved changes.
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void creaControlli();
@@ -100,6 +112,7 @@ private:
     void collegaDettagli();
     void collegaDiagramma();
     void aggiungiVoceDiagramma(QMenu& menu);
+    void collegaPercorso();
 
     CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }
     UpDown* spinner(Spinner s) const { return spinner_[indexOf(s)]; }
@@ -125,6 +138,7 @@ private:
     std::optional<Attesa> attesa_;
     FinestraDettagli* dettagli_ = nullptr;    // made when first opened
     FinestraDiagramma* diagramma_ = nullptr;  // likewise
+    FoglioPercorso* percorso_ = nullptr;      // likewise
     Calcolatore calcolatore_{*this};
 };
 

@@ -24,10 +24,14 @@ QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo) 
     return {x, y};
 }
 
-QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima, const QRect& schermo) {
+int spazioAccanto(const QRect& principale, const QRect& schermo) {
     const int destra = schermo.right() - principale.right() - distanzaTraFinestre;
-    const int sinistra = principale.left() - distanzaTraFinestre - schermo.left();
-    const int spazio = std::max(destra, sinistra);
+    const int sinistra = principale.left() - schermo.left() - distanzaTraFinestre;
+    return std::max(0, std::max(destra, sinistra));
+}
+
+QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima, const QRect& schermo) {
+    const int spazio = spazioAccanto(principale, schermo);
     if (dimensione.width() <= spazio && dimensione.height() <= schermo.height()) return dimensione;
     const double scala = std::min({1.0, static_cast<double>(spazio) / dimensione.width(),
                                    static_cast<double>(schermo.height()) / dimensione.height()});

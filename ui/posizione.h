@@ -28,6 +28,10 @@ QPoint accanto(const QRect& principale, QSize dimensione, const QRect& schermo);
 //   dimensioneAccanto({0, 0, 219, 285}, {660, 540}, {340, 300}, {0, 0, 1920, 1080})     -> (660, 540)
 QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima, const QRect& schermo);
 
+// The widest frame that fits right or left of principale within the screen:
+//   spazioAccanto({800, 0, 300, 400}, {0, 0, 1920, 1080}) -> 812 (right: 1920 − 1100 − 8)
+int spazioAccanto(const QRect& principale, const QRect& schermo);
+
 // Places the top-level window finestra beside principale, on principale's
 // screen, made smaller first if it is resizable and the room beside is
 // narrower. A window already open beside principale (vicina) is not covered

@@ -64,6 +64,26 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_CONTACT ${contact})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/cpack-names.cmake)
 
+# A duct run's file (.flumetra) opens in Flumetra; the uninstaller removes
+# the keys, and .flumetra's only while it still names Flumetra's type.
+# CPack passes every CPACK_ value to the installer's script as written
+# here (verbatim), backslashes and quotes included.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(file_type Flumetra.Percorso)
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+  WriteRegStr HKCR '.flumetra' '' '${file_type}'
+  WriteRegStr HKCR '.flumetra' 'Content Type' 'application/x-flumetra-percorso'
+  WriteRegStr HKCR '${file_type}' '' 'Percorso di Flumetra'
+  WriteRegStr HKCR '${file_type}\\DefaultIcon' '' '$INSTDIR\\flumetra.exe,0'
+  WriteRegStr HKCR '${file_type}\\shell\\open\\command' '' '\"$INSTDIR\\flumetra.exe\" \"%1\"'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
+  ReadRegStr $0 HKCR '.flumetra' ''
+  StrCmp $0 '${file_type}' 0 +2
+    DeleteRegKey HKCR '.flumetra'
+  DeleteRegKey HKCR '${file_type}'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'")
+
 # Qt's and the compiler's DLLs come with debugging sections and symbols (22 MB of
 # libstdc++'s 24): a user's folder gets them stripped.
 install(CODE "

@@ -34,6 +34,11 @@ TEST(Copione, LinesBecomeActions) {
     EXPECT_EQ(caldo->temperatura, 35.5) << "a full stop is the decimal point here";
     EXPECT_EQ(caldo->quota, 1500);
     EXPECT_EQ(aria(b[1].testo)->quota, 0.5);
+
+    const auto c = azioni("run percorsi/rete nord.flumetra\n");
+    ASSERT_EQ(c.size(), 1U);
+    EXPECT_EQ(c[0].comando, Comando::Run);
+    EXPECT_EQ(c[0].testo, "percorsi/rete nord.flumetra") << "a file's path is the rest of the line, blanks included";
 }
 
 TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {

@@ -1,0 +1,182 @@
+// The run sheet beside the main window: a file opened shows its sections
+// and the fan's pressure, an edit recomputes and undo restores it, a refused
+// file changes nothing, a save writes what the file reader reads back, the
+// recovery copy follows unsaved changes, and «Aggiungi dal calcolatore»
+// takes the main window's duct without changing it.
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "open_window_test.h"
+#include "percorso/file.h"
+#include "riferimento.h"
+#include "ui/colonne_percorso.h"
+#include "ui/copia_di_recupero.h"
+#include "ui/foglio_percorso.h"
+#include "ui/modello_percorso.h"
+
+namespace flumetra {
+namespace {
+
+using foglio::Colonna;
+
+class Foglio : public OpenWindowTest {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        OpenWindowTest::SetUp();
+        ASSERT_TRUE(cartella.isValid());
+        QFile::remove(CopiaDiRecupero::file());
+        riferimento = scrivi(QStringLiteral("riferimento.flumetra"), testoRiferimento);
+        ASSERT_FALSE(foglio().apri(riferimento));
+    }
+    void TearDown() override { foglio().dimentica(); }
+
+    FoglioPercorso& foglio() { return finestra.mostraPercorso(false); }
+    QString scrivi(const QString& nome, std::string_view testo) {
+        QFile file(cartella.filePath(nome));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(testo.data(), static_cast<qint64>(testo.size()));
+        return file.fileName();
+    }
+    QModelIndex cella(int riga, Colonna c) { return foglio().modello()->index(riga, static_cast<int>(c)); }
+    QString testo(int riga, Colonna c) { return cella(riga, c).data().toString(); }
+    QString pressione() { return foglio().findChild<QLineEdit*>(QStringLiteral("Text_PressioneVentilatore"))->text(); }
+
+    QTemporaryDir cartella;
+    QString riferimento;
+};
+
+TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
+    FoglioPercorso& f = foglio();
+    ASSERT_EQ(f.modello()->rowCount(), 5);
+    EXPECT_EQ(testo(0, Colonna::Sezione), "300 × 550");
+    EXPECT_EQ(testo(0, Colonna::De), "443");
+    EXPECT_EQ(testo(0, Colonna::Indice), "▶");
+    EXPECT_EQ(testo(1, Colonna::DaTarare), "43,8");
+    EXPECT_EQ(pressione(), "94,9");
+    EXPECT_EQ(f.findChild<QLineEdit*>(QStringLiteral("Text_PercorsoIndice"))->text(), "T1 → T3 → T5");
+    EXPECT_EQ(f.windowTitle(), "riferimento.flumetra[*] – Percorso");
+    EXPECT_FALSE(cella(0, Colonna::v).flags().testFlag(Qt::ItemIsEditable));
+    EXPECT_TRUE(cella(4, Colonna::v).data(Qt::AccessibleDescriptionRole).toString().startsWith("velocità oltre"));
+
+    // F2 in the table edits the cell; it does not open the details there.
+    f.tabella()->setCurrentIndex(cella(2, Colonna::L));
+    QTest::keyClick(f.tabella(), Qt::Key_F2);
+    const auto* editore = f.tabella()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editore, nullptr);
+    EXPECT_EQ(editore->text(), "15");
+    EXPECT_FALSE(finestra.dettagliAperti());
+    QTest::keyClick(f.tabella()->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape);
+
+    // T5's diameter left to the sheet: a larger one, the warnings gone, and
+    // T4's terminal (72,3 Pa) the index now.
+    ASSERT_TRUE(f.modello()->setData(cella(4, Colonna::BoD), QString(), Qt::EditRole));
+    EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 355");
+    EXPECT_EQ(cella(4, Colonna::v).data(Qt::AccessibleDescriptionRole).toString(), "");
+    EXPECT_EQ(pressione(), "72,3");
+    EXPECT_EQ(f.findChild<QLineEdit*>(QStringLiteral("Text_PercorsoIndice"))->text(), "T1 → T3 → T4");
+    EXPECT_TRUE(f.isWindowModified());
+    f.pila()->undo();
+    EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
+    EXPECT_EQ(pressione(), "94,9");
+    EXPECT_FALSE(f.isWindowModified());
+
+    // A refused file: the message names it and what and where; the sheet keeps its run.
+    std::string anello(testoRiferimento);
+    anello.replace(anello.find("\"monte\": \"T1\""), 13, "\"monte\": \"T4\"");  // T2 hangs from T4
+    anello.replace(anello.find("\"monte\": null"), 13, "\"monte\": \"T2\"");    // and T1 from T2
+    const auto messaggio = f.apri(scrivi(QStringLiteral("anello.flumetra"), anello));
+    ASSERT_TRUE(messaggio);
+    EXPECT_TRUE(messaggio->startsWith("Il file «anello.flumetra» non è stato aperto: ")) << messaggio->toStdString();
+    EXPECT_EQ(f.file(), riferimento);
+    EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
+    EXPECT_EQ(pressione(), "94,9");
+}
+
+TEST_F(Foglio, SaveWritesTheRunAndRemovesTheRecoveryCopy) {
+    FoglioPercorso& f = foglio();
+    ASSERT_TRUE(f.modello()->setData(cella(2, Colonna::L), QStringLiteral("20,5"), Qt::EditRole));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(CopiaDiRecupero::file()); }, 5000));
+    const auto copia = CopiaDiRecupero::cerca();
+    ASSERT_TRUE(std::holds_alternative<CopiaDiRecupero::Trovata>(copia));
+    EXPECT_TRUE(std::get<CopiaDiRecupero::Trovata>(copia).percorso == f.percorso());
+    EXPECT_EQ(std::get<CopiaDiRecupero::Trovata>(copia).origine, riferimento);
+
+    const QString salvato = cartella.filePath(QStringLiteral("salvato.flumetra"));
+    ASSERT_FALSE(f.salvaIn(salvato));
+    EXPECT_FALSE(QFile::exists(CopiaDiRecupero::file()));
+    EXPECT_FALSE(f.isWindowModified());
+    EXPECT_EQ(f.windowTitle(), "salvato.flumetra[*] – Percorso");
+    QFile file(salvato);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string scritto = file.readAll().toStdString();
+    const auto letto = percorso::leggi(scritto);
+    ASSERT_TRUE(std::holds_alternative<percorso::Percorso>(letto));
+    EXPECT_TRUE(std::get<percorso::Percorso>(letto) == f.percorso());
+    EXPECT_EQ(std::get<percorso::Percorso>(letto).tratti[2].L, 20.5);
+}
+
+TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
+    FoglioPercorso& f = foglio();
+    auto campi = [this] {
+        std::vector<QString> testi;
+        testi.reserve(tabellaCampi.size());
+        for (const DatiCampo& c : tabellaCampi) testi.push_back(t(c.nome));
+        return testi;
+    };
+    const std::vector<QString> prima = campi();
+    f.tabella()->setCurrentIndex(cella(2, Colonna::L));  // T3
+    ASSERT_FALSE(f.aggiungiDalCalcolatore());
+    ASSERT_EQ(f.modello()->rowCount(), 6);
+    const std::pair<Colonna, const char*> attesi[] = {
+        {Colonna::Id, "T6"},  {Colonna::Monte, "T3"}, {Colonna::Forma, "rettangolare"},
+        {Colonna::G, "3000"}, {Colonna::A, "500"},    {Colonna::BoD, "500"},
+        {Colonna::L, "10"},
+    };
+    for (const auto& [colonna, atteso] : attesi) EXPECT_EQ(testo(3, colonna), atteso) << foglio::intestazione(colonna);
+    EXPECT_EQ(f.tabella()->currentIndex().row(), 3);
+    EXPECT_EQ(campi(), prima) << "the main window as it was";
+}
+
+// What a person's text in a cell becomes, or why it cannot.
+TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
+    const auto riferimento = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
+    struct Riga {
+        Colonna colonna;
+        std::size_t tratto;
+        const char* testo;
+        const char* rifiuto;  // nullptr: accepted
+    };
+    const Riga righe[] = {
+        {Colonna::L, 2, "12000", "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000"},
+        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), D: 5000 è fuori dall'intervallo 11 – 4999"},
+        {Colonna::G, 1, "2,5", "«2,5» non è un numero intero"},
+        {Colonna::Zeta, 1, "1.5", "«1.5»: il punto separa le migliaia; i decimali vogliono la virgola"},
+        {Colonna::G, 1, "1.000", nullptr},  // a full stop that groups digits
+        {Colonna::Zeta, 1, "abc", "«abc» non è un numero"},
+        {Colonna::Ruolo, 1, "ramo", "«ramo» non è tra le scelte di ruolo"},
+        {Colonna::Monte, 3, "T4", "«T4» non è tra le scelte di monte"},
+        {Colonna::Id, 2, "Dorsale", nullptr},
+    };
+    for (const Riga& r : righe) {
+        const auto esito = foglio::conTesto(r.colonna, riferimento, r.tratto, r.testo);
+        if (r.rifiuto != nullptr) {
+            ASSERT_TRUE(std::holds_alternative<std::string>(esito)) << r.testo;
+            EXPECT_EQ(std::get<std::string>(esito), r.rifiuto);
+        } else {
+            EXPECT_TRUE(std::holds_alternative<percorso::Percorso>(esito)) << r.testo;
+        }
+    }
+    const auto rinominato = std::get<percorso::Percorso>(foglio::conTesto(Colonna::Id, riferimento, 2, "Dorsale"));
+    EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
+    const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
+    EXPECT_EQ(mille.tratti[1].G, 1000);
+}
+
+}  // namespace
+}  // namespace flumetra

@@ -1,0 +1,187 @@
+// The sheet's files: opening and saving a run, the question before a run
+// with unsaved changes goes, the exports, and the recovery copy.
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUndoStack>
+
+#include "percorso/csv.h"
+#include "ui/copia_di_recupero.h"
+#include "ui/file_percorso.h"
+#include "ui/foglio_percorso.h"
+#include "ui/modello_percorso.h"
+#include "ui/rapporto_pdf.h"
+
+namespace flumetra {
+namespace {
+
+const QString filtroPercorsi = QStringLiteral("Percorsi di Flumetra (*.flumetra);;Tutti i file (*)");
+const QString estensione = QStringLiteral("flumetra");
+
+// The name typed, with the extension the filter names when it has none.
+QString conEstensione(QString nome, const QString& suffisso) {
+    if (!nome.isEmpty() && QFileInfo(nome).suffix().isEmpty()) nome += QLatin1Char('.') + suffisso;
+    return nome;
+}
+
+}  // namespace
+
+std::optional<QString> FoglioPercorso::apri(const QString& percorsoFile) {
+    auto letto = leggiPercorso(percorsoFile);
+    if (auto* perche = std::get_if<QString>(&letto)) return *perche;
+    ricomincia(std::get<percorso::Percorso>(letto), QFileInfo(percorsoFile).absoluteFilePath());
+    return std::nullopt;
+}
+
+std::optional<QString> FoglioPercorso::salvaIn(const QString& percorsoFile) {
+    if (auto errore = scriviTutto(percorsoFile, testoDelFile(percorso()))) return errore;
+    file_ = QFileInfo(percorsoFile).absoluteFilePath();
+    pila_->setClean();
+    aggiornaTitolo();
+    statusBar()->showMessage(QStringLiteral("Salvato in «%1»").arg(nomeDelFile(file_)), 5000);
+    return std::nullopt;
+}
+
+std::optional<QString> FoglioPercorso::esportaCsvIn(const QString& percorsoFile) const {
+    if (!risultati()) return QStringLiteral("Un percorso senza tratti non ha nulla da esportare");
+    return scriviTutto(percorsoFile, QByteArray::fromStdString(percorso::csv(percorso(), *risultati())));
+}
+
+std::optional<QString> FoglioPercorso::esportaPdfIn(const QString& percorsoFile) const {
+    if (!risultati()) return QStringLiteral("Un percorso senza tratti non ha nulla da esportare");
+    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    return scriviRapportoPdf(percorsoFile, nome, percorso(), *risultati());
+}
+
+void FoglioPercorso::nuovo() {
+    if (lasciaAndare()) ricomincia(percorso::Percorso{}, QString());
+}
+
+void FoglioPercorso::apriDalDialogo() {
+    if (!lasciaAndare()) return;
+    const QString cartella = file_.isEmpty() ? QDir::homePath() : QFileInfo(file_).path();
+    const QString scelto =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Apri un percorso"), cartella, filtroPercorsi);
+    if (!scelto.isEmpty()) rispondi(apri(scelto));
+}
+
+void FoglioPercorso::apriChiedendo(const QString& percorsoFile) {
+    if (lasciaAndare()) rispondi(apri(percorsoFile));
+}
+
+bool FoglioPercorso::salva() {
+    if (file_.isEmpty()) return salvaConNome();
+    const auto errore = salvaIn(file_);
+    rispondi(errore);
+    return !errore;
+}
+
+bool FoglioPercorso::salvaConNome() {
+    const QString proposto = file_.isEmpty() ? QDir::home().filePath(QStringLiteral("percorso.flumetra")) : file_;
+    const QString scelto = conEstensione(
+        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il percorso"), proposto, filtroPercorsi), estensione);
+    if (scelto.isEmpty()) return false;
+    const auto errore = salvaIn(scelto);
+    rispondi(errore);
+    return !errore;
+}
+
+bool FoglioPercorso::lasciaAndare() {
+    if (!daSalvare()) return true;
+    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    QMessageBox domanda(QMessageBox::Warning, QStringLiteral("Percorso"),
+                        QStringLiteral("Il percorso «%1» ha modifiche non salvate. Salvarle?").arg(nome),
+                        QMessageBox::NoButton, this);
+    QPushButton* salvaLe = domanda.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
+    QPushButton* scarta = domanda.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
+    QPushButton* annulla = domanda.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    domanda.setDefaultButton(salvaLe);
+    domanda.setEscapeButton(annulla);
+    domanda.exec();
+    if (domanda.clickedButton() == salvaLe) return salva();
+    return domanda.clickedButton() == scarta;
+}
+
+void FoglioPercorso::dimentica() {
+    ricomincia(percorso::Percorso{}, QString());
+    recupero_->rimuovi();
+}
+
+void FoglioPercorso::closeEvent(QCloseEvent* evento) {
+    if (!lasciaAndare()) {
+        evento->ignore();
+        return;
+    }
+    dimentica();
+    evento->accept();
+}
+
+// Beside the run's file, with its name and the export's extension.
+QString FoglioPercorso::fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro) {
+    const QFileInfo base(file_.isEmpty() ? QDir::home().filePath(QStringLiteral("percorso")) : file_);
+    const QString proposto = base.path() + QLatin1Char('/') + base.completeBaseName() + QLatin1Char('.') + suffisso;
+    return conEstensione(QFileDialog::getSaveFileName(this, titolo, proposto, filtro), suffisso);
+}
+
+void FoglioPercorso::esportaCsv() {
+    const QString scelto = fileDiEsportazione(QStringLiteral("Esporta CSV"), QStringLiteral("csv"),
+                                              QStringLiteral("CSV per foglio di calcolo (*.csv)"));
+    if (!scelto.isEmpty()) rispondi(esportaCsvIn(scelto));
+}
+
+void FoglioPercorso::esportaPdf() {
+    const QString scelto = fileDiEsportazione(QStringLiteral("Esporta PDF"), QStringLiteral("pdf"),
+                                              QStringLiteral("Documento PDF (*.pdf)"));
+    if (!scelto.isEmpty()) rispondi(esportaPdfIn(scelto));
+}
+
+// Only while there is something a crash would lose.
+void FoglioPercorso::scriviCopia() {
+    if (pila_->isClean()) return;
+    if (!daSalvare()) {
+        recupero_->rimuovi();
+        return;
+    }
+    if (auto errore = recupero_->scrivi(percorso(), file_)) {
+        statusBar()->showMessage(QStringLiteral("Copia di recupero non scritta: %1").arg(*errore));
+    }
+}
+
+void FoglioPercorso::offriRecupero() {
+    const auto trovata = CopiaDiRecupero::cerca();
+    if (const auto* perche = std::get_if<QString>(&trovata)) {
+        QMessageBox::warning(this, QStringLiteral("Percorso"),
+                             QStringLiteral("La copia di recupero non si può usare. %1\nResta in «%2».")
+                                 .arg(*perche, QDir::toNativeSeparators(CopiaDiRecupero::file())));
+        return;
+    }
+    const auto* copia = std::get_if<CopiaDiRecupero::Trovata>(&trovata);
+    if (copia == nullptr) return;
+    const QString nome = copia->origine.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(copia->origine);
+    const QString quando = copia->quando.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm:ss"));
+    QMessageBox domanda(QMessageBox::Question, QStringLiteral("Percorso"),
+                        QStringLiteral("Flumetra non si è chiuso normalmente. C'è una copia di recupero del percorso "
+                                       "«%1», con modifiche non salvate, salvata il %2.")
+                            .arg(nome, quando),
+                        QMessageBox::NoButton, this);
+    domanda.setInformativeText(QStringLiteral("Ripristinarla? Scartandola, quelle modifiche vanno perse."));
+    QPushButton* ripristina = domanda.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
+    domanda.addButton(QStringLiteral("&Scarta"), QMessageBox::DestructiveRole);
+    domanda.setDefaultButton(ripristina);
+    domanda.setEscapeButton(ripristina);  // nothing is lost by a key pressed in haste
+    domanda.exec();
+    if (domanda.clickedButton() != ripristina) {
+        recupero_->rimuovi();
+        return;
+    }
+    ricomincia(copia->percorso, copia->origine);
+    pila_->resetClean();
+    statusBar()->showMessage(QStringLiteral("Ripristinata la copia di recupero del %1").arg(quando));
+}
+
+}  // namespace flumetra

@@ -1,0 +1,354 @@
+// The sheet's window: its menus, its settings, the table and the totals,
+// and the edits that change the run. Files, exports and the recovery copy
+// are in foglio_file.cpp.
+
+#include "ui/foglio_percorso.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "calc/fallimento.h"
+#include "calc/testo.h"
+#include "logic/finestra.h"
+#include "percorso/testo_fisso.h"
+#include "percorso/verifica.h"
+#include "ui/campo_accessibile.h"
+#include "ui/campo_testo.h"
+#include "ui/colonne_percorso.h"
+#include "ui/copia_di_recupero.h"
+#include "ui/delegato_percorso.h"
+#include "ui/file_percorso.h"
+#include "ui/impostazioni_percorso.h"
+#include "ui/messaggi.h"
+#include "ui/modello_percorso.h"
+
+namespace flumetra {
+
+// One edit: the whole run before and after it.
+class ModificaPercorso : public QUndoCommand {
+public:
+    ModificaPercorso(FoglioPercorso& foglio, percorso::Percorso prima, percorso::Percorso dopo, const QString& testo)
+        : QUndoCommand(testo), foglio_(foglio), prima_(std::move(prima)), dopo_(std::move(dopo)) {}
+    void redo() override { foglio_.imposta(dopo_); }
+    void undo() override { foglio_.imposta(prima_); }
+
+private:
+    FoglioPercorso& foglio_;
+    percorso::Percorso prima_, dopo_;
+};
+
+namespace {
+
+// F2 edits the table's current cell, as in any table, though elsewhere it
+// opens the details (an application-wide shortcut): the table takes the key.
+class F2NellaTabella : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::ShortcutOverride) {
+            const auto* tasto = static_cast<QKeyEvent*>(evento);
+            if (tasto->key() == Qt::Key_F2 && tasto->modifiers() == Qt::NoModifier) {
+                evento->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+};
+
+// An id the run does not have yet: T1, T2, …
+std::string nuovoId(const percorso::Percorso& p) {
+    for (std::size_t n = p.tratti.size() + 1;; ++n) {
+        std::string id(1, 'T');  // not "T" + …: GCC 12's -Wrestrict sees an overlap there at -O3
+        id += std::to_string(n);
+        bool usato = false;
+        for (const percorso::Tratto& t : p.tratti) usato = usato || t.id == id;
+        if (!usato) return id;
+    }
+}
+
+}  // namespace
+
+FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
+    : QMainWindow(&principale, Qt::Window),
+      calcolatore_(calcolatore),
+      modello_(new ModelloPercorso(this)),
+      pila_(new QUndoStack(this)),
+      recupero_(new CopiaDiRecupero(this)) {
+    setObjectName(QStringLiteral("Form_Percorso"));
+    setWindowIcon(principale.windowIcon());
+    setFont(principale.font());
+
+    impostazioni_ = new ImpostazioniPercorso(*modello_, this);
+    tabella_ = new QTableView(this);
+    tabella_->setObjectName(QStringLiteral("Tabella_Tratti"));
+    tabella_->setAccessibleName(QStringLiteral("Tratti del percorso"));
+    tabella_->setModel(modello_);
+    tabella_->setItemDelegate(new DelegatoPercorso(tabella_));
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    tabella_->horizontalHeader()->setHighlightSections(true);
+    tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
+    tabella_->installEventFilter(new F2NellaTabella(tabella_));
+    // Enter edits the cell, as F2 does.
+    connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
+        if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
+    });
+
+    auto* centro = new QWidget(this);
+    auto* colonna = new QVBoxLayout(centro);
+    colonna->addWidget(impostazioni_);
+    colonna->addWidget(tabella_, 1);
+    colonna->addWidget(creaTotali());
+    setCentralWidget(centro);
+    creaMenu();
+    statusBar();
+
+    connect(modello_, &ModelloPercorso::modificaRichiesta, this,
+            [this](const percorso::Percorso& nuovo, const QString& d) { rispondi(proponi(nuovo, d)); });
+    connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& m) { rispondi(m); });
+    connect(impostazioni_, &ImpostazioniPercorso::modificaRichiesta, this,
+            [this](const percorso::Percorso& nuovo, const QString& d) {
+                if (auto perche = proponi(nuovo, d)) {
+                    impostazioni_->mostra(modello_->percorso());
+                    rispondi(perche);
+                }
+            });
+    connect(pila_, &QUndoStack::cleanChanged, this, [this](bool pulito) {
+        setWindowModified(!pulito);
+        if (pulito) recupero_->rimuovi();
+    });
+    connect(pila_, &QUndoStack::indexChanged, this, [this] {
+        if (!pila_->isClean()) recupero_->programma();
+    });
+    connect(recupero_, &CopiaDiRecupero::daScrivere, this, &FoglioPercorso::scriviCopia);
+
+    setTabOrder(impostazioni_, tabella_);
+    impostazioni_->primo()->setFocus();
+    ricomincia(percorso::Percorso{}, QString());
+}
+
+const percorso::Percorso& FoglioPercorso::percorso() const { return modello_->percorso(); }
+
+const std::optional<percorso::Risultati>& FoglioPercorso::risultati() const { return modello_->risultati(); }
+
+bool FoglioPercorso::daSalvare() const { return !pila_->isClean() && !percorso().tratti.empty(); }
+
+void FoglioPercorso::creaMenu() {
+    auto voce = [this](QMenu* menu, const QString& testo, const QKeySequence& tasto, auto azione) {
+        QAction* a = menu->addAction(testo);
+        a->setShortcut(tasto);
+        connect(a, &QAction::triggered, this, azione);
+        return a;
+    };
+    // Where the platform has no key for «Salva con nome», the usual one.
+    const QKeySequence tastoSalvaConNome = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                               ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                                               : QKeySequence(QKeySequence::SaveAs);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    voce(file, QStringLiteral("&Nuovo"), QKeySequence::New, &FoglioPercorso::nuovo);
+    voce(file, QStringLiteral("&Apri…"), QKeySequence::Open, &FoglioPercorso::apriDalDialogo);
+    serveUnTratto_ << voce(file, QStringLiteral("&Salva"), QKeySequence::Save, &FoglioPercorso::salva);
+    serveUnTratto_ << voce(file, QStringLiteral("Salva con n&ome…"), tastoSalvaConNome, &FoglioPercorso::salvaConNome);
+    file->addSeparator();
+    serveUnTratto_ << voce(file, QStringLiteral("Esporta &CSV…"), QKeySequence(), &FoglioPercorso::esportaCsv);
+    serveUnTratto_ << voce(file, QStringLiteral("Esporta &PDF…"), QKeySequence(), &FoglioPercorso::esportaPdf);
+    file->addSeparator();
+    voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
+
+    QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    QAction* annulla = pila_->createUndoAction(this, QStringLiteral("&Annulla"));
+    annulla->setShortcut(QKeySequence::Undo);
+    QAction* ripeti = pila_->createRedoAction(this, QStringLiteral("&Ripeti"));
+    ripeti->setShortcut(QKeySequence::Redo);
+    modifica->addAction(annulla);
+    modifica->addAction(ripeti);
+    modifica->addSeparator();
+    voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
+         [this] { rispondi(aggiungiTratto()); });
+    voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
+         [this] { rispondi(aggiungiDalCalcolatore()); });
+    serveUnTratto_ << voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete),
+                           &FoglioPercorso::eliminaTratto);
+}
+
+// The fan's flow and pressure, the index run and the surface: read-only
+// lines a screen reader reads by their labels.
+QWidget* FoglioPercorso::creaTotali() {
+    auto* totali = new QWidget(this);
+    auto* griglia = new QGridLayout(totali);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    int coppia = 0;
+    auto riga = [&](const QString& etichetta, const char* nome) {
+        auto* valore = new CampoTesto(QString(), totali);
+        valore->setObjectName(QString::fromLatin1(nome));
+        valore->setReadOnly(true);
+        rendiAccessibile(valore);
+        valore->setAccessibleName(etichetta);
+        auto* label = new QLabel(etichetta, totali);
+        label->setBuddy(valore);
+        griglia->addWidget(label, 0, coppia * 2);
+        griglia->addWidget(valore, 0, coppia * 2 + 1);
+        griglia->setColumnStretch(coppia * 2 + 1, coppia == 2 ? 3 : 1);
+        ++coppia;
+        return valore;
+    };
+    portata_ = riga(QStringLiteral("Portata al ventilatore [m³/h]"), "Text_PortataVentilatore");
+    pressione_ = riga(QStringLiteral("Pressione al ventilatore [Pa]"), "Text_PressioneVentilatore");
+    indice_ = riga(QStringLiteral("Percorso indice"), "Text_PercorsoIndice");
+    indice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    superficie_ = riga(QStringLiteral("Superficie [m²]"), "Text_Superficie");
+    return totali;
+}
+
+void FoglioPercorso::mostraTotali() {
+    const std::optional<percorso::Risultati>& r = risultati();
+    auto scrivi = [](QLineEdit* campo, const std::string& testo) {
+        static_cast<CampoTesto*>(campo)->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
+    };
+    auto pressione = [](const std::optional<Reale>& x) {
+        return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();
+    };
+    scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
+    scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
+    scrivi(indice_, r ? foglio::percorsoIndice(percorso(), *r) : std::string());
+    scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
+                                              : std::string());
+}
+
+// Every change of the run passes here: recomputed whole, shown everywhere.
+void FoglioPercorso::imposta(const percorso::Percorso& nuovo) {
+    const bool primiTratti = percorso().tratti.empty() && !nuovo.tratti.empty();
+    modello_->imposta(nuovo);
+    // The widths of an empty table are the headings': the first sections
+    // widen them once the view has laid out its new rows.
+    if (primiTratti) QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
+    impostazioni_->mostra(nuovo);
+    mostraTotali();
+    for (QAction* a : serveUnTratto_) a->setEnabled(!nuovo.tratti.empty());
+    emit ricalcolato();
+}
+
+// A run that starts anew: no undo history, no unsaved changes.
+void FoglioPercorso::ricomincia(const percorso::Percorso& nuovo, const QString& file) {
+    pila_->clear();
+    imposta(nuovo);
+    file_ = file;
+    pila_->setClean();
+    setWindowModified(false);
+    aggiornaTitolo();
+    tabella_->resizeColumnsToContents();
+}
+
+void FoglioPercorso::aggiornaTitolo() {
+    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nome));
+}
+
+void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
+    if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
+}
+
+std::optional<QString> FoglioPercorso::proponi(const percorso::Percorso& nuovo, const QString& descrizione) {
+    if (nuovo == percorso()) return std::nullopt;
+    if (!nuovo.tratti.empty()) {
+        if (auto rifiuto = percorso::verifica(nuovo)) return inQt(rifiuto->messaggio);
+    }
+    pila_->push(new ModificaPercorso(*this, percorso(), nuovo, descrizione));
+    return std::nullopt;
+}
+
+int FoglioPercorso::rigaScelta() const {
+    const QModelIndex corrente = tabella_->currentIndex();
+    if (corrente.isValid()) return corrente.row();
+    return percorso().tratti.empty() ? -1 : 0;
+}
+
+// Right after the section it hangs from, and selected.
+std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const QString& descrizione) {
+    percorso::Percorso nuovo = percorso();
+    const int monte = rigaScelta();
+    tratto.id = nuovoId(nuovo);
+    if (monte >= 0) {
+        tratto.monte = nuovo.tratti[static_cast<std::size_t>(monte)].id;
+        tratto.ruolo = percorso::Ruolo::Terminale;
+    } else {
+        tratto.ruolo = percorso::Ruolo::Principale;
+    }
+    const int dove = monte + 1;
+    nuovo.tratti.insert(nuovo.tratti.begin() + dove, std::move(tratto));
+    if (auto perche = proponi(nuovo, descrizione)) return perche;
+    tabella_->setCurrentIndex(modello_->index(dove, static_cast<int>(foglio::Colonna::Id)));
+    return std::nullopt;
+}
+
+std::optional<QString> FoglioPercorso::aggiungiTratto() {
+    percorso::Tratto t;
+    t.L = 10;
+    return aggiungi(std::move(t), QStringLiteral("Aggiungi tratto"));
+}
+
+std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
+    const QString nessuno = QStringLiteral("Nessun tratto aggiunto: %1 del calcolatore, «%2», %3");
+    percorso::Tratto t;
+    percorso::Rettangolare sezione;
+    struct Lettura {
+        Campo campo;
+        const char* nome;
+    };
+    for (const Lettura l : {Lettura{Campo::Text_G, "G"}, Lettura{Campo::Text_A, "A"}, Lettura{Campo::Text_B, "B"},
+                            Lettura{Campo::Text_L, "L"}}) {
+        const std::string testo = calcolatore_.testo(l.campo);
+        try {
+            switch (l.campo) {
+                case Campo::Text_G: t.G = TestoInIntero(testo); break;
+                case Campo::Text_A: sezione.A = TestoInIntero(testo); break;
+                case Campo::Text_B: sezione.B = TestoInIntero(testo); break;
+                default: t.L = TestoInReale(testo); break;
+            }
+        } catch (const Fallimento& f) {
+            const QString perche = f.tipo() == TipoFallimento::NonNumero ? QStringLiteral("non è un numero")
+                                                                         : QStringLiteral("è un numero troppo grande");
+            return nessuno.arg(QString::fromLatin1(l.nome), inQt(testo), perche);
+        }
+    }
+    t.forma = sezione;
+    return aggiungi(std::move(t), QStringLiteral("Aggiungi dal calcolatore"));
+}
+
+// The sections downstream of it hang from its own upstream section.
+void FoglioPercorso::eliminaTratto() {
+    const int riga = rigaScelta();
+    if (riga < 0) return;
+    percorso::Percorso nuovo = percorso();
+    const auto i = static_cast<std::size_t>(riga);
+    const percorso::Tratto tolto = nuovo.tratti[i];
+    nuovo.tratti.erase(nuovo.tratti.begin() + riga);
+    for (percorso::Tratto& t : nuovo.tratti) {
+        if (t.monte == tolto.id) t.monte = tolto.monte;
+    }
+    const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
+    if (auto perche = proponi(nuovo, descrizione)) {
+        rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
+        return;
+    }
+    if (!nuovo.tratti.empty()) {
+        const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
+        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(foglio::Colonna::Id)));
+    }
+}
+
+}  // namespace flumetra

@@ -1,0 +1,119 @@
+// «Percorso», the run sheet: a document window beside the main one with the
+// run's settings, one table row per section and the fan's totals under it.
+// Every edit recomputes the whole run and goes on the undo stack as the
+// whole run before and after (a few kB even for a large run). The run is
+// either empty or one that verifica accepts: an edit it refuses changes
+// nothing and says why. Runs are files (.flumetra); while one has unsaved
+// changes a recovery copy is kept (copia_di_recupero.h).
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <optional>
+
+#include "percorso/calcolo.h"
+#include "percorso/percorso.h"
+
+class QAction;
+class QLineEdit;
+class QTableView;
+class QUndoStack;
+
+namespace flumetra {
+
+class CopiaDiRecupero;
+class Finestra;
+class ImpostazioniPercorso;
+class ModelloPercorso;
+
+class FoglioPercorso : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // calcolatore: the main window, whose fields «Aggiungi dal calcolatore» reads.
+    FoglioPercorso(QWidget& principale, const Finestra& calcolatore);
+
+    // What the sheet shows, for whoever draws it elsewhere.
+    [[nodiscard]] const percorso::Percorso& percorso() const;
+    [[nodiscard]] const std::optional<percorso::Risultati>& risultati() const;
+
+    [[nodiscard]] ModelloPercorso* modello() const { return modello_; }
+    [[nodiscard]] QTableView* tabella() const { return tabella_; }
+    [[nodiscard]] QUndoStack* pila() const { return pila_; }
+    [[nodiscard]] CopiaDiRecupero* copiaDiRecupero() const { return recupero_; }
+    // The run's file; empty for a run never saved.
+    [[nodiscard]] const QString& file() const { return file_; }
+    // Unsaved changes in a run that has sections.
+    [[nodiscard]] bool daSalvare() const;
+
+    // Each returns nothing when done, else the message the sheet shows;
+    // none asks anything. apri replaces the run with a file's (a refused
+    // file changes nothing); salvaIn writes the run whole and makes it that
+    // file's; the exports write what the sheet shows.
+    std::optional<QString> apri(const QString& percorsoFile);
+    std::optional<QString> salvaIn(const QString& percorsoFile);
+    std::optional<QString> esportaCsvIn(const QString& percorsoFile) const;
+    std::optional<QString> esportaPdfIn(const QString& percorsoFile) const;
+    // A new section downstream of the selected one (of the first when none
+    // is, at the fan when the run is empty); dal calcolatore with G, A × B
+    // and L as the main window's fields hold them.
+    std::optional<QString> aggiungiTratto();
+    std::optional<QString> aggiungiDalCalcolatore();
+    // The run as it would be, checked: it goes on the undo stack, or the
+    // reason is returned and nothing changes.
+    std::optional<QString> proponi(const percorso::Percorso& nuovo, const QString& descrizione);
+
+    // What a person does through the menus, each asking what it must.
+    void nuovo();
+    void apriDalDialogo();
+    void apriChiedendo(const QString& percorsoFile);
+    bool salva();
+    bool salvaConNome();
+    // With unsaved changes: Salva, Non salvare or Annulla. True when the run
+    // may go (saved or discarded).
+    bool lasciaAndare();
+    // The recovery copy a crash left, offered back (Ripristina / Scarta).
+    void offriRecupero();
+    // Closes the run for good: an empty sheet, no recovery copy.
+    void dimentica();
+
+signals:
+    // After every recompute, and when a new run is shown.
+    void ricalcolato();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void creaMenu();
+    QWidget* creaTotali();
+    void mostraTotali();
+    void imposta(const percorso::Percorso& nuovo);
+    void ricomincia(const percorso::Percorso& nuovo, const QString& file);
+    void aggiornaTitolo();
+    void rispondi(const std::optional<QString>& messaggio);
+    [[nodiscard]] int rigaScelta() const;
+    std::optional<QString> aggiungi(percorso::Tratto tratto, const QString& descrizione);
+    void eliminaTratto();
+    QString fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro);
+    void esportaCsv();
+    void esportaPdf();
+    void scriviCopia();
+
+    friend class ModificaPercorso;
+
+    const Finestra& calcolatore_;
+    ModelloPercorso* modello_ = nullptr;
+    ImpostazioniPercorso* impostazioni_ = nullptr;
+    QTableView* tabella_ = nullptr;
+    QUndoStack* pila_ = nullptr;
+    CopiaDiRecupero* recupero_ = nullptr;
+    QLineEdit* portata_ = nullptr;
+    QLineEdit* pressione_ = nullptr;
+    QLineEdit* indice_ = nullptr;
+    QLineEdit* superficie_ = nullptr;
+    QList<QAction*> serveUnTratto_;  // the actions that need a section in the run
+    QString file_;
+};
+
+}  // namespace flumetra
