@@ -10,6 +10,7 @@
 #include "ui/campo_testo.h"
 #include "ui/finestra_dettagli.h"
 #include "ui/finestra_diagramma.h"
+#include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
 #include "ui/posizione.h"
 
@@ -46,8 +47,31 @@ void Form_Principale::mostraDiagramma(bool aperto) {
     if (primo) diagramma_ = new FinestraDiagramma(*this, this);
     diagramma_->aggiorna();  // what changed while it was closed
     diagramma_->show();
+    mostraTrattiNelDiagramma();
     if (primo) restaInPrimoPiano(inPrimoPiano());
     mettiAccanto(*diagramma_, *this, dettagliAperti() ? dettagli_ : nullptr);
+}
+
+// The run's sections while the sheet is open, each that has its losses at
+// its flow and loss per metre, those of the index run marked.
+void Form_Principale::mostraTrattiNelDiagramma() {
+    if (!diagrammaAperto()) return;
+    std::vector<PuntoTratto> punti;
+    if (percorsoAperto() && percorso_->risultati()) {
+        const percorso::Percorso& run = percorso_->percorso();
+        const percorso::Risultati& risultati = *percorso_->risultati();
+        std::vector<bool> indice(risultati.tratti.size(), false);
+        if (risultati.percorso_indice) {
+            for (const std::size_t i : *risultati.percorso_indice) indice.at(i) = true;
+        }
+        for (std::size_t i = 0; i < risultati.tratti.size(); ++i) {
+            const percorso::RisultatoTratto& tratto = risultati.tratti[i];
+            if (!tratto.perdite || tratto.G <= 0) continue;
+            punti.push_back({QString::fromStdString(run.tratti.at(i).id), static_cast<double>(tratto.G),
+                             tratto.perdite->R_Pa_m, indice[i]});
+        }
+    }
+    diagramma_->mostraTratti(std::move(punti));
 }
 
 void Form_Principale::aggiungiVoceDiagramma(QMenu& menu) {

@@ -40,11 +40,18 @@ QSize dimensioneDelFoglio(const QWidget& principale) {
 // Made at the first opening, beside the window; brought forward after.
 FoglioPercorso& Form_Principale::mostraPercorso(bool offriRecupero) {
     const bool prima = percorso_ == nullptr;
-    if (prima) percorso_ = new FoglioPercorso(*this, *this);
+    if (prima) {
+        percorso_ = new FoglioPercorso(*this, *this);
+        // The chart shows the run's sections as points.
+        connect(percorso_, &FoglioPercorso::ricalcolato, this, &Form_Principale::mostraTrattiNelDiagramma);
+    }
     const bool eraChiuso = !percorso_->isVisible();
     if (prima) percorso_->resize(dimensioneDelFoglio(*this));
     percorso_->show();
-    if (eraChiuso) mettiAccanto(*percorso_, *this);
+    if (eraChiuso) {
+        mettiAccanto(*percorso_, *this);
+        mostraTrattiNelDiagramma();
+    }
     percorso_->raise();
     percorso_->activateWindow();
     if (prima && offriRecupero) percorso_->offriRecupero();

@@ -112,6 +112,7 @@ private:
     void collegaDettagli();
     void collegaDiagramma();
     void aggiungiVoceDiagramma(QMenu& menu);
+    void mostraTrattiNelDiagramma();
     void collegaPercorso();
 
     CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }

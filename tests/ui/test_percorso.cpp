@@ -16,6 +16,7 @@
 #include "riferimento.h"
 #include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
+#include "ui/finestra_diagramma.h"
 #include "ui/foglio_percorso.h"
 #include "ui/modello_percorso.h"
 
@@ -50,6 +51,24 @@ protected:
     QTemporaryDir cartella;
     QString riferimento;
 };
+
+// The friction chart shows the open run's sections, the index run's marked,
+// and none once the sheet is closed.
+TEST_F(Foglio, TheChartShowsTheRunsSections) {
+    finestra.mostraDiagramma(true);
+    const std::vector<PuntoTratto>& tratti = finestra.diagramma()->contenuto().tratti;
+    ASSERT_EQ(tratti.size(), 5U);
+    EXPECT_EQ(tratti[0].id, "T1");
+    EXPECT_EQ(tratti[0].G, 3000);
+    EXPECT_NEAR(tratti[0].Y_Pa_m, 0.67666, 1e-5);
+    QStringList indice;
+    for (const PuntoTratto& t : tratti) {
+        if (t.indice) indice << t.id;
+    }
+    EXPECT_EQ(indice, QStringList({"T1", "T3", "T5"}));
+    foglio().close();
+    EXPECT_TRUE(finestra.diagramma()->contenuto().tratti.empty());
+}
 
 TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     FoglioPercorso& f = foglio();
