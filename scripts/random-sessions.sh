@@ -4,6 +4,8 @@
 # for flumetra-replay, into FOLDER (session-0001.script, …): 10 to 39
 # actions each, the state printed after a third of them and at the end; or,
 # with LENGTH, LENGTH actions each with the state printed after every one.
+# Each session ends with the details of its duct, then in another material
+# and another air, so that the friction factor is compared at many points.
 # The same SEED writes the same scripts wherever Bash is the same version.
 # The control names come from the player (REPLAY, by default the Linux
 # build's), so that they are the window's own.
@@ -53,5 +55,10 @@ for ((session = 1; session <= count; ++session)); do
       if [ -n "$fixed_length" ] || [ $((RANDOM % 3)) = 0 ]; then echo dump; fi
     done
     echo dump
+    echo details
+    materials=(zincato spiralato alluminio plastica)
+    echo "material ${materials[RANDOM % 4]}"
+    echo "air $((RANDOM % 109 - 29)),$((RANDOM % 10)) $((RANDOM % 4001))"
+    echo details
   } >"$folder/$(printf 'session-%04d.script' "$session")"
 done

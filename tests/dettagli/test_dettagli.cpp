@@ -145,7 +145,8 @@ TEST(Dettagli, TheAir) {
 }
 
 // The power made of basic operations, against the standard library's over
-// the air's whole range of bases and exponents, and where it must be exact.
+// the air's whole range of bases and exponents, and where it must be exact;
+// so the logarithm over the arguments Colebrook meets.
 TEST(Dettagli, APowerOfBasicOperations) {
     Reale peggiore = 0;
     for (Reale base = 0.5; base < 1.6; base += 0.0013) {
@@ -155,6 +156,12 @@ TEST(Dettagli, APowerOfBasicOperations) {
         }
     }
     EXPECT_LT(peggiore, 1e-15);
+    Reale peggioreLogaritmo = 0;
+    for (Reale x = 1e-9; x < 1e4; x *= 1.0173) {
+        peggioreLogaritmo = std::max(peggioreLogaritmo, std::abs(logaritmoDecimale(x) - std::log10(x)));
+    }
+    EXPECT_LT(peggioreLogaritmo, 4e-15);
+    EXPECT_THROW(logaritmoDecimale(0), Fallimento);
     EXPECT_EQ(potenza(1, 5.2559), 1);
     EXPECT_EQ(potenza(0.966, 0), 1);
     EXPECT_EQ(potenza(4, 0.5), 2);
