@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/fallimento.h"
+#include "dettagli/logaritmo.h"
 #include "dettagli/potenza.h"
 
 namespace flumetra::dettagli {

@@ -12,7 +12,6 @@ namespace {
 constexpr Reale ln2Alto = 6.93147180369123816490e-01;
 constexpr Reale ln2Basso = 1.90821492927058770002e-10;
 constexpr Reale radiceDiMezzo = 0.70710678118654752440;
-constexpr Reale ln10 = 2.30258509299404568402;
 
 // ln x = e ln 2 + ln m, x = m 2^e with m in [√½, √2); ln m = 2 atanh s with
 // s = (m − 1) / (m + 1), |s| ≤ 0,172: its series to s^51 is far below an ulp.
@@ -49,13 +48,6 @@ Reale potenza(Reale base, Reale esponente) {
     const Reale t = esponente * logaritmo(base);
     if (std::abs(t) > 700) fallisci(TipoFallimento::ErroreDiCalcolo, "the power is out of the double range");
     return esponenziale(t);
-}
-
-Reale logaritmoDecimale(Reale x) {
-    if (!(x > 0) || !std::isfinite(x)) {
-        fallisci(TipoFallimento::ErroreDiCalcolo, "a logarithm needs a positive, finite number");
-    }
-    return logaritmo(x) / ln10;
 }
 
 }  // namespace flumetra::dettagli

@@ -1,15 +1,12 @@
-// x^y and log₁₀ x for x > 0, made of additions, multiplications and
-// divisions only, so that every platform gives the same bits: the standard
-// library's pow and log10 of mingw-w64 differ from glibc's in the last bit
-// for about 0,1 % of inputs, and the air's properties and the friction
-// factor, printed at full precision, must not. Within a few units in the
-// last place of the exact value; 1 to any power is 1.
+// x^y for x > 0, made of additions, multiplications and divisions only, so
+// that every platform gives the same bits: the standard library's pow of
+// mingw-w64 differs from glibc's in the last bit for about 0,1 % of inputs,
+// and the air's properties, printed at full precision, must not. Within a
+// few units in the last place of the exact value; 1 to any power is 1.
 //
 //   potenza(1, 5.2559)            -> 1 exactly
 //   potenza(0.966165, 5.2559)     -> 0.834502…  (std::pow: the same within 1e-15)
 //   potenza(0, 2)                 -> throws ErroreDiCalcolo (x must be positive)
-//   logaritmoDecimale(1000)       -> 3 (within an ulp)
-//   logaritmoDecimale(0)          -> throws ErroreDiCalcolo
 #pragma once
 
 #include "calc/decimale.h"
@@ -17,6 +14,5 @@
 namespace flumetra::dettagli {
 
 Reale potenza(Reale base, Reale esponente);
-Reale logaritmoDecimale(Reale x);
 
 }  // namespace flumetra::dettagli

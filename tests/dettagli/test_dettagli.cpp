@@ -12,6 +12,7 @@
 #include "dettagli/attrito.h"
 #include "dettagli/colebrook.h"
 #include "dettagli/dettagli.h"
+#include "dettagli/logaritmo.h"
 #include "dettagli/potenza.h"
 #include "dettagli/righe.h"
 
@@ -144,10 +145,10 @@ TEST(Dettagli, TheAir) {
     EXPECT_THROW(proprietaDellAria({20, 4001}), Fallimento);
 }
 
-// The power made of basic operations, against the standard library's over
-// the air's whole range of bases and exponents, and where it must be exact;
-// so the logarithm over the arguments Colebrook meets.
-TEST(Dettagli, APowerOfBasicOperations) {
+// The power and the logarithm made of basic operations, against the standard
+// library's over the air's bases and exponents and Colebrook's arguments,
+// and where they must be exact.
+TEST(Dettagli, PowerAndLogarithmOfBasicOperations) {
     Reale peggiore = 0;
     for (Reale base = 0.5; base < 1.6; base += 0.0013) {
         for (const Reale esponente : {5.2559, 1.5, 0.9, 0.1, -2.0}) {
@@ -160,7 +161,9 @@ TEST(Dettagli, APowerOfBasicOperations) {
     for (Reale x = 1e-9; x < 1e4; x *= 1.0173) {
         peggioreLogaritmo = std::max(peggioreLogaritmo, std::abs(logaritmoDecimale(x) - std::log10(x)));
     }
-    EXPECT_LT(peggioreLogaritmo, 4e-15);
+    EXPECT_LT(peggioreLogaritmo, 2e-15);
+    EXPECT_EQ(logaritmoDecimale(1000), 3);
+    EXPECT_EQ(logaritmoDecimale(0.0042), -2.3767507096020997);
     EXPECT_THROW(logaritmoDecimale(0), Fallimento);
     EXPECT_EQ(potenza(1, 5.2559), 1);
     EXPECT_EQ(potenza(0.966, 0), 1);
