@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -19,14 +18,11 @@
 #include "calc/testo.h"
 #include "logic/finestra_in_memoria.h"
 #include "logic/quantita.h"
+#include "require.h"
 
 using namespace flumetra;
 
 namespace {
-
-void require(bool condizione) {
-    if (!condizione) std::abort();
-}
 
 class FinestraControllata : public FinestraInMemoria {
 public:

@@ -2,21 +2,13 @@
 // the actions, written back as script lines, read as the same actions.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "replay/copione.h"
+#include "require.h"
 
 using namespace flumetra::copione;
-
-namespace {
-
-void require(bool condizione) {
-    if (!condizione) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
     const std::string_view script(reinterpret_cast<const char*>(dati), lunghezza);

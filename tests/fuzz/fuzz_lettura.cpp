@@ -4,20 +4,16 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "../calc/confronto.h"
 #include "calc/conversioni.h"
 #include "calc/testo.h"
+#include "require.h"
 
 using namespace flumetra;
 
 namespace {
-
-void require(bool condizione) {
-    if (!condizione) std::abort();
-}
 
 template <typename Valore>
 bool failedWith(const Outcome<Valore>& r, TipoFallimento tipo) {

@@ -4,7 +4,6 @@
 // and read again, is the same run written the same way.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,16 +14,9 @@
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
 #include "percorso/verifica.h"
+#include "require.h"
 
 using namespace flumetra::percorso;
-
-namespace {
-
-void require(bool condizione) {
-    if (!condizione) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lunghezza) {
     const std::string_view testo(reinterpret_cast<const char*>(dati), lunghezza);
