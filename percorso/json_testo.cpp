@@ -39,6 +39,7 @@ std::string stringaJson(std::string_view testo) {
 
 std::string numeroJson(Reale valore) {
     if (!std::isfinite(valore)) fallisci(TipoFallimento::ErroreDiCalcolo, "JSON has no number for a NaN or infinity");
+    if (valore == 0) valore = 0;  // -0 too, which a reader takes back as the whole number 0
     std::array<char, 32> buffer{};
     const auto fine = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore).ptr;
     return {buffer.data(), fine};

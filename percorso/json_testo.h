@@ -6,6 +6,7 @@
 //   stringaJson("T\x01")       -> "\"T\\u0001\""   (UTF-8 passes through)
 //   numeroJson(0.1 + 0.2)      -> "0.30000000000000004"
 //   numeroJson(12.0)           -> "12"
+//   numeroJson(-0.0)           -> "0"
 //   utf8Valido("\xC3\xA8")     -> true     utf8Valido("\xC3")  -> false
 #pragma once
 
