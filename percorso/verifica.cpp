@@ -16,6 +16,13 @@ std::optional<Rifiuto> fuori(std::string_view luogo, Reale valore, Intervallo in
     return Rifiuto{Motivo::FuoriIntervallo, fuoriIntervallo(luogo, valore, intervallo), tratto};
 }
 
+// The place named only when the value is out: this runs on every recompute.
+std::optional<Rifiuto> fuoriNelTratto(std::size_t i, const Tratto& t, std::string_view campo, Reale valore,
+                                      Intervallo intervallo) {
+    if (intervallo.contiene(valore)) return std::nullopt;
+    return fuori(luogoDelTratto(i, t.id) + ", " + std::string(campo), valore, intervallo, i);
+}
+
 std::optional<Rifiuto> primoFuori(const Percorso& p) {
     if (auto r = fuori("aria, temperatura", p.aria.temperatura, intervalloTemperatura)) return r;
     if (auto r = fuori("aria, quota", p.aria.quota, intervalloQuota)) return r;
@@ -26,22 +33,21 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
     }
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const Tratto& t = p.tratti[i];
-        const std::string luogo = luogoDelTratto(i, t.id) + ", ";
-        if (auto r = fuori(luogo + "L", t.L, intervalloL, i)) return r;
-        if (auto r = fuori(luogo + "G", t.G, intervalloG, i)) return r;
-        if (auto r = fuori(luogo + "zeta", t.zeta, intervalloZeta, i)) return r;
+        if (auto r = fuoriNelTratto(i, t, "L", t.L, intervalloL)) return r;
+        if (auto r = fuoriNelTratto(i, t, "G", t.G, intervalloG)) return r;
+        if (auto r = fuoriNelTratto(i, t, "zeta", t.zeta, intervalloZeta)) return r;
         if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
             if (tondo->D) {
-                if (auto r = fuori(luogo + "D", *tondo->D, intervalloD, i)) return r;
+                if (auto r = fuoriNelTratto(i, t, "D", *tondo->D, intervalloD)) return r;
             }
         } else {
             const auto& rettangolo = std::get<Rettangolare>(t.forma);
-            if (auto r = fuori(luogo + "A", rettangolo.A, intervalloLato, i)) return r;
+            if (auto r = fuoriNelTratto(i, t, "A", rettangolo.A, intervalloLato)) return r;
             if (rettangolo.B) {
-                if (auto r = fuori(luogo + "B", *rettangolo.B, intervalloLato, i)) return r;
+                if (auto r = fuoriNelTratto(i, t, "B", *rettangolo.B, intervalloLato)) return r;
             }
         }
-        if (auto r = fuori(luogo + "dp_terminale", t.dp_terminale, intervalloDpTerminale, i)) return r;
+        if (auto r = fuoriNelTratto(i, t, "dp_terminale", t.dp_terminale, intervalloDpTerminale)) return r;
     }
     return std::nullopt;
 }
@@ -58,8 +64,11 @@ std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
     for (std::size_t i = 0; i < p.tratti.size(); ++i) portate[i] = p.tratti[i].G;
     for (std::size_t k = a.ordine.size() - 1; k > 0; --k) portate[a.monte[a.ordine[k]]] += portate[a.ordine[k]];
     const std::size_t ventilatore = a.ordine.front();
-    const std::string luogo = luogoDelTratto(ventilatore, p.tratti[ventilatore].id) + ", portata al ventilatore";
-    if (auto r = fuori(luogo, static_cast<Reale>(portate[ventilatore]), intervalloG, ventilatore)) return *r;
+    const Tratto& t = p.tratti[ventilatore];
+    if (auto r = fuoriNelTratto(ventilatore, t, "portata al ventilatore", static_cast<Reale>(portate[ventilatore]),
+                                intervalloG)) {
+        return *r;
+    }
     return albero;
 }
 

@@ -8,7 +8,6 @@
 #include <QStyle>
 #include <utility>
 
-#include "percorso/verifica.h"
 #include "ui/colonne_percorso.h"
 #include "ui/messaggi.h"
 
@@ -16,8 +15,6 @@ namespace flumetra {
 namespace {
 
 using foglio::Colonna;
-
-QString inQt(const std::string& s) { return flumetra::inQt(std::string_view(s)); }
 
 const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warning icon
 
@@ -124,7 +121,7 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: {
             const foglio::DatiColonna& d = foglio::dati(c);
-            const QString cosa = flumetra::inQt(d.descrizione);
+            const QString cosa = inQt(d.descrizione);
             return d.tipo == foglio::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
         }
         default: return {};
@@ -149,15 +146,11 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
         emit rifiutato(inQt(*perche));
         return false;
     }
-    const auto& candidato = std::get<percorso::Percorso>(nuovo);
-    if (candidato == percorso_) return true;
-    if (const auto rifiuto = percorso::verifica(candidato)) {
-        emit rifiutato(inQt(rifiuto->messaggio));
-        return false;
-    }
+    // Whether it changes anything, and whether the run still holds, the sheet
+    // decides, as for every other edit.
     const QString descrizione =
-        QStringLiteral("%1 di %2").arg(flumetra::inQt(foglio::dati(c).titolo), inQt(percorso_.tratti[riga].id));
-    emit modificaRichiesta(candidato, descrizione);
+        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso_.tratti[riga].id));
+    emit modificaRichiesta(std::get<percorso::Percorso>(nuovo), descrizione);
     return true;
 }
 

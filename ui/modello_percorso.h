@@ -37,7 +37,7 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
     // A person's text for a cell: the run it makes is asked for, or the
-    // reason it cannot be is told (rifiutato) and false returned.
+    // reason a text makes none is told (rifiutato) and false returned.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 signals:
