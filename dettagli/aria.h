@@ -15,6 +15,8 @@ namespace flumetra::dettagli {
 struct Aria {
     Reale temperatura = 20;  // °C, from -30 to 80
     Reale quota = 0;         // m above sea level, from 0 to 4000
+
+    friend bool operator==(const Aria&, const Aria&) = default;
 };
 
 struct IntervalloAria {

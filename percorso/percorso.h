@@ -66,10 +66,9 @@ struct Percorso {
     std::vector<Tratto> tratti;
 
     [[nodiscard]] Reale velocitaMassima(Ruolo r) const { return velocita_massime[static_cast<std::size_t>(r)]; }
-};
 
-// Field by field; dettagli::Aria has no comparison of its own.
-bool operator==(const Percorso& a, const Percorso& b);
+    friend bool operator==(const Percorso&, const Percorso&) = default;
+};
 
 // The words a file and a script use.
 inline constexpr std::array<std::string_view, 2> paroleMetodo = {"calcolatore", "colebrook"};

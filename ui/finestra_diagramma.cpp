@@ -57,7 +57,7 @@ void FinestraDiagramma::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 void FinestraDiagramma::aggiorna() {
     ContenutoDiagramma contenuto = grafico_->contenuto();
     const dettagli::Aria aria = principale_.aria();
-    if (aria.temperatura != contenuto.aria.temperatura || aria.quota != contenuto.aria.quota) {
+    if (aria != contenuto.aria) {
         cambiaAria(contenuto, aria);
     }
     contenuto.condotto = dettagli::puntoDelCondotto(principale_.testo(Campo::Text_G), principale_.testo(Campo::Text_Y));
