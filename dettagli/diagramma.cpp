@@ -13,7 +13,6 @@
 namespace flumetra::dettagli {
 namespace {
 
-using passi::coefficientePerdita;
 using passi::esponenteDiametro;
 using passi::esponenteVelocita;
 using passi::millimetriPerRaggio;
@@ -55,9 +54,7 @@ std::optional<Estremi> ritaglia(PerditaA perditaA) {
 }  // namespace
 
 Reale perditaAlMetro(Reale G, Reale D, Reale K) {
-    const Reale r = D / millimetriPerRaggio;
-    const Reale v = G / secondiPerOra / (piGreco * r * r);
-    return K * coefficientePerdita * std::pow(v, esponenteVelocita) / std::pow(D, esponenteDiametro) * pascalPerMmca;
+    return K * passi::numeratorePerdita(velocitaPerDiametro(G, D)) / std::pow(D, esponenteDiametro) * pascalPerMmca;
 }
 
 Reale diametroPerVelocita(Reale G, Reale v) { return std::sqrt(portataSuPi(G) / v); }
@@ -66,7 +63,7 @@ Reale velocitaPerDiametro(Reale G, Reale D) { return portataSuPi(G) / (D * D); }
 
 // With v = c / D² and c = portataSuPi(G): Y = K · 7,47 · c^1,85 / D^(2 · 1,85 + 1,28).
 Reale diametroPerPerdita(Reale G, Reale Y_Pa_m, Reale K) {
-    const Reale numeratore = K * coefficientePerdita * std::pow(portataSuPi(G), esponenteVelocita);
+    const Reale numeratore = K * passi::numeratorePerdita(portataSuPi(G));
     return std::pow(numeratore / (Y_Pa_m / pascalPerMmca), 1 / (2 * esponenteVelocita + esponenteDiametro));
 }
 
