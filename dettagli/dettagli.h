@@ -10,7 +10,7 @@
 //   R_Pa_m 0.24868   R_mmca_m 0.025358                 scarto -9.299 (%)
 //   EN1506: D 500 (v 4.2, Y 0.037, R 0.40175), D 560 (v 3.4, Y 0.022, R 0.22960)
 //   rho 1.2041  mu 1.813e-5  K 1  Y_aria 0.023
-// At 35 °C and 1500 m: R_Pa_m 0.205687, Y_aria 0.0187574, scarto +9.659 (%).
+// At 35 °C and 1500 m: R_Pa_m 0.205687, Y_aria 0.0187574, scarto -10.569 (%).
 #pragma once
 
 #include <array>

@@ -124,9 +124,7 @@ template <std::size_t N>
 std::size_t parola(const json& o, std::string_view chiave, const std::array<std::string_view, N>& parole,
                    const Luogo& l) {
     const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
-    for (std::size_t i = 0; i < N; ++i) {
-        if (parole[i] == s) return i;
-    }
+    if (const auto i = daParola<std::size_t>(parole, s)) return *i;
     std::string elenco;
     for (const std::string_view p : parole) {
         if (!elenco.empty()) elenco += ", ";

@@ -89,7 +89,6 @@ constexpr std::optional<Enum> daParola(const std::array<std::string_view, N>& pa
     }
     return std::nullopt;
 }
-constexpr std::optional<Metodo> metodoDi(std::string_view p) { return daParola<Metodo>(paroleMetodo, p); }
 constexpr std::optional<Ruolo> ruoloDi(std::string_view p) { return daParola<Ruolo>(paroleRuolo, p); }
 
 }  // namespace flumetra::percorso

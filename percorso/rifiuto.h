@@ -9,7 +9,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace flumetra::percorso {
 
@@ -40,11 +39,7 @@ struct Rifiuto {
 // Thrown by what needs a run that verifica accepts and was given another.
 class PercorsoNonValido : public std::invalid_argument {
 public:
-    explicit PercorsoNonValido(Rifiuto r) : std::invalid_argument(r.messaggio), rifiuto_(std::move(r)) {}
-    [[nodiscard]] const Rifiuto& rifiuto() const noexcept { return rifiuto_; }
-
-private:
-    Rifiuto rifiuto_;
+    explicit PercorsoNonValido(const Rifiuto& r) : std::invalid_argument(r.messaggio) {}
 };
 
 }  // namespace flumetra::percorso

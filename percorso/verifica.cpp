@@ -94,7 +94,7 @@ std::optional<Rifiuto> verifica(const Percorso& percorso) {
 
 Albero alberoVerificato(const Percorso& percorso) {
     auto esito = verificaConAlbero(percorso);
-    if (auto* r = std::get_if<Rifiuto>(&esito)) throw PercorsoNonValido(std::move(*r));
+    if (const auto* r = std::get_if<Rifiuto>(&esito)) throw PercorsoNonValido(*r);
     return std::get<Albero>(std::move(esito));
 }
 

@@ -48,8 +48,6 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    void aggiungiRiga(const QString& etichetta, const QString& unita, QWidget* valore);
-
     const Form_Principale& principale_;
     QComboBox* materiale_ = nullptr;
     std::vector<std::pair<CampoNumero*, const dettagli::Ingresso*>> ingressi_;  // the air's

@@ -40,7 +40,6 @@ public:
     [[nodiscard]] ModelloPercorso* modello() const { return modello_; }
     [[nodiscard]] QTableView* tabella() const { return tabella_; }
     [[nodiscard]] QUndoStack* pila() const { return pila_; }
-    [[nodiscard]] CopiaDiRecupero* copiaDiRecupero() const { return recupero_; }
     // The run's file; empty for a run never saved.
     [[nodiscard]] const QString& file() const { return file_; }
     // Unsaved changes in a run that has sections.

@@ -18,7 +18,6 @@
 #include "ui/riepilogo.h"
 
 namespace flumetra {
-namespace {}  // namespace
 
 // The shortcuts work in either window.
 void Form_Principale::collegaDettagli() {

@@ -75,7 +75,6 @@ public:
     static constexpr QKeyCombination tastoPercorso = Qt::Key_F3;
     FoglioPercorso& mostraPercorso(bool offriRecupero = true);
     [[nodiscard]] bool percorsoAperto() const;
-    [[nodiscard]] FoglioPercorso* foglioPercorso() const { return percorso_; }
 
     // Whether the calculator used the field's text: false while it carries a
     // note that it was not (not a number, out of range).
