@@ -66,22 +66,21 @@ windows_qt() { echo "$cache/qt-$(qt_version)-mingw"; }
 mingw_runtime() { dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"; }
 
 # A build kept in the cache is current when it was made by the same recipe:
-# the script that builds it, the scripts of what it is built against, and
-# the toolchain file.
-#   recipe SCRIPT...       the recipe's hash
+# the script that builds it and the toolchain file.
+#   recipe SCRIPT          the recipe's hash
 #   is_current PREFIX HASH whether PREFIX holds a build of that recipe
-recipe() { cat "$@" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16; }
+recipe() { cat "$1" cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-16; }
 is_current() { [ -f "$1/.recipe" ] && [ "$(cat "$1/.recipe")" = "$2" ]; }
-#   print_if_current PREFIX SCRIPT...   prints PREFIX and ends the script when current
+#   print_if_current PREFIX SCRIPT   prints PREFIX and ends the script when current
 print_if_current() {
-  if is_current "$1" "$(recipe "${@:2}")"; then
+  if is_current "$1" "$(recipe "$2")"; then
     echo "$1"
     exit 0
   fi
 }
-#   mark_current PREFIX SCRIPT...       records the recipe, then prints PREFIX
+#   mark_current PREFIX SCRIPT       records the recipe, then prints PREFIX
 mark_current() {
-  recipe "${@:2}" >"$1/.recipe"
+  recipe "$2" >"$1/.recipe"
   echo "$1"
 }
 

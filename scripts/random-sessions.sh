@@ -19,7 +19,8 @@ mkdir -p "$folder"
 mapfile -t radios < <("$replay" --list-controls click)
 mapfile -t spinners < <("$replay" --list-controls up)
 mapfile -t fields < <("$replay" --list-controls type)
-[ ${#radios[@]} -gt 0 ] && [ ${#spinners[@]} -gt 0 ] && [ ${#fields[@]} -gt 0 ] \
+mapfile -t materials < <("$replay" --list-controls material)
+[ ${#radios[@]} -gt 0 ] && [ ${#spinners[@]} -gt 0 ] && [ ${#fields[@]} -gt 0 ] && [ ${#materials[@]} -gt 0 ] \
   || { echo "random-sessions: $replay gave no control names" >&2; exit 1; }
 RANDOM=${3:-1}  # seeded once the lists are read
 typed=(500 750 1200 3000 3050 12000 80 3,5 4 0,8 12,25 0,023 0,1 1,5 10 25 0 - abc 1e3 ",5" 99999 "")
@@ -56,8 +57,8 @@ for ((session = 1; session <= count; ++session)); do
     done
     echo dump
     echo details
-    materials=(zincato spiralato alluminio plastica)
-    echo "material ${materials[RANDOM % 4]}"
+    pick materials
+    echo "material $picked"
     echo "air $((RANDOM % 109 - 29)),$((RANDOM % 10)) $((RANDOM % 4001))"
     echo details
   } >"$folder/$(printf 'session-%04d.script' "$session")"

@@ -80,12 +80,13 @@ stop_app() {
 }
 
 # A tool window the main one opens with a key, once it is framed and drawn.
+# It runs inside $( ), where set -e does not hold: a wait in vain returns.
 open_beside() {
   local other
   xdotool key "$1"
   other=$(xdotool search --sync --onlyvisible --name "^$2\$" | head -1)
-  wait_until "openbox's frame around «$2»" 30 framed "$other"
-  wait_until "«$2» to settle" 30 settled "$other"
+  wait_until "openbox's frame around «$2»" 30 framed "$other" || return 1
+  wait_until "«$2» to settle" 30 settled "$other" || return 1
   echo "$other"
 }
 

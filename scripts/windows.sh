@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ./dev windows: the 64-bit Windows build, cross-compiled with mingw-w64
-# against Qt, Qt SVG, GoogleTest and Google Benchmark built once for Windows
+# against Qt, GoogleTest and Google Benchmark built once for Windows
 # into the cache (scripts/lib.sh), then what a Windows user gets, in dist/: the
 # portable zip and the installer.
 # ./dev test-windows: then every test of that build under Wine, the same
