@@ -9,7 +9,7 @@ namespace flumetra::dettagli {
 namespace {
 
 // A number as the unevaluated sum of two doubles, alto + basso with |basso|
-// at most half an ulp of alto. This file is built without contracting
+// at most half an ulp of alto. The library is built without contracting
 // a × b + c into one instruction: the exact product relies on each
 // operation's own rounding.
 struct Doppio {
