@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/esporta_diagramma.h"
+#include "ui/estensione_chiesta.h"
 #include "ui/form_principale.h"
 #include "ui/grafico_perdite.h"
 
@@ -79,7 +80,8 @@ void FinestraDiagramma::esportaImmagine() {
     if (const auto perNome = formatoDi(percorso)) {
         formato = *perNome;
     } else {
-        percorso += estensioneDi(formato);
+        percorso = conEstensione(this, percorso, estensioneDi(formato));
+        if (percorso.isEmpty()) return;
     }
     if (const auto errore = esportaDiagramma(percorso, formato, contenuto(), font())) {
         QMessageBox::warning(this, QStringLiteral("Esporta immagine"), *errore);

@@ -12,6 +12,7 @@
 
 #include "percorso/csv.h"
 #include "ui/copia_di_recupero.h"
+#include "ui/estensione_chiesta.h"
 #include "ui/file_percorso.h"
 #include "ui/foglio_percorso.h"
 #include "ui/modello_percorso.h"
@@ -23,10 +24,11 @@ namespace {
 const QString filtroPercorsi = QStringLiteral("Percorsi di Flumetra (*.flumetra);;Tutti i file (*)");
 const QString estensione = QStringLiteral("flumetra");
 
-// The name typed, with the extension the filter names when it has none.
-QString conEstensione(QString nome, const QString& suffisso) {
-    if (!nome.isEmpty() && QFileInfo(nome).suffix().isEmpty()) nome += QLatin1Char('.') + suffisso;
-    return nome;
+// The name typed, with the extension the filter names when it has none
+// (asking before it replaces a file); empty when cancelled.
+QString conSuffisso(QWidget* finestra, const QString& nome, const QString& suffisso) {
+    if (nome.isEmpty() || !QFileInfo(nome).suffix().isEmpty()) return nome;
+    return conEstensione(finestra, nome, QLatin1Char('.') + suffisso);
 }
 
 }  // namespace
@@ -83,8 +85,9 @@ bool FoglioPercorso::salva() {
 
 bool FoglioPercorso::salvaConNome() {
     const QString proposto = file_.isEmpty() ? QDir::home().filePath(QStringLiteral("percorso.flumetra")) : file_;
-    const QString scelto = conEstensione(
-        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il percorso"), proposto, filtroPercorsi), estensione);
+    const QString scelto = conSuffisso(
+        this, QFileDialog::getSaveFileName(this, QStringLiteral("Salva il percorso"), proposto, filtroPercorsi),
+        estensione);
     if (scelto.isEmpty()) return false;
     const auto errore = salvaIn(scelto);
     rispondi(errore);
@@ -125,7 +128,7 @@ void FoglioPercorso::closeEvent(QCloseEvent* evento) {
 QString FoglioPercorso::fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro) {
     const QFileInfo base(file_.isEmpty() ? QDir::home().filePath(QStringLiteral("percorso")) : file_);
     const QString proposto = base.path() + QLatin1Char('/') + base.completeBaseName() + QLatin1Char('.') + suffisso;
-    return conEstensione(QFileDialog::getSaveFileName(this, titolo, proposto, filtro), suffisso);
+    return conSuffisso(this, QFileDialog::getSaveFileName(this, titolo, proposto, filtro), suffisso);
 }
 
 void FoglioPercorso::esportaCsv() {

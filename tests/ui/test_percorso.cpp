@@ -4,11 +4,15 @@
 // recovery copy follows unsaved changes, and «Aggiungi dal calcolatore»
 // takes the main window's duct without changing it.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "open_window_test.h"
@@ -16,6 +20,7 @@
 #include "riferimento.h"
 #include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
+#include "ui/estensione_chiesta.h"
 #include "ui/finestra_diagramma.h"
 #include "ui/foglio_percorso.h"
 #include "ui/modello_percorso.h"
@@ -195,6 +200,27 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
     const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
     EXPECT_EQ(mille.tratti[1].G, 1000);
+}
+
+// A name saved without its extension gets it; the file that then names, if
+// it exists, is replaced only when the person says so.
+TEST(Estensione, AFileTheAddedExtensionNamesIsReplacedOnlyWhenSaidSo) {
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("rete"));
+    EXPECT_EQ(conEstensione(nullptr, nome, QStringLiteral(".csv")), nome + ".csv") << "no such file: nothing asked";
+    QFile esistente(nome + ".csv");
+    ASSERT_TRUE(esistente.open(QIODevice::WriteOnly));
+    esistente.close();
+    for (const bool sostituisci : {false, true}) {
+        QTimer::singleShot(0, [sostituisci] {
+            auto* domanda = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (domanda == nullptr) return;  // nothing asked: the expectation below fails
+            for (QAbstractButton* b : domanda->buttons()) {
+                if ((domanda->buttonRole(b) == QMessageBox::DestructiveRole) == sostituisci) b->click();
+            }
+        });
+        EXPECT_EQ(conEstensione(nullptr, nome, QStringLiteral(".csv")), sostituisci ? nome + ".csv" : QString());
+    }
 }
 
 }  // namespace
