@@ -55,4 +55,11 @@ std::variant<std::monostate, CopiaDiRecupero::Trovata, QString> CopiaDiRecupero:
     return Trovata{std::get<percorso::Percorso>(std::move(letto)), origine, QFileInfo(file()).lastModified()};
 }
 
+QString CopiaDiRecupero::mettiDaParte() {
+    const QString accanto = QFileInfo(file()).path() + QStringLiteral("/illeggibile-") +
+                            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                            QStringLiteral(".flumetra");
+    return QFile::rename(file(), accanto) ? accanto : file();
+}
+
 }  // namespace flumetra

@@ -45,6 +45,9 @@ public:
     // The copy left by a program that did not close, or why it cannot be
     // read; nothing when there is none.
     [[nodiscard]] static std::variant<std::monostate, Trovata, QString> cerca();
+    // A copy that cannot be read, renamed so that the next copy does not
+    // replace it: its new name, or the old one if it cannot be renamed.
+    static QString mettiDaParte();
 
 signals:
     void daScrivere();

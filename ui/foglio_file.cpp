@@ -160,7 +160,7 @@ void FoglioPercorso::offriRecupero() {
     if (const auto* perche = std::get_if<QString>(&trovata)) {
         QMessageBox::warning(this, QStringLiteral("Percorso"),
                              QStringLiteral("La copia di recupero non si può usare. %1\nResta in «%2».")
-                                 .arg(*perche, QDir::toNativeSeparators(CopiaDiRecupero::file())));
+                                 .arg(*perche, QDir::toNativeSeparators(CopiaDiRecupero::mettiDaParte())));
         return;
     }
     const auto* copia = std::get_if<CopiaDiRecupero::Trovata>(&trovata);

@@ -143,6 +143,19 @@ TEST_F(Foglio, SaveWritesTheRunAndRemovesTheRecoveryCopy) {
     ASSERT_TRUE(std::holds_alternative<percorso::Percorso>(letto));
     EXPECT_TRUE(std::get<percorso::Percorso>(letto) == f.percorso());
     EXPECT_EQ(std::get<percorso::Percorso>(letto).tratti[2].L, 20.5);
+
+    // A copy that cannot be read is kept aside, where the next copy does not replace it.
+    ASSERT_TRUE(QFile::copy(cartella.filePath(QStringLiteral("riferimento.flumetra")), CopiaDiRecupero::file()));
+    QFile rotta(CopiaDiRecupero::file());
+    ASSERT_TRUE(rotta.open(QIODevice::Append));
+    rotta.write("}");
+    rotta.close();
+    ASSERT_TRUE(std::holds_alternative<QString>(CopiaDiRecupero::cerca()));
+    const QString daParte = CopiaDiRecupero::mettiDaParte();
+    EXPECT_NE(daParte, CopiaDiRecupero::file());
+    EXPECT_TRUE(QFile::exists(daParte));
+    EXPECT_FALSE(QFile::exists(CopiaDiRecupero::file()));
+    QFile::remove(daParte);
 }
 
 TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
