@@ -33,17 +33,24 @@
 
 namespace flumetra {
 
-// One edit: the whole run before and after it.
+// One edit: the whole run on the other side of it, swapped with the sheet's
+// at each undo and redo, so that each edit keeps one copy of the run.
 class ModificaPercorso : public QUndoCommand {
 public:
-    ModificaPercorso(FoglioPercorso& foglio, percorso::Percorso prima, percorso::Percorso dopo, const QString& testo)
-        : QUndoCommand(testo), foglio_(foglio), prima_(std::move(prima)), dopo_(std::move(dopo)) {}
-    void redo() override { foglio_.imposta(dopo_); }
-    void undo() override { foglio_.imposta(prima_); }
+    ModificaPercorso(FoglioPercorso& foglio, percorso::Percorso dopo, const QString& testo)
+        : QUndoCommand(testo), foglio_(foglio), altro_(std::move(dopo)) {}
+    void redo() override { scambia(); }
+    void undo() override { scambia(); }
 
 private:
+    void scambia() {
+        percorso::Percorso mostrato = foglio_.percorso();
+        foglio_.imposta(altro_);
+        altro_ = std::move(mostrato);
+    }
+
     FoglioPercorso& foglio_;
-    percorso::Percorso prima_, dopo_;
+    percorso::Percorso altro_;
 };
 
 namespace {
@@ -267,7 +274,7 @@ std::optional<QString> FoglioPercorso::proponi(const percorso::Percorso& nuovo, 
     if (!nuovo.tratti.empty()) {
         if (auto rifiuto = percorso::verifica(nuovo)) return inQt(rifiuto->messaggio);
     }
-    pila_->push(new ModificaPercorso(*this, percorso(), nuovo, descrizione));
+    pila_->push(new ModificaPercorso(*this, nuovo, descrizione));
     return std::nullopt;
 }
 

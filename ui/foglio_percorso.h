@@ -1,7 +1,7 @@
 // «Percorso», the run sheet: a document window beside the main one with the
 // run's settings, one table row per section and the fan's totals under it.
-// Every edit recomputes the whole run and goes on the undo stack as the
-// whole run before and after (a few kB even for a large run). The run is
+// Every edit recomputes the whole run and goes on the undo stack as one
+// copy of the whole run (about 150 bytes a section). The run is
 // either empty or one that verifica accepts: an edit it refuses changes
 // nothing and says why. Runs are files (.flumetra); while one has unsaved
 // changes a recovery copy is kept (copia_di_recupero.h).

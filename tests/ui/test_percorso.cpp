@@ -109,6 +109,10 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
     EXPECT_EQ(pressione(), "94,9");
     EXPECT_FALSE(f.isWindowModified());
+    f.pila()->redo();
+    EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 355");
+    f.pila()->undo();
+    EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
 
     // A refused file: the message names it and what and where; the sheet keeps its run.
     std::string anello(testoRiferimento);
