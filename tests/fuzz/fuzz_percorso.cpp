@@ -1,7 +1,7 @@
 // Any bytes given to the run's reader give a run or a refusal whose message
 // is UTF-8 (the player prints it as JSON). A run accepted passes the check,
-// computes without throwing, gives its CSV and player lines, and, written
-// and read again, is the same run written the same way.
+// computes without throwing, gives its CSV and player lines in UTF-8, and,
+// written and read again, is the same run written the same way.
 
 #include <cstdint>
 #include <string>
@@ -30,8 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
 
     const Risultati risultati = calcola(percorso);  // an exception here ends the run as a crash
     require(risultati.tratti.size() == percorso.tratti.size());
-    require(righeDelPercorso(percorso, risultati).size() == percorso.tratti.size() + 1);
-    require(!csv(percorso, risultati).empty());
+    const auto righe = righeDelPercorso(percorso, risultati);
+    require(righe.size() == percorso.tratti.size() + 1);
+    for (const auto& riga : righe) require(utf8Valido(riga));
+    const std::string foglio = csv(percorso, risultati);
+    require(!foglio.empty() && utf8Valido(foglio));
 
     const std::string scritto = scrivi(percorso);
     const auto riletto = leggi(scritto);

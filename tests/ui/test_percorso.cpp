@@ -170,16 +170,19 @@ TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
         for (const DatiCampo& c : tabellaCampi) testi.push_back(t(c.nome));
         return testi;
     };
+    freccia("UpDown_A", false);  // A no longer equal to B, so that the two cannot be swapped unseen
+    ASSERT_NE(t("Text_A"), t("Text_B"));
     const std::vector<QString> prima = campi();
     f.tabella()->setCurrentIndex(cella(2, Colonna::L));  // T3
     ASSERT_FALSE(f.aggiungiDalCalcolatore());
     ASSERT_EQ(f.modello()->rowCount(), 6);
     const std::pair<Colonna, const char*> attesi[] = {
         {Colonna::Id, "T6"},  {Colonna::Monte, "T3"}, {Colonna::Forma, "rettangolare"},
-        {Colonna::G, "3000"}, {Colonna::A, "500"},    {Colonna::BoD, "500"},
-        {Colonna::L, "10"},
+        {Colonna::G, "3000"}, {Colonna::L, "10"},
     };
     for (const auto& [colonna, atteso] : attesi) EXPECT_EQ(testo(3, colonna), atteso) << foglio::intestazione(colonna);
+    EXPECT_EQ(testo(3, Colonna::A), t("Text_A"));
+    EXPECT_EQ(testo(3, Colonna::BoD), t("Text_B"));
     EXPECT_EQ(f.tabella()->currentIndex().row(), 3);
     EXPECT_EQ(campi(), prima) << "the main window as it was";
 }
