@@ -35,6 +35,7 @@ void Form_Principale::collega() {
         connect(spinner(s), &UpDown::Freccia, this, [this, s](Verso verso) {
             ultimaImmissione_.reset();
             mostra(calcolatore_.frecciaSpinner(s, verso));
+            finisciAttesaSeUsata(dati(s).campo);
         });
     }
     for (const Campo c : allValues<Campo>()) {
@@ -54,6 +55,7 @@ void Form_Principale::collega() {
 void Form_Principale::controlla(Campo c) {
     const Uso uso = usoDelTesto(c, testo(c));
     mostra(calcolatore_.esegui(dati(c).immissione->tastoRilasciato));
+    if (uso == Uso::Usato) finisciAttesaSeUsata(c);
     annota(c, uso);
     if (uso == Uso::Usato) {
         campo(c)->segnaUsato();
@@ -85,8 +87,7 @@ void Form_Principale::annota(Campo c, Uso uso) {
             messaggio = messaggi::attesa(testoOra, seguiranno);
             allUscita = false;
             Attesa attesa{c, {}};
-            for (const Seguito& s : seguiranno)
-                attesa.seguiranno.insert(attesa.seguiranno.end(), s.scritti.begin(), s.scritti.end());
+            for (const Seguito& s : seguiranno) attesa.modifiche.push_back(s.modifica);
             attesa_ = attesa;
         }
     }
@@ -97,6 +98,15 @@ void Form_Principale::finisciAttesa() {
     if (!attesa_) return;
     campo(attesa_->campo)->annota({}, {}, false);
     attesa_.reset();
+}
+
+// A change of another quantity: the held value's note goes if it is one of
+// the changes the note named, which used the value.
+void Form_Principale::finisciAttesaSeUsata(Campo cambiato) {
+    if (attesa_ &&
+        std::find(attesa_->modifiche.begin(), attesa_->modifiche.end(), cambiato) != attesa_->modifiche.end()) {
+        finisciAttesa();
+    }
 }
 
 // A note's lines, no wider than the window.

@@ -1,7 +1,6 @@
 // The window as the calculator sees it: Finestra over the widgets.
 
 #include <QRadioButton>
-#include <algorithm>
 
 #include "ui/campo_testo.h"
 #include "ui/contenitore_accessibile.h"
@@ -13,15 +12,11 @@ namespace flumetra {
 std::string Form_Principale::testo(Campo c) const { return campo(c)->text().toStdString(); }
 
 // A program write starts nothing (no key release, no spinner change) and
-// clears what a note said about this field; once a field that follows a
-// held value is written, that value's note has come true.
+// clears what a note said about this field, a held value's too.
 void Form_Principale::scrivi(Campo c, std::string_view testo) {
     campo(c)->scriviDalProgramma(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
     campo(c)->annota({}, {}, false);
-    if (attesa_ && (attesa_->campo == c || std::find(attesa_->seguiranno.begin(), attesa_->seguiranno.end(), c) !=
-                                               attesa_->seguiranno.end())) {
-        finisciAttesa();
-    }
+    if (attesa_ && attesa_->campo == c) finisciAttesa();
 }
 
 bool Form_Principale::testoUsato(Campo c) const { return campo(c)->text() == campo(c)->testoUsato(); }

@@ -105,6 +105,7 @@ private:
     void controlla(Campo c);
     void annota(Campo c, Uso uso);
     void finisciAttesa();
+    void finisciAttesaSeUsata(Campo cambiato);
     void mostra(const Esito& esito);
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
@@ -129,11 +130,11 @@ private:
     // The field whose typed text started the last recalculation, if the
     // last was one; the others then belong to that text.
     std::optional<Campo> ultimaImmissione_;
-    // A held value typed, and the fields that will follow it: its note goes
-    // when one of them is written.
+    // A held value typed, and the quantities whose change will use it: its
+    // note goes when one of those changes runs.
     struct Attesa {
         Campo campo;
-        std::vector<Campo> seguiranno;
+        std::vector<Campo> modifiche;
     };
     std::optional<Attesa> attesa_;
     FinestraDettagli* dettagli_ = nullptr;    // made when first opened
