@@ -108,4 +108,14 @@ Risultati calcola(const Percorso& percorso) {
     return ris;
 }
 
+std::string percorsoIndice(const Percorso& percorso, const Risultati& risultati) {
+    std::string s;
+    if (!risultati.percorso_indice) return s;
+    for (const std::size_t k : *risultati.percorso_indice) {
+        if (!s.empty()) s += " → ";
+        s += percorso.tratti[k].id;
+    }
+    return s;
+}
+
 }  // namespace flumetra::percorso

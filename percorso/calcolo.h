@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/decimale.h"
@@ -64,5 +65,8 @@ struct Risultati {
 // Throws PercorsoNonValido for a run verifica refuses. Linear in the number
 // of sections; a size search stops at the first size that passes.
 Risultati calcola(const Percorso& percorso);
+
+// The index run's ids from the fan: "T1 → T3 → T5"; empty without one.
+std::string percorsoIndice(const Percorso& percorso, const Risultati& risultati);
 
 }  // namespace flumetra::percorso

@@ -115,17 +115,10 @@ std::string csv(const Percorso& percorso, const Risultati& risultati) {
                  paroleDegliAvvisi(r)});
     }
 
-    std::string indice;
-    if (risultati.percorso_indice) {
-        for (const std::size_t k : *risultati.percorso_indice) {
-            if (!indice.empty()) indice += " → ";
-            indice += percorso.tratti[k].id;
-        }
-    }
     s += fineRiga;
     riga(s, {"Portata al ventilatore [m³/h]", InteroInTesto(risultati.G_ventilatore)});
     riga(s, {"Pressione al ventilatore [Pa]", seDato(risultati.p_ventilatore, pressione)});
-    riga(s, {"Percorso indice", indice});
+    riga(s, {"Percorso indice", percorsoIndice(percorso, risultati)});
     riga(s, {"Superficie [m²]", seDato(risultati.superficie_m2, fisso(decimaliSuperficie))});
     return s;
 }

@@ -299,14 +299,4 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
     return s;
 }
 
-std::string percorsoIndice(const Percorso& p, const percorso::Risultati& r) {
-    std::string s;
-    if (!r.percorso_indice) return s;
-    for (const std::size_t k : *r.percorso_indice) {
-        if (!s.empty()) s += " → ";
-        s += p.tratti[k].id;
-    }
-    return s;
-}
-
 }  // namespace flumetra::foglio

@@ -98,7 +98,4 @@ std::variant<percorso::Percorso, std::string> conTesto(Colonna c, const percorso
 // Why the cell is marked, one reason a line; empty when it is not.
 std::string avviso(Colonna c, const percorso::Percorso& p, std::size_t indice, const percorso::RisultatoTratto& r);
 
-// The index run's ids from the fan: "T1 → T3 → T5"; empty without one.
-std::string percorsoIndice(const percorso::Percorso& p, const percorso::Risultati& r);
-
 }  // namespace flumetra::foglio

@@ -231,7 +231,7 @@ void FoglioPercorso::mostraTotali() {
     };
     scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
     scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
-    scrivi(indice_, r ? foglio::percorsoIndice(percorso(), *r) : std::string());
+    scrivi(indice_, r ? percorso::percorsoIndice(percorso(), *r) : std::string());
     scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
                                               : std::string());
 }

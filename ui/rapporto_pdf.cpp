@@ -67,7 +67,7 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     s += QStringLiteral("<p>In grassetto i tratti del percorso indice.</p><p>");
     s += QStringLiteral("Portata al ventilatore: %1 m³/h<br>").arg(html(InteroInTesto(r.G_ventilatore)));
     s += QStringLiteral("Pressione al ventilatore: %1 Pa<br>").arg(pressione(r.p_ventilatore));
-    const std::string ids = foglio::percorsoIndice(p, r);
+    const std::string ids = percorso::percorsoIndice(p, r);
     s += QStringLiteral("Percorso indice: %1<br>").arg(ids.empty() ? QStringLiteral("—") : html(ids));
     s += QStringLiteral("Superficie: %1 m²</p>")
              .arg(r.superficie_m2 ? html(percorso::testoFisso(*r.superficie_m2, percorso::decimaliSuperficie))
