@@ -64,7 +64,7 @@ void Form_Principale::mostraDettagli(bool aperta) {
     dettagli_->show();
     if (prima) restaInPrimoPiano(inPrimoPiano());
     // Beside the main window at every opening: it may have moved since.
-    mettiAccanto(*dettagli_, *this, diagrammaAperto() ? diagramma_ : nullptr);
+    mettiAccanto(*dettagli_, *this, diagramma_);
 }
 
 void Form_Principale::copiaRiepilogo() {

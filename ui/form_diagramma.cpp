@@ -49,7 +49,7 @@ void Form_Principale::mostraDiagramma(bool aperto) {
     diagramma_->show();
     mostraTrattiNelDiagramma();
     if (primo) restaInPrimoPiano(inPrimoPiano());
-    mettiAccanto(*diagramma_, *this, dettagliAperti() ? dettagli_ : nullptr);
+    mettiAccanto(*diagramma_, *this, dettagli_);
 }
 
 // The run's sections while the sheet is open, each that has its losses at

@@ -34,8 +34,8 @@ int spazioAccanto(const QRect& principale, const QRect& schermo);
 
 // Places the top-level window finestra beside principale, on principale's
 // screen, made smaller first if it is resizable and the room beside is
-// narrower. A window already open beside principale (vicina) is not covered
-// either: the two count as one. A window's frame is not known before it
+// narrower. Another window beside principale (vicina), while it shows, is
+// not covered either: the two count as one. A window's frame is not known before it
 // first shows, on every scale: it is taken to be principale's, and finestra
 // is placed by its client area.
 void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina = nullptr);

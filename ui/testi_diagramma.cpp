@@ -101,10 +101,15 @@ QString suggerimentoDiagramma(const Sotto& sotto, const ContenutoDiagramma& cont
 }
 
 QString descrizioneDiagramma(const ContenutoDiagramma& contenuto) {
-    QString testo = QStringLiteral(
-                        "Perdita Y da 0,01 a 10 Pa/m secondo la portata G da 100 a 100000 m³/h, su scale "
-                        "logaritmiche, con le linee dei diametri EN 1506 e delle velocità da 1 a 20 m/s; %1.")
-                        .arg(didascaliaAria(contenuto.aria, contenuto.correzione.has_value()));
+    using namespace dettagli;
+    auto numero = [](Reale v) { return inQt(RealeInTesto(v)); };
+    QString testo =
+        QStringLiteral(
+            "Perdita Y da %1 a %2 Pa/m secondo la portata G da %3 a %4 m³/h, su scale logaritmiche, "
+            "con le linee dei diametri EN 1506 e delle velocità da %5 a %6 m/s; %7.")
+            .arg(numero(perditaMinima), numero(perditaMassima), numero(portataMinima), numero(portataMassima),
+                 numero(velocitaDelDiagramma.front()), numero(velocitaDelDiagramma.back()),
+                 didascaliaAria(contenuto.aria, contenuto.correzione.has_value()));
     if (!contenuto.condotto) {
         testo += QStringLiteral(" Nessun punto del condotto: G o Y non è un numero sopra lo zero.");
     } else if (!dettagli::dentroIlDiagramma(*contenuto.condotto)) {
