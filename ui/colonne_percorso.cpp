@@ -279,14 +279,15 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
     };
     switch (c) {
         case Colonna::v: {
+            if (!r.avvisi.velocita) break;  // the text is made only for a warning: this runs at every paint
             const percorso::Ruolo ruolo = p.tratti[indice].ruolo;
-            aggiungi(r.avvisi.velocita, "velocità oltre il limite del tratto " +
-                                            std::string(percorso::parolaDi(ruolo)) + ", " +
-                                            RealeInTesto(p.velocitaMassima(ruolo)) + " m/s");
+            aggiungi(true, "velocità oltre il limite del tratto " + std::string(percorso::parolaDi(ruolo)) + ", " +
+                               RealeInTesto(p.velocitaMassima(ruolo)) + " m/s");
             break;
         }
         case Colonna::R:
-            aggiungi(r.avvisi.perdita,
+            if (!r.avvisi.perdita) break;
+            aggiungi(true,
                      "perdita per metro oltre l'obiettivo di " + RealeInTesto(p.perdita_obiettivo) + " mm c.a./m");
             break;
         case Colonna::Sezione:

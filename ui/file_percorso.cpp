@@ -11,6 +11,10 @@ namespace flumetra {
 
 QString nomeDelFile(const QString& percorsoFile) { return QFileInfo(percorsoFile).fileName(); }
 
+QString nomeDelPercorso(const QString& percorsoFile) {
+    return percorsoFile.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(percorsoFile);
+}
+
 std::variant<percorso::Percorso, QString> leggiPercorso(const QString& percorsoFile) {
     const QString non = QStringLiteral("Il file «%1» non è stato aperto: %2").arg(nomeDelFile(percorsoFile));
     QFile file(percorsoFile);

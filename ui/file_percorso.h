@@ -17,6 +17,8 @@ namespace flumetra {
 
 // The name a message gives a file: its own, without the folders.
 QString nomeDelFile(const QString& percorsoFile);
+// The name a run goes by: its file's, or «Senza nome» for a run never saved.
+QString nomeDelPercorso(const QString& percorsoFile);
 
 std::variant<percorso::Percorso, QString> leggiPercorso(const QString& percorsoFile);
 

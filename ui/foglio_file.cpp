@@ -56,7 +56,7 @@ std::optional<QString> FoglioPercorso::esportaCsvIn(const QString& percorsoFile)
 
 std::optional<QString> FoglioPercorso::esportaPdfIn(const QString& percorsoFile) const {
     if (!risultati()) return QStringLiteral("Un percorso senza tratti non ha nulla da esportare");
-    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    const QString nome = nomeDelPercorso(file_);
     return scriviRapportoPdf(percorsoFile, nome, percorso(), *risultati());
 }
 
@@ -96,7 +96,7 @@ bool FoglioPercorso::salvaConNome() {
 
 bool FoglioPercorso::lasciaAndare() {
     if (!daSalvare()) return true;
-    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    const QString nome = nomeDelPercorso(file_);
     QMessageBox domanda(QMessageBox::Warning, QStringLiteral("Percorso"),
                         QStringLiteral("Il percorso «%1» ha modifiche non salvate. Salvarle?").arg(nome),
                         QMessageBox::NoButton, this);
@@ -165,7 +165,7 @@ void FoglioPercorso::offriRecupero() {
     }
     const auto* copia = std::get_if<CopiaDiRecupero::Trovata>(&trovata);
     if (copia == nullptr) return;
-    const QString nome = copia->origine.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(copia->origine);
+    const QString nome = nomeDelPercorso(copia->origine);
     const QString quando = copia->quando.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm:ss"));
     QMessageBox domanda(QMessageBox::Question, QStringLiteral("Percorso"),
                         QStringLiteral("Flumetra non si è chiuso normalmente. C'è una copia di recupero del percorso "

@@ -261,7 +261,7 @@ void FoglioPercorso::ricomincia(const percorso::Percorso& nuovo, const QString& 
 }
 
 void FoglioPercorso::aggiornaTitolo() {
-    const QString nome = file_.isEmpty() ? QStringLiteral("Senza nome") : nomeDelFile(file_);
+    const QString nome = nomeDelPercorso(file_);
     setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nome));
 }
 

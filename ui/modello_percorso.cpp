@@ -65,7 +65,8 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     const percorso::RisultatoTratto* r = risultati_ ? &risultati_->tratti.at(riga) : nullptr;
     const bool calcolata = foglio::dati(c).tipo == foglio::Tipo::Calcolata;
     const bool indice = sulPercorsoIndice(index.row());
-    const QString avviso = r != nullptr ? inQt(foglio::avviso(c, percorso_, riga, *r)) : QString();
+    // Made only for the roles that show it.
+    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso_, riga, *r)) : QString(); };
 
     switch (role) {
         case Qt::DisplayRole:
@@ -82,11 +83,11 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         }
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
-            if (!avviso.isEmpty()) return avviso;
+            if (QString perche = avviso(); !perche.isEmpty()) return perche;
             if (c == Colonna::BoD && foglio::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");
             return {};
-        case Qt::DecorationRole: return avviso.isEmpty() ? QVariant() : QVariant(iconaAvviso_);
+        case Qt::DecorationRole: return avviso().isEmpty() ? QVariant() : QVariant(iconaAvviso_);
         case Qt::FontRole: {
             QFont f;
             f.setBold(indice);
@@ -94,7 +95,7 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
             return f;
         }
         case Qt::BackgroundRole:
-            if (!avviso.isEmpty()) return QBrush(coloreAvviso);
+            if (!avviso().isEmpty()) return QBrush(coloreAvviso);
             if (calcolata || !foglio::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
             return {};
         case Qt::TextAlignmentRole: {
