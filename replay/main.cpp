@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
@@ -17,6 +18,7 @@
 
 #include "replay/copione.h"
 #include "replay/riproduttore.h"
+#include "ui/cartella_dei_dati.h"
 #include "ui/form_principale.h"
 #include "ui/traduzione.h"
 
@@ -62,6 +64,13 @@ int play(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     flumetra::traduciTestiDiQt(app);
+    // Players run side by side: each keeps what it writes to itself.
+    QTemporaryDir dati;
+    if (!dati.isValid()) {
+        std::cerr << "flumetra-replay: no temporary folder\n";
+        return 1;
+    }
+    flumetra::usaCartellaDeiDati(dati.path());
     flumetra::Form_Principale finestra;
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) {

@@ -12,6 +12,15 @@ sanitizers() {
   ctest --preset asan --parallel "$(nproc)"
 }
 
+# The window and scenario tests side by side, more at once than there are
+# cores, ten times over: a race between them shows here, not later.
+side_by_side() {
+  build_preset default >/dev/null
+  ctest --preset default -L 'ui|scenario' --repeat until-fail:10 --parallel "$(($(nproc) * 4))" --output-on-failure \
+    | tail -n 3
+  test "${PIPESTATUS[0]}" -eq 0
+}
+
 # The fuzz targets (libFuzzer, clang): their corpora and a fixed number of runs.
 fuzzing() {
   build_preset fuzz
@@ -37,6 +46,7 @@ tidiness() {
 }
 
 timed sanitizers
+timed side_by_side
 timed fuzzing
 timed formatting
 timed tidiness
