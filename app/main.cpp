@@ -1,5 +1,6 @@
 // Flumetra: the calculator's window; `flumetra FILE.flumetra` opens the run
-// sheet beside it with that run.
+// sheet beside it with that run. After a crash, the runs it left are
+// offered back first.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,10 +59,11 @@ int main(int argc, char* argv[]) {
 
     flumetra::Form_Principale finestra;
     finestra.show();
-    if (!riga.positionalArguments().isEmpty()) {
-        const QString file = riga.positionalArguments().constFirst();
-        new AllaPrimaEsposizione(finestra.windowHandle(),
-                                 [&finestra, file] { finestra.mostraPercorso().apriChiedendo(file); });
-    }
+    // After a crash the runs it left are offered first, then the file named.
+    const QStringList file = riga.positionalArguments();
+    new AllaPrimaEsposizione(finestra.windowHandle(), [&finestra, file] {
+        finestra.offriRecupero();
+        if (!file.isEmpty()) finestra.mostraPercorso().apriChiedendo(file.constFirst());
+    });
     return QApplication::exec();
 }

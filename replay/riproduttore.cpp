@@ -296,7 +296,7 @@ std::string Riproduttore::note() const {
 
 // No question waits for a person: the sheet's run goes as the file comes.
 std::string Riproduttore::percorso(const std::string& file) {
-    FoglioPercorso& foglio = finestra_.mostraPercorso(false);
+    FoglioPercorso& foglio = finestra_.mostraPercorso();
     if (const auto messaggio = foglio.apri(QDir(cartella_).filePath(QString::fromStdString(file)))) {
         using percorso::OggettoJson;
         return OggettoJson(OggettoJson::Spazi::No)

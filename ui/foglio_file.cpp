@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QUndoStack>
 
 #include "percorso/csv.h"
 #include "ui/copia_di_recupero.h"
@@ -43,7 +42,8 @@ std::optional<QString> FoglioPercorso::apri(const QString& percorsoFile) {
 std::optional<QString> FoglioPercorso::salvaIn(const QString& percorsoFile) {
     if (auto errore = scriviTutto(percorsoFile, testoDelFile(percorso()))) return errore;
     file_ = QFileInfo(percorsoFile).absoluteFilePath();
-    pila_->setClean();
+    storia_.segnaSalvata();
+    dopoLaStoria();
     aggiornaTitolo();
     statusBar()->showMessage(QStringLiteral("Salvato in «%1»").arg(nomeDelFile(file_)), 5000);
     return std::nullopt;
@@ -145,7 +145,7 @@ void FoglioPercorso::esportaPdf() {
 
 // Only while there is something a crash would lose.
 void FoglioPercorso::scriviCopia() {
-    if (pila_->isClean()) return;
+    if (storia_.salvata()) return;
     if (!daSalvare()) {
         recupero_->rimuovi();
         return;
@@ -155,36 +155,15 @@ void FoglioPercorso::scriviCopia() {
     }
 }
 
-void FoglioPercorso::offriRecupero() {
-    const auto trovata = CopiaDiRecupero::cerca();
-    if (const auto* perche = std::get_if<QString>(&trovata)) {
-        QMessageBox::warning(this, QStringLiteral("Percorso"),
-                             QStringLiteral("La copia di recupero non si può usare. %1\nResta in «%2».")
-                                 .arg(*perche, QDir::toNativeSeparators(CopiaDiRecupero::mettiDaParte())));
-        return;
-    }
-    const auto* copia = std::get_if<CopiaDiRecupero::Trovata>(&trovata);
-    if (copia == nullptr) return;
-    const QString nome = nomeDelPercorso(copia->origine);
-    const QString quando = copia->quando.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm:ss"));
-    QMessageBox domanda(QMessageBox::Question, QStringLiteral("Percorso"),
-                        QStringLiteral("Flumetra non si è chiuso normalmente. C'è una copia di recupero del percorso "
-                                       "«%1», con modifiche non salvate, salvata il %2.")
-                            .arg(nome, quando),
-                        QMessageBox::NoButton, this);
-    domanda.setInformativeText(QStringLiteral("Ripristinarla? Scartandola, quelle modifiche vanno perse."));
-    QPushButton* ripristina = domanda.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
-    domanda.addButton(QStringLiteral("&Scarta"), QMessageBox::DestructiveRole);
-    domanda.setDefaultButton(ripristina);
-    domanda.setEscapeButton(ripristina);  // nothing is lost by a key pressed in haste
-    domanda.exec();
-    if (domanda.clickedButton() != ripristina) {
-        recupero_->rimuovi();
-        return;
-    }
-    ricomincia(copia->percorso, copia->origine);
-    pila_->resetClean();
-    statusBar()->showMessage(QStringLiteral("Ripristinata la copia di recupero del %1").arg(quando));
+bool FoglioPercorso::ripristina(const percorso::Percorso& copia, const QString& origine) {
+    ricomincia(copia, origine);
+    storia_.segnaMaiSalvata();
+    dopoLaStoria();
+    const auto errore = recupero_->scrivi(percorso(), file_);
+    statusBar()->showMessage(
+        errore ? QStringLiteral("Copia di recupero non scritta: %1").arg(*errore)
+               : QStringLiteral("Ripristinata la copia di recupero del percorso «%1»").arg(nomeDelPercorso(file_)));
+    return !errore;
 }
 
 }  // namespace flumetra

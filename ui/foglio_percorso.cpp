@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTableView>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "calc/fallimento.h"
@@ -32,26 +31,6 @@
 #include "ui/modello_percorso.h"
 
 namespace flumetra {
-
-// One edit: the whole run on the other side of it, swapped with the sheet's
-// at each undo and redo, so that each edit keeps one copy of the run.
-class ModificaPercorso : public QUndoCommand {
-public:
-    ModificaPercorso(FoglioPercorso& foglio, percorso::Percorso dopo, const QString& testo)
-        : QUndoCommand(testo), foglio_(foglio), altro_(std::move(dopo)) {}
-    void redo() override { scambia(); }
-    void undo() override { scambia(); }
-
-private:
-    void scambia() {
-        percorso::Percorso mostrato = foglio_.percorso();
-        foglio_.imposta(altro_);
-        altro_ = std::move(mostrato);
-    }
-
-    FoglioPercorso& foglio_;
-    percorso::Percorso altro_;
-};
 
 namespace {
 
@@ -91,7 +70,6 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     : QMainWindow(&principale, Qt::Window),
       calcolatore_(calcolatore),
       modello_(new ModelloPercorso(this)),
-      pila_(new QUndoStack(this)),
       recupero_(new CopiaDiRecupero(this)) {
     setObjectName(QStringLiteral("Form_Percorso"));
     setWindowIcon(principale.windowIcon());
@@ -129,18 +107,11 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& m) { rispondi(m); });
     connect(impostazioni_, &ImpostazioniPercorso::modificaRichiesta, this,
             [this](const percorso::Percorso& nuovo, const QString& d) {
-                if (auto perche = proponi(nuovo, d)) {
+                if (auto perche = proponi(nuovo, d, d)) {
                     impostazioni_->mostra(modello_->percorso());
                     rispondi(perche);
                 }
             });
-    connect(pila_, &QUndoStack::cleanChanged, this, [this](bool pulito) {
-        setWindowModified(!pulito);
-        if (pulito) recupero_->rimuovi();
-    });
-    connect(pila_, &QUndoStack::indexChanged, this, [this] {
-        if (!pila_->isClean()) recupero_->programma();
-    });
     connect(recupero_, &CopiaDiRecupero::daScrivere, this, &FoglioPercorso::scriviCopia);
 
     setTabOrder(impostazioni_, tabella_);
@@ -152,7 +123,7 @@ const percorso::Percorso& FoglioPercorso::percorso() const { return modello_->pe
 
 const std::optional<percorso::Risultati>& FoglioPercorso::risultati() const { return modello_->risultati(); }
 
-bool FoglioPercorso::daSalvare() const { return !pila_->isClean() && !percorso().tratti.empty(); }
+bool FoglioPercorso::daSalvare() const { return !storia_.salvata() && !percorso().tratti.empty(); }
 
 void FoglioPercorso::creaMenu() {
     auto voce = [this](QMenu* menu, const QString& testo, const QKeySequence& tasto, auto azione) {
@@ -177,12 +148,8 @@ void FoglioPercorso::creaMenu() {
     voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    QAction* annulla = pila_->createUndoAction(this, QStringLiteral("&Annulla"));
-    annulla->setShortcut(QKeySequence::Undo);
-    QAction* ripeti = pila_->createRedoAction(this, QStringLiteral("&Ripeti"));
-    ripeti->setShortcut(QKeySequence::Redo);
-    modifica->addAction(annulla);
-    modifica->addAction(ripeti);
+    annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, &FoglioPercorso::annulla);
+    ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, &FoglioPercorso::ripeti);
     modifica->addSeparator();
     voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
          [this] { rispondi(aggiungiTratto()); });
@@ -251,13 +218,41 @@ void FoglioPercorso::imposta(const percorso::Percorso& nuovo) {
 
 // A run that starts anew: no undo history, no unsaved changes.
 void FoglioPercorso::ricomincia(const percorso::Percorso& nuovo, const QString& file) {
-    pila_->clear();
+    storia_.svuota();
     imposta(nuovo);
     file_ = file;
-    pila_->setClean();
-    setWindowModified(false);
+    dopoLaStoria();
     aggiornaTitolo();
     tabella_->resizeColumnsToContents();
+}
+
+// After every step of the history: the title's mark, the recovery copy,
+// the menu's undo and redo.
+void FoglioPercorso::dopoLaStoria() {
+    setWindowModified(!storia_.salvata());
+    if (storia_.salvata()) {
+        recupero_->rimuovi();
+    } else {
+        recupero_->programma();
+    }
+    annulla_->setEnabled(storia_.puoAnnullare());
+    annulla_->setText(QStringLiteral("&Annulla %1").arg(inQt(storia_.descrizioneAnnulla())).trimmed());
+    ripeti_->setEnabled(storia_.puoRipetere());
+    ripeti_->setText(QStringLiteral("&Ripeti %1").arg(inQt(storia_.descrizioneRipeti())).trimmed());
+}
+
+void FoglioPercorso::annulla() {
+    if (!storia_.puoAnnullare()) return;
+    statusBar()->clearMessage();  // what it said was of the run before
+    imposta(storia_.annulla(percorso()));
+    dopoLaStoria();
+}
+
+void FoglioPercorso::ripeti() {
+    if (!storia_.puoRipetere()) return;
+    statusBar()->clearMessage();
+    imposta(storia_.ripeti(percorso()));
+    dopoLaStoria();
 }
 
 void FoglioPercorso::aggiornaTitolo() {
@@ -269,12 +264,16 @@ void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
     if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
 }
 
-std::optional<QString> FoglioPercorso::proponi(const percorso::Percorso& nuovo, const QString& descrizione) {
+std::optional<QString> FoglioPercorso::proponi(const percorso::Percorso& nuovo, const QString& descrizione,
+                                               const QString& chiave) {
     if (nuovo == percorso()) return std::nullopt;
     if (!nuovo.tratti.empty()) {
         if (auto rifiuto = percorso::verifica(nuovo)) return inQt(rifiuto->messaggio);
     }
-    pila_->push(new ModificaPercorso(*this, nuovo, descrizione));
+    statusBar()->clearMessage();  // what it said was of the run before
+    storia_.registra(percorso(), nuovo, descrizione.toStdString(), chiave.toStdString());
+    imposta(nuovo);
+    dopoLaStoria();
     return std::nullopt;
 }
 

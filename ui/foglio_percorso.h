@@ -1,7 +1,7 @@
 // «Percorso», the run sheet: a document window beside the main one with the
 // run's settings, one table row per section and the fan's totals under it.
-// Every edit recomputes the whole run and goes on the undo stack as one
-// copy of the whole run (about 150 bytes a section). The run is
+// Every edit recomputes the whole run and goes into its undo history
+// (percorso/storia.h), which keeps only what the edit changed. The run is
 // either empty or one that verifica accepts: an edit it refuses changes
 // nothing and says why. Runs are files (.flumetra); while one has unsaved
 // changes a recovery copy is kept (copia_di_recupero.h).
@@ -13,11 +13,11 @@
 
 #include "percorso/calcolo.h"
 #include "percorso/percorso.h"
+#include "percorso/storia.h"
 
 class QAction;
 class QLineEdit;
 class QTableView;
-class QUndoStack;
 
 namespace flumetra {
 
@@ -39,7 +39,10 @@ public:
 
     [[nodiscard]] ModelloPercorso* modello() const { return modello_; }
     [[nodiscard]] QTableView* tabella() const { return tabella_; }
-    [[nodiscard]] QUndoStack* pila() const { return pila_; }
+    // Undo and redo, as the menu's «Annulla» and «Ripeti».
+    void annulla();
+    void ripeti();
+    [[nodiscard]] const percorso::Storia& storia() const { return storia_; }
     // The run's file; empty for a run never saved.
     [[nodiscard]] const QString& file() const { return file_; }
     // Unsaved changes in a run that has sections.
@@ -60,7 +63,9 @@ public:
     std::optional<QString> aggiungiDalCalcolatore();
     // The run as it would be, checked: it goes on the undo stack, or the
     // reason is returned and nothing changes.
-    std::optional<QString> proponi(const percorso::Percorso& nuovo, const QString& descrizione);
+    // Edits with the same chiave in a row, close in time, are one step.
+    std::optional<QString> proponi(const percorso::Percorso& nuovo, const QString& descrizione,
+                                   const QString& chiave = QString());
 
     // What a person does through the menus, each asking what it must.
     void nuovo();
@@ -71,8 +76,9 @@ public:
     // With unsaved changes: Salva, Non salvare or Annulla. True when the run
     // may go (saved or discarded).
     bool lasciaAndare();
-    // The recovery copy a crash left, offered back (Ripristina / Scarta).
-    void offriRecupero();
+    // A recovery copy's run, as unsaved changes of its file (origine; empty
+    // for a run never saved); true once the sheet's own recovery copy holds it.
+    bool ripristina(const percorso::Percorso& copia, const QString& origine);
     // Closes the run for good: an empty sheet, no recovery copy.
     void dimentica();
 
@@ -90,6 +96,7 @@ private:
     void imposta(const percorso::Percorso& nuovo);
     void ricomincia(const percorso::Percorso& nuovo, const QString& file);
     void aggiornaTitolo();
+    void dopoLaStoria();
     void rispondi(const std::optional<QString>& messaggio);
     [[nodiscard]] int rigaScelta() const;
     std::optional<QString> aggiungi(percorso::Tratto tratto, const QString& descrizione);
@@ -99,13 +106,13 @@ private:
     void esportaPdf();
     void scriviCopia();
 
-    friend class ModificaPercorso;
-
     const Finestra& calcolatore_;
     ModelloPercorso* modello_ = nullptr;
     ImpostazioniPercorso* impostazioni_ = nullptr;
     QTableView* tabella_ = nullptr;
-    QUndoStack* pila_ = nullptr;
+    percorso::Storia storia_;
+    QAction* annulla_ = nullptr;
+    QAction* ripeti_ = nullptr;
     CopiaDiRecupero* recupero_ = nullptr;
     QLineEdit* portata_ = nullptr;
     QLineEdit* pressione_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
+#include "ui/offerta_di_recupero.h"
 #include "ui/posizione.h"
 
 namespace flumetra {
@@ -38,7 +39,7 @@ QSize dimensioneDelFoglio(const QWidget& principale) {
 }  // namespace
 
 // Made at the first opening, beside the window; brought forward after.
-FoglioPercorso& Form_Principale::mostraPercorso(bool offriRecupero) {
+FoglioPercorso& Form_Principale::mostraPercorso() {
     const bool prima = percorso_ == nullptr;
     if (prima) {
         percorso_ = new FoglioPercorso(*this, *this);
@@ -54,8 +55,11 @@ FoglioPercorso& Form_Principale::mostraPercorso(bool offriRecupero) {
     }
     percorso_->raise();
     percorso_->activateWindow();
-    if (prima && offriRecupero) percorso_->offriRecupero();
     return *percorso_;
+}
+
+void Form_Principale::offriRecupero() {
+    offriCopieLasciate(*this, [this]() -> FoglioPercorso& { return mostraPercorso(); });
 }
 
 void Form_Principale::closeEvent(QCloseEvent* evento) {

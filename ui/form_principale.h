@@ -70,10 +70,10 @@ public:
     void copiaRiepilogo();
 
     // The run sheet, a document window of its own (F3, the context menu).
-    // Its first opening offers back the recovery copy a crash left, unless
-    // the caller is no person (the script player).
     static constexpr QKeyCombination tastoPercorso = Qt::Key_F3;
-    FoglioPercorso& mostraPercorso(bool offriRecupero = true);
+    FoglioPercorso& mostraPercorso();
+    // At start: the recovery copies that programs gone left, offered back.
+    void offriRecupero();
     [[nodiscard]] bool percorsoAperto() const;
 
     // Whether the calculator used the field's text: false while it carries a

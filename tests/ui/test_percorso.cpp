@@ -8,19 +8,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUndoStack>
 
 #include "open_window_test.h"
 #include "percorso/file.h"
 #include "riferimento.h"
+#include "ui/cartella_dei_dati.h"
 #include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
 #include "ui/estensione_chiesta.h"
+#include "ui/file_percorso.h"
 #include "ui/finestra_diagramma.h"
 #include "ui/foglio_percorso.h"
 #include "ui/modello_percorso.h"
@@ -33,16 +34,14 @@ using foglio::Colonna;
 class Foglio : public OpenWindowTest {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
         OpenWindowTest::SetUp();
         ASSERT_TRUE(cartella.isValid());
-        QFile::remove(CopiaDiRecupero::file());
         riferimento = scrivi(QStringLiteral("riferimento.flumetra"), testoRiferimento);
         ASSERT_FALSE(foglio().apri(riferimento));
     }
     void TearDown() override { foglio().dimentica(); }
 
-    FoglioPercorso& foglio() { return finestra.mostraPercorso(false); }
+    FoglioPercorso& foglio() { return finestra.mostraPercorso(); }
     QString scrivi(const QString& nome, std::string_view testo) {
         QFile file(cartella.filePath(nome));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -105,13 +104,13 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_EQ(pressione(), "72,3");
     EXPECT_EQ(f.findChild<QLineEdit*>(QStringLiteral("Text_PercorsoIndice"))->text(), "T1 → T3 → T4");
     EXPECT_TRUE(f.isWindowModified());
-    f.pila()->undo();
+    f.annulla();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
     EXPECT_EQ(pressione(), "94,9");
     EXPECT_FALSE(f.isWindowModified());
-    f.pila()->redo();
+    f.ripeti();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 355");
-    f.pila()->undo();
+    f.annulla();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
 
     // A refused file: the message names it and what and where; the sheet keeps its run.
@@ -126,40 +125,107 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_EQ(pressione(), "94,9");
 }
 
+// The recovery copies: each program keeps its own, held while it runs,
+// and finds only those whose program is gone.
 TEST_F(Foglio, SaveWritesTheRunAndRemovesTheRecoveryCopy) {
     FoglioPercorso& f = foglio();
+    const QDir recupero(cartellaDeiDati() + QStringLiteral("/recupero"));
+    auto copie = [&] { return recupero.entryList({QStringLiteral("*.flumetra")}, QDir::Files); };
     ASSERT_TRUE(f.modello()->setData(cella(2, Colonna::L), QStringLiteral("20,5"), Qt::EditRole));
-    EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(CopiaDiRecupero::file()); }, 5000));
-    const auto copia = CopiaDiRecupero::cerca();
-    ASSERT_TRUE(std::holds_alternative<CopiaDiRecupero::Trovata>(copia));
-    EXPECT_TRUE(std::get<CopiaDiRecupero::Trovata>(copia).percorso == f.percorso());
-    EXPECT_EQ(std::get<CopiaDiRecupero::Trovata>(copia).origine, riferimento);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copie().size() == 1; }, 5000));
+    const QString nostra = recupero.filePath(copie().constFirst());
+    const auto letta = leggiPercorso(nostra);
+    ASSERT_TRUE(std::holds_alternative<percorso::Percorso>(letta));
+    EXPECT_TRUE(std::get<percorso::Percorso>(letta) == f.percorso());
+    EXPECT_TRUE(CopiaLasciata::cerca().empty()) << "the copy of a program that runs is never offered";
+
+    // Another program's copy while it runs (its lock held), and one a crash left.
+    auto copia = [&](const QString& nome, const QString& origine) {
+        ASSERT_TRUE(QFile::copy(riferimento, recupero.filePath(nome + ".flumetra")));
+        QFile file(recupero.filePath(nome + ".origine"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(origine.toUtf8());
+    };
+    copia(QStringLiteral("viva"), QStringLiteral("/progetti/viva.flumetra"));
+    QLockFile viva(recupero.filePath(QStringLiteral("viva.lock")));
+    ASSERT_TRUE(viva.tryLock(0));
+    copia(QStringLiteral("lasciata"), QStringLiteral("/progetti/uffici.flumetra"));
+    {
+        const std::vector<CopiaLasciata> trovate = CopiaLasciata::cerca();
+        ASSERT_EQ(trovate.size(), 1U);
+        EXPECT_EQ(trovate[0].origine, "/progetti/uffici.flumetra");
+        ASSERT_TRUE(std::holds_alternative<percorso::Percorso>(trovate[0].contenuto));
+        EXPECT_EQ(std::get<percorso::Percorso>(trovate[0].contenuto).tratti.size(), 5U);
+        EXPECT_TRUE(CopiaLasciata::cerca().empty()) << "nor offered twice at once";
+        trovate[0].rimuovi();
+    }
+    EXPECT_EQ(copie().size(), 2) << "Scarta removes that copy only";
 
     const QString salvato = cartella.filePath(QStringLiteral("salvato.flumetra"));
     ASSERT_FALSE(f.salvaIn(salvato));
-    EXPECT_FALSE(QFile::exists(CopiaDiRecupero::file()));
+    EXPECT_FALSE(QFile::exists(nostra));
+    EXPECT_TRUE(QFile::exists(recupero.filePath(QStringLiteral("viva.flumetra"))));
     EXPECT_FALSE(f.isWindowModified());
     EXPECT_EQ(f.windowTitle(), "salvato.flumetra[*] – Percorso");
     QFile file(salvato);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::string scritto = file.readAll().toStdString();
-    const auto letto = percorso::leggi(scritto);
+    const auto letto = percorso::leggi(file.readAll().toStdString());
     ASSERT_TRUE(std::holds_alternative<percorso::Percorso>(letto));
     EXPECT_TRUE(std::get<percorso::Percorso>(letto) == f.percorso());
     EXPECT_EQ(std::get<percorso::Percorso>(letto).tratti[2].L, 20.5);
 
-    // A copy that cannot be read is kept aside, where the next copy does not replace it.
-    ASSERT_TRUE(QFile::copy(cartella.filePath(QStringLiteral("riferimento.flumetra")), CopiaDiRecupero::file()));
-    QFile rotta(CopiaDiRecupero::file());
+    // A copy that cannot be read is kept aside, where nobody offers it again.
+    viva.unlock();
+    QFile rotta(recupero.filePath(QStringLiteral("viva.flumetra")));
     ASSERT_TRUE(rotta.open(QIODevice::Append));
     rotta.write("}");
     rotta.close();
-    ASSERT_TRUE(std::holds_alternative<QString>(CopiaDiRecupero::cerca()));
-    const QString daParte = CopiaDiRecupero::mettiDaParte();
-    EXPECT_NE(daParte, CopiaDiRecupero::file());
+    const std::vector<CopiaLasciata> illeggibili = CopiaLasciata::cerca();
+    ASSERT_EQ(illeggibili.size(), 1U);
+    ASSERT_TRUE(std::holds_alternative<QString>(illeggibili[0].contenuto));
+    const QString daParte = illeggibili[0].mettiDaParte();
+    EXPECT_EQ(daParte, recupero.filePath(QStringLiteral("illeggibili/viva.flumetra")));
     EXPECT_TRUE(QFile::exists(daParte));
-    EXPECT_FALSE(QFile::exists(CopiaDiRecupero::file()));
-    QFile::remove(daParte);
+    EXPECT_TRUE(copie().isEmpty());
+}
+
+// At start, a copy a crash left is offered and «Ripristina» puts it in the
+// sheet as unsaved changes of its file; the sheet's own copy then holds it.
+TEST_F(Foglio, ACopyACrashLeftIsRestoredAtStart) {
+    const QDir recupero(cartellaDeiDati() + QStringLiteral("/recupero"));
+    ASSERT_TRUE(QDir().mkpath(recupero.path()));
+    std::string modificato(testoRiferimento);
+    modificato.replace(modificato.find("\"L\": 15"), 7, "\"L\": 17");
+    const QString lasciata = recupero.filePath(QStringLiteral("lasciata.flumetra"));
+    QFile file(lasciata);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(modificato.data(), static_cast<qint64>(modificato.size()));
+    file.close();
+    QFile origine(recupero.filePath(QStringLiteral("lasciata.origine")));
+    ASSERT_TRUE(origine.open(QIODevice::WriteOnly));
+    origine.write(riferimento.toUtf8());
+    origine.close();
+    foglio().dimentica();
+
+    QString domanda;
+    QTimer::singleShot(0, [&domanda] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;  // nothing asked: the expectations below fail
+        domanda = box->text();
+        for (QAbstractButton* b : box->buttons()) {
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
+        }
+    });
+    finestra.offriRecupero();
+    EXPECT_TRUE(domanda.contains("«riferimento.flumetra»")) << domanda.toStdString();
+    FoglioPercorso& f = foglio();
+    EXPECT_EQ(testo(2, Colonna::L), "17");
+    EXPECT_TRUE(f.isWindowModified());
+    EXPECT_EQ(f.file(), riferimento);
+    EXPECT_FALSE(QFile::exists(lasciata));
+    EXPECT_EQ(recupero.entryList({QStringLiteral("*.flumetra")}, QDir::Files).size(), 1) << "the sheet's own";
+    f.annulla();
+    EXPECT_EQ(testo(2, Colonna::L), "17") << "nothing to undo in a restored run";
 }
 
 TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
