@@ -16,6 +16,7 @@
 #include "ui/campo_testo.h"
 #include "ui/carattere.h"
 #include "ui/contenitore_accessibile.h"
+#include "ui/dialoghi_sopra.h"
 #include "ui/messaggi.h"
 #include "ui/suggerimenti.h"
 #include "ui/updown.h"
@@ -90,6 +91,9 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     collegaDiagramma();
     collegaPercorso();
     Form_Load();
+    new DialoghiSopra(
+        this, [this] { return inPrimoPiano(); },
+        [this](bool sopra) { restaInPrimoPiano(sopra && check1_->checkState() != Qt::Unchecked); });
     campo(Campo::Text_Y)->setFocus();
 }
 

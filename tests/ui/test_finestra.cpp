@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QWindow>
 
 #include "open_window_test.h"
@@ -89,6 +90,28 @@ TEST_F(MainWindow, Check1SwitchesOnTopWithoutRecreatingTheWindow) {
     EXPECT_EQ(finestra.winId(), prima);
     EXPECT_EQ(finestra.geometry(), geometria);
     EXPECT_EQ(t("Text_A"), "500");
+}
+
+// A dialog of any window opens above the calculator while it stays on top;
+// while a dialog the platform draws is open, the calculator lets go.
+TEST_F(MainWindow, DialogsOpenAboveTheCalculator) {
+    QWidget altra;  // another of the program's windows
+    altra.show();
+    for (const bool sopra : {true, false}) {
+        if (finestra.inPrimoPiano() != sopra) QTest::mouseClick(w<QCheckBox>(controlli::inPrimoPiano), Qt::LeftButton);
+        QMessageBox messaggio(QMessageBox::Warning, QStringLiteral("Percorso"), QStringLiteral("…"), QMessageBox::Ok,
+                              &altra);
+        messaggio.show();
+        ASSERT_NE(messaggio.windowHandle(), nullptr);
+        EXPECT_EQ(messaggio.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), sopra);
+    }
+    QTest::mouseClick(w<QCheckBox>(controlli::inPrimoPiano), Qt::LeftButton);
+    QDialog dellaPiattaforma(&altra);
+    dellaPiattaforma.setAttribute(Qt::WA_DontShowOnScreen);
+    dellaPiattaforma.show();
+    EXPECT_FALSE(finestra.inPrimoPiano());
+    dellaPiattaforma.hide();
+    EXPECT_TRUE(finestra.inPrimoPiano());
 }
 
 TEST_F(MainWindow, InformationLineCycles) {
