@@ -13,6 +13,7 @@
 #include <QSvgGenerator>
 #endif
 
+#include "ui/errori_dei_file.h"
 #include "ui/testi_diagramma.h"
 
 namespace flumetra {
@@ -88,12 +89,13 @@ std::optional<QString> esportaDiagramma(const QString& percorso, FormatoImmagine
         return QStringLiteral("Non è stato possibile scrivere %1 in «%2»: %3")
             .arg(nomeDelFormato(formato), percorso, perche);
     };
-    if (!file.open(QIODevice::WriteOnly)) return fallito(file.errorString());
+    auto perDelSistema = [&] { return perche(circostanze(percorso, file, true)); };
+    if (!file.open(QIODevice::WriteOnly)) return fallito(perDelSistema());
     if (formato == FormatoImmagine::Png) {
         QImageWriter scrittore(&file, "png");
         if (!scrittore.write(png(contenuto, carattere))) {
             file.cancelWriting();
-            return fallito(scrittore.errorString());
+            return fallito(perDelSistema());
         }
     } else {
         const QByteArray dati = formato == FormatoImmagine::Pdf ? pdf(contenuto, carattere)
@@ -104,10 +106,10 @@ std::optional<QString> esportaDiagramma(const QString& percorso, FormatoImmagine
 #endif
         if (dati.isEmpty() || file.write(dati) != dati.size()) {
             file.cancelWriting();
-            return fallito(file.errorString());
+            return fallito(perDelSistema());
         }
     }
-    if (!file.commit()) return fallito(file.errorString());
+    if (!file.commit()) return fallito(perDelSistema());
     return std::nullopt;
 }
 

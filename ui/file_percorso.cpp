@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "percorso/file.h"
+#include "ui/errori_dei_file.h"
 
 namespace flumetra {
 
@@ -20,11 +21,10 @@ std::variant<percorso::Percorso, QString> leggiPercorso(const QString& percorsoF
     QFile file(percorsoFile);
     if (!file.exists()) return non.arg(QStringLiteral("non esiste"));
     if (QFileInfo(percorsoFile).isDir()) return non.arg(QStringLiteral("è una cartella"));
-    if (!file.open(QIODevice::ReadOnly))
-        return non.arg(QStringLiteral("non si può leggere (%1)").arg(file.errorString()));
+    if (!file.open(QIODevice::ReadOnly)) return non.arg(perche(circostanze(percorsoFile, file, false)));
     const QByteArray testo = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return non.arg(QStringLiteral("lettura interrotta (%1)").arg(file.errorString()));
+        return non.arg(QStringLiteral("lettura interrotta: %1").arg(perche(circostanze(percorsoFile, file, false))));
     }
     auto letto = percorso::leggi(std::string_view(testo.constData(), static_cast<std::size_t>(testo.size())));
     if (const auto* rifiuto = std::get_if<percorso::Rifiuto>(&letto)) {
@@ -38,7 +38,7 @@ std::optional<QString> scriviTutto(const QString& percorsoFile, const QByteArray
     if (file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit()) {
         return std::nullopt;
     }
-    return QStringLiteral("Il file «%1» non è stato salvato: %2").arg(nomeDelFile(percorsoFile), file.errorString());
+    return nonSalvato(percorsoFile, file, contenuto.size());
 }
 
 QByteArray testoDelFile(const percorso::Percorso& percorso) {

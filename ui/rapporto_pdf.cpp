@@ -12,6 +12,7 @@
 #include "percorso/csv.h"
 #include "percorso/testo_fisso.h"
 #include "ui/colonne_percorso.h"
+#include "ui/errori_dei_file.h"
 #include "ui/file_percorso.h"
 #include "ui/impostazioni_percorso.h"
 #include "ui/messaggi.h"
@@ -80,10 +81,7 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
 std::optional<QString> scriviRapportoPdf(const QString& percorsoFile, const QString& nomeDelPercorso,
                                          const percorso::Percorso& percorso, const percorso::Risultati& risultati) {
     QSaveFile file(percorsoFile);
-    const auto nonScritto = [&] {
-        return QStringLiteral("Il file «%1» non è stato salvato: %2")
-            .arg(nomeDelFile(percorsoFile), file.errorString());
-    };
+    const auto nonScritto = [&] { return nonSalvato(percorsoFile, file, 0); };
     if (!file.open(QIODevice::WriteOnly)) return nonScritto();
     {
         QPdfWriter pdf(&file);

@@ -20,6 +20,7 @@
 #include "ui/cartella_dei_dati.h"
 #include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
+#include "ui/errori_dei_file.h"
 #include "ui/estensione_chiesta.h"
 #include "ui/file_percorso.h"
 #include "ui/finestra_diagramma.h"
@@ -286,6 +287,37 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
     const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
     EXPECT_EQ(mille.tratti[1].G, 1000);
+}
+
+// Why a file was not written or read, in Italian whatever the system says.
+TEST(ErroriDeiFile, EachFailureInThePersonsWords) {
+    struct Riga {
+        Circostanze c;
+        const char* atteso;
+    };
+    const QString dove = QStringLiteral("/progetti");
+    const QString sistema = QStringLiteral("Input/output error");
+    const Riga righe[] = {
+        {{.scrittura = true, .cartella = dove, .cartellaEsiste = false}, "la cartella «/progetti» non esiste"},
+        {{.cartella = dove, .cartellaEsiste = false}, "la cartella «/progetti» non esiste"},
+        {{.scrittura = true, .cartella = dove, .soloLettura = true},
+         "il disco della cartella «/progetti» è di sola lettura"},
+        {{.scrittura = true, .cartella = dove, .cartellaScrivibile = false},
+         "non c'è il permesso di scrivere in «/progetti»"},
+        {{.scrittura = true, .fileEsiste = true, .fileScrivibile = false}, "il file è di sola lettura"},
+        {{.scrittura = true, .libero = 100, .necessario = 4096}, "il disco è pieno"},
+        {{.fileEsiste = true, .fileLeggibile = false}, "non c'è il permesso di leggerlo"},
+        {{.scrittura = true, .fileEsiste = true, .libero = 1 << 20, .necessario = 10, .sistema = sistema},
+         "il file è in uso da un altro programma, o il sistema l'ha rifiutato (Input/output error)"},
+        {{.sistema = sistema}, "il sistema l'ha rifiutato (Input/output error)"},
+    };
+    for (const Riga& r : righe) EXPECT_EQ(perche(r.c), r.atteso);
+
+    QTemporaryDir dati;
+    const QString senzaCartella = dati.filePath(QStringLiteral("manca/rete.flumetra"));
+    EXPECT_EQ(scriviTutto(senzaCartella, "{}"),
+              QStringLiteral("Il file «rete.flumetra» non è stato salvato: la cartella «%1» non esiste")
+                  .arg(QDir::toNativeSeparators(dati.filePath(QStringLiteral("manca")))));
 }
 
 // A name saved without its extension gets it; the file that then names, if
