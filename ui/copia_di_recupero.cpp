@@ -139,7 +139,7 @@ void CopiaLasciata::rimuovi() const {
 
 QString CopiaLasciata::mettiDaParte() const {
     const QString illeggibili = cartellaDelRecupero() + QStringLiteral("/illeggibili");
-    const QString dove = illeggibili + QLatin1Char('/') + QFileInfo(file).fileName();
+    QString dove = illeggibili + QLatin1Char('/') + QFileInfo(file).fileName();
     if (!QDir().mkpath(illeggibili) || !QFile::rename(file, dove)) return file;
     QFile::rename(origineDi(file), accanto(dove, estensioneOrigine));
     return dove;
