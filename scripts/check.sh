@@ -16,9 +16,13 @@ sanitizers() {
 # cores, ten times over: a race between them shows here, not later.
 side_by_side() {
   build_preset default >/dev/null
-  ctest --preset default -L 'ui|scenario' --repeat until-fail:10 --parallel "$(($(nproc) * 4))" --output-on-failure \
-    | tail -n 3
-  test "${PIPESTATUS[0]}" -eq 0
+  local log status=0
+  log=$(mktemp)
+  ctest --preset default -L 'ui|scenario' --repeat until-fail:10 --parallel "$(($(nproc) * 4))" \
+    --output-on-failure >"$log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then cat "$log"; else grep -E 'tests passed' "$log"; fi
+  rm -f "$log"
+  return "$status"
 }
 
 # The fuzz targets (libFuzzer, clang): their corpora and a fixed number of runs.
