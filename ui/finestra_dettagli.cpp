@@ -114,10 +114,6 @@ dettagli::Materiale FinestraDettagli::materiale() const {
     return static_cast<dettagli::Materiale>(materiale_->currentIndex());
 }
 
-void FinestraDettagli::scegliMateriale(dettagli::Materiale materiale) {
-    materiale_->setCurrentIndex(static_cast<int>(materiale));
-}
-
 dettagli::Aria FinestraDettagli::aria() const {
     dettagli::Aria aria;
     for (const auto& [campo, ingresso] : ingressi_) aria.*ingresso->valore = campo->value();

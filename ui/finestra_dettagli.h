@@ -27,7 +27,6 @@ public:
     explicit FinestraDettagli(Form_Principale& principale);
 
     [[nodiscard]] dettagli::Materiale materiale() const;
-    void scegliMateriale(dettagli::Materiale materiale);
     [[nodiscard]] dettagli::Aria aria() const;
     // As a person sets the inputs: a value outside an input's range leaves it.
     void scegliAria(dettagli::Aria aria);

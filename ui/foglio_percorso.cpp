@@ -190,8 +190,8 @@ QWidget* FoglioPercorso::creaTotali() {
 
 void FoglioPercorso::mostraTotali() {
     const std::optional<percorso::Risultati>& r = risultati();
-    auto scrivi = [](QLineEdit* campo, const std::string& testo) {
-        static_cast<CampoTesto*>(campo)->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
+    auto scrivi = [](CampoTesto* campo, const std::string& testo) {
+        campo->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
     };
     auto pressione = [](const std::optional<Reale>& x) {
         return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();

@@ -16,11 +16,11 @@
 #include "percorso/storia.h"
 
 class QAction;
-class QLineEdit;
 class QTableView;
 
 namespace flumetra {
 
+class CampoTesto;
 class CopiaDiRecupero;
 class Finestra;
 class ImpostazioniPercorso;
@@ -114,10 +114,10 @@ private:
     QAction* annulla_ = nullptr;
     QAction* ripeti_ = nullptr;
     CopiaDiRecupero* recupero_ = nullptr;
-    QLineEdit* portata_ = nullptr;
-    QLineEdit* pressione_ = nullptr;
-    QLineEdit* indice_ = nullptr;
-    QLineEdit* superficie_ = nullptr;
+    CampoTesto* portata_ = nullptr;
+    CampoTesto* pressione_ = nullptr;
+    CampoTesto* indice_ = nullptr;
+    CampoTesto* superficie_ = nullptr;
     QList<QAction*> serveUnTratto_;  // the actions that need a section in the run
     QString file_;
 };

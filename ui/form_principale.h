@@ -1,4 +1,4 @@
-// Flumetra's one window. Its controls are the calculator's state: the
+// The calculator's main window. Its controls are the calculator's state: the
 // calculator reads and changes them through Finestra, and every user action
 // on them reaches exactly one operation of the calculator or of the window.
 #pragma once
