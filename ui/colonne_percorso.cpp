@@ -7,6 +7,7 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "logic/uso_del_testo.h"
+#include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 
@@ -20,19 +21,21 @@ using percorso::RisultatoTratto;
 using percorso::Tondo;
 using percorso::Tratto;
 
-// One row a column, in the order of Colonna.
+// One row a column, in the order of Colonna. The given values' headings
+// are percorso's (nomi.h), which messages name them by.
 constexpr std::array<DatiColonna, numeroColonne> colonne = {{
     {"indice", "", "sul percorso indice, dal ventilatore al terminale più sfavorito", Tipo::Calcolata},
-    {"id", "", "nome del tratto, unico nel percorso", Tipo::Scritta},
-    {"monte", "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
-    {"ruolo", "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
-    {"forma", "", "tondo o rettangolare", Tipo::Scelta},
-    {"L", "m", "lunghezza", Tipo::Scritta},
-    {"G proprio", "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle", Tipo::Scritta},
-    {"Σζ", "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
-    {"A", "mm", "lato A del rettangolo", Tipo::Scritta},
-    {"B o D dato", "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
-    {"Δp terminale", "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
+    {percorso::nomeId, "", "nome del tratto, unico nel percorso", Tipo::Scritta},
+    {percorso::nomeMonte, "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
+    {percorso::nomeRuolo, "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
+    {percorso::nomeForma, "", "tondo o rettangolare", Tipo::Scelta},
+    {percorso::nomeL, "m", "lunghezza", Tipo::Scritta},
+    {percorso::nomeG, "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle",
+     Tipo::Scritta},
+    {percorso::nomeZeta, "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
+    {percorso::nomeA, "mm", "lato A del rettangolo", Tipo::Scritta},
+    {percorso::nomeMisura, "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
+    {percorso::nomeDpTerminale, "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
     {"G", "m³/h", "portata del tratto: la sua e quella dei tratti a valle", Tipo::Calcolata},
     {"sezione", "mm", "A × B del rettangolo o Ø D del tondo, data o scelta", Tipo::Calcolata},
     {"D o De", "mm", "diametro, o diametro equivalente del rettangolo", Tipo::Calcolata},
@@ -230,27 +233,23 @@ std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::
     }
 
     struct Destinazione {
-        std::string_view chiave;
         percorso::Intervallo intervallo;
         bool intero;
     };
     Destinazione d{};
     switch (c) {
-        case Colonna::L: d = {"L", percorso::intervalloL, false}; break;
-        case Colonna::G: d = {"G", percorso::intervalloG, true}; break;
-        case Colonna::Zeta: d = {"zeta", percorso::intervalloZeta, false}; break;
-        case Colonna::A: d = {"A", percorso::intervalloLato, true}; break;
-        case Colonna::BoD:
-            d = rettangolo != nullptr ? Destinazione{"B", percorso::intervalloLato, true}
-                                      : Destinazione{"D", percorso::intervalloD, true};
-            break;
-        case Colonna::DpTerminale: d = {"dp_terminale", percorso::intervalloDpTerminale, false}; break;
+        case Colonna::L: d = {percorso::intervalloL, false}; break;
+        case Colonna::G: d = {percorso::intervalloG, true}; break;
+        case Colonna::Zeta: d = {percorso::intervalloZeta, false}; break;
+        case Colonna::A: d = {percorso::intervalloLato, true}; break;
+        case Colonna::BoD: d = {rettangolo != nullptr ? percorso::intervalloLato : percorso::intervalloD, true}; break;
+        case Colonna::DpTerminale: d = {percorso::intervalloDpTerminale, false}; break;
         default: return "«" + std::string(dati(c).titolo) + "» è calcolato dal foglio";
     }
     if (c == Colonna::A && rettangolo == nullptr) return std::string("un tratto tondo non ha il lato A");
 
     const auto letto =
-        numero(testo, percorso::luogoDelTratto(i, t.id) + ", " + std::string(d.chiave), d.intervallo, d.intero);
+        numero(testo, percorso::luogoDelTratto(i, t.id) + ", " + std::string(dati(c).titolo), d.intervallo, d.intero);
     if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;
     const Reale x = std::get<Reale>(letto);
     switch (c) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "percorso/calcolo.h"
+#include "percorso/nomi.h"
 #include "percorso/percorso.h"
 
 namespace flumetra::foglio {
@@ -84,7 +85,7 @@ bool modificabile(Colonna c, const percorso::Tratto& t);
 
 // The words a list column offers, in order; for Monte the fan first
 // (nessunMonte), then the other sections' ids.
-inline constexpr std::string_view nessunMonte = "(ventilatore)";
+inline constexpr std::string_view nessunMonte = percorso::parolaVentilatore;
 std::vector<std::string> scelte(Colonna c, const percorso::Percorso& p, std::size_t indice);
 
 // The run with section indice's cell set from a person's text, or why the

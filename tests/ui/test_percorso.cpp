@@ -198,11 +198,12 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     };
     const Riga righe[] = {
         {Colonna::L, 2, "12000", "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000"},
-        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), D: 5000 è fuori dall'intervallo 11 – 4999"},
+        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), B o D dato: 5000 è fuori dall'intervallo 11 – 4999"},
         {Colonna::G, 1, "2,5", "«2,5» non è un numero intero"},
         {Colonna::Zeta, 1, "1.5", "«1.5»: il punto separa le migliaia; i decimali vogliono la virgola"},
         {Colonna::G, 1, "1.000", nullptr},  // a full stop that groups digits
         {Colonna::Zeta, 1, "abc", "«abc» non è un numero"},
+        {Colonna::Zeta, 1, "150", "tratto 2 («T2»), Σζ: 150 è fuori dall'intervallo 0 – 100"},
         {Colonna::Ruolo, 1, "ramo", "«ramo» non è tra le scelte di ruolo"},
         {Colonna::Monte, 3, "T4", "«T4» non è tra le scelte di monte"},
         {Colonna::Id, 2, "Dorsale", nullptr},
