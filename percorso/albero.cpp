@@ -138,4 +138,22 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
     return albero;
 }
 
+std::vector<std::size_t> montiPossibili(const Percorso& percorso, std::size_t indice) {
+    const std::size_t n = percorso.tratti.size();
+    std::vector<bool> aValle(n, false);
+    aValle.at(indice) = true;
+    // In the tree's order each section comes after its upstream one.
+    const auto esito = costruisciAlbero(percorso.tratti);
+    if (const auto* albero = std::get_if<Albero>(&esito)) {
+        for (const std::size_t k : albero->ordine) {
+            if (albero->monte[k] != nessunMonte && aValle[albero->monte[k]]) aValle[k] = true;
+        }
+    }
+    std::vector<std::size_t> monti;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!aValle[k]) monti.push_back(k);
+    }
+    return monti;
+}
+
 }  // namespace flumetra::percorso

@@ -7,6 +7,7 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "logic/uso_del_testo.h"
+#include "percorso/albero.h"
 #include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
@@ -197,10 +198,8 @@ std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice
     std::vector<std::string> s;
     switch (c) {
         case Colonna::Monte:
-            s.emplace_back(nessunMonte);
-            for (std::size_t k = 0; k < p.tratti.size(); ++k) {
-                if (k != indice) s.push_back(p.tratti[k].id);
-            }
+            if (!p.tratti[indice].monte) s.emplace_back(nessunMonte);
+            for (const std::size_t k : percorso::montiPossibili(p, indice)) s.push_back(p.tratti[k].id);
             break;
         case Colonna::Ruolo: s.assign(percorso::paroleRuolo.begin(), percorso::paroleRuolo.end()); break;
         case Colonna::Forma: s = {std::string(percorso::parolaTondo), std::string(percorso::parolaRettangolare)}; break;

@@ -83,8 +83,9 @@ std::string testoDaModificare(Colonna c, const percorso::Tratto& t);
 // round section.
 bool modificabile(Colonna c, const percorso::Tratto& t);
 
-// The words a list column offers, in order; for Monte the fan first
-// (nessunMonte), then the other sections' ids.
+// The words a list column offers, in order; for Monte only what the section
+// can hang from: the fan (nessunMonte) for the section at the fan, the ids of
+// montiPossibili for the others.
 inline constexpr std::string_view nessunMonte = percorso::parolaVentilatore;
 std::vector<std::string> scelte(Colonna c, const percorso::Percorso& p, std::size_t indice);
 

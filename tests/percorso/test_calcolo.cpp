@@ -1,6 +1,6 @@
 // The run computed: the reference run section by section, and the cases its
 // tree does not reach (no size found, no flow, Colebrook, another air, a
-// tie between terminals).
+// tie between terminals), and the sections each may hang from.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <optional>
 #include <variant>
 
+#include "percorso/albero.h"
 #include "percorso/calcolo.h"
 #include "percorso/file.h"
 #include "riferimento.h"
@@ -112,6 +113,13 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
         p.tratti.push_back(tondo("T1", nullptr, 0, 551));
         EXPECT_THROW(calcola(p), PercorsoNonValido);
     }
+}
+
+// What a section may hang from in the reference run (T2, T3 from T1; T4, T5 from T3).
+TEST(Calcolo, UpstreamChoicesMakeNoLoop) {
+    const Percorso p = riferimento();
+    const std::vector<std::size_t> attesi[] = {{}, {0, 2, 3, 4}, {0, 1}, {0, 1, 2, 4}, {0, 1, 2, 3}};
+    for (std::size_t i = 0; i < std::size(attesi); ++i) EXPECT_EQ(montiPossibili(p, i), attesi[i]) << i;
 }
 
 }  // namespace

@@ -206,6 +206,8 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
         {Colonna::Zeta, 1, "150", "tratto 2 («T2»), Σζ: 150 è fuori dall'intervallo 0 – 100"},
         {Colonna::Ruolo, 1, "ramo", "«ramo» non è tra le scelte di ruolo"},
         {Colonna::Monte, 3, "T4", "«T4» non è tra le scelte di monte"},
+        {Colonna::Monte, 2, "T5", "«T5» non è tra le scelte di monte"},  // downstream of T3
+        {Colonna::Monte, 2, "(ventilatore)", "«(ventilatore)» non è tra le scelte di monte"},
         {Colonna::Id, 2, "Dorsale", nullptr},
     };
     for (const Riga& r : righe) {
