@@ -8,6 +8,7 @@
 #include "calc/testo.h"
 #include "logic/uso_del_testo.h"
 #include "percorso/albero.h"
+#include "percorso/csv.h"
 #include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
@@ -149,22 +150,24 @@ std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r) {
         default: break;
     }
     if (r == nullptr) return {};
+    std::string s;
     switch (c) {
         case Colonna::GTotale: return InteroInTesto(r->G);
-        case Colonna::Sezione: return sezione(t, *r);
-        case Colonna::De: return seDato(r->D, 0);
-        case Colonna::v: return perdita(r, &Perdite::v, decimaliVelocita);
-        case Colonna::R: return perdita(r, &Perdite::R_Pa_m, decimaliPerdita);
-        case Colonna::DpAttrito: return perdita(r, &Perdite::dp_attrito, decimaliPressione);
-        case Colonna::pd: return perdita(r, &Perdite::pd, decimaliPressione);
-        case Colonna::DpAccidentali: return perdita(r, &Perdite::dp_accidentali, decimaliPressione);
-        case Colonna::DpTratto: return perdita(r, &Perdite::dp_tratto, decimaliPressione);
-        case Colonna::pFine: return seDato(r->p_fine, decimaliPressione);
         case Colonna::pTerminale: return seDato(r->p_terminale, decimaliPressione);
         case Colonna::DaTarare: return seDato(r->da_tarare, decimaliPressione);
-        case Colonna::Superficie: return perdita(r, &Perdite::superficie_m2, percorso::decimaliSuperficie);
+        case Colonna::Sezione: s = sezione(t, *r); break;
+        case Colonna::De: s = seDato(r->D, 0); break;
+        case Colonna::v: s = perdita(r, &Perdite::v, decimaliVelocita); break;
+        case Colonna::R: s = perdita(r, &Perdite::R_Pa_m, decimaliPerdita); break;
+        case Colonna::DpAttrito: s = perdita(r, &Perdite::dp_attrito, decimaliPressione); break;
+        case Colonna::pd: s = perdita(r, &Perdite::pd, decimaliPressione); break;
+        case Colonna::DpAccidentali: s = perdita(r, &Perdite::dp_accidentali, decimaliPressione); break;
+        case Colonna::DpTratto: s = perdita(r, &Perdite::dp_tratto, decimaliPressione); break;
+        case Colonna::pFine: s = seDato(r->p_fine, decimaliPressione); break;
+        case Colonna::Superficie: s = seDato(r->superficie_m2, percorso::decimaliSuperficie); break;
         default: return {};
     }
+    return s.empty() ? percorso::senzaValore(*r) : s;
 }
 
 std::string testoDaModificare(Colonna c, const Tratto& t) {

@@ -72,7 +72,8 @@ Colonna colonnaDi(std::size_t indice);
 std::string intestazione(Colonna c);
 
 // What the cell shows: empty where there is nothing to show (A of a round
-// section, a loss the sheet could not compute).
+// section, a loss the sheet could not compute); «—» for the size, losses and
+// pressure of a section without air, which the sheet does not size.
 std::string testoDi(Colonna c, const percorso::Tratto& t, const percorso::RisultatoTratto* r);
 
 // What an editor starts from: the value as typed, empty for a size the

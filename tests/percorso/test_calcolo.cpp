@@ -79,17 +79,27 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
                      r.percorso_indice || r.superficie_m2);
         EXPECT_EQ(r.G_ventilatore, 900000);
     }
-    {  // A branch without a terminal: no flow, no friction, the smallest size; two equal terminals: the first.
+    {  // A branch without air sizes nothing: what was given stays, and counts in the surface
+       // when the size is whole (T5 400 × 200, not T3). Two equal terminals: the first.
         Percorso p;
         p.tratti = {tondo("T1", nullptr, 0, 500, Ruolo::Principale), tondo("T2", "T1", 300, 200),
-                    tondo("T3", "T1", 0, std::nullopt), tondo("T4", "T1", 300, 200)};
+                    tondo("T3", "T1", 0, std::nullopt), tondo("T4", "T1", 300, 200),
+                    tondo("T5", "T3", 0, std::nullopt)};
+        p.tratti[4].forma = Rettangolare{400, 200};
         const Risultati r = calcola(p);
         EXPECT_EQ(r.tratti[2].avvisi, (Avvisi{false, false, false, true}));
-        EXPECT_EQ(r.tratti[2].D, 63);
-        ASSERT_TRUE(r.tratti[2].perdite);
-        EXPECT_EQ(r.tratti[2].perdite->dp_tratto, 0);
+        EXPECT_FALSE(r.tratti[2].D || r.tratti[2].B || r.tratti[2].perdite || r.tratti[2].p_fine ||
+                     r.tratti[2].superficie_m2);
+        EXPECT_EQ(r.tratti[4].D, 308) << "400 × 200's equivalent diameter";
+        EXPECT_EQ(r.tratti[4].B, 200);
+        EXPECT_FALSE(r.tratti[4].perdite || r.tratti[4].p_fine);
         EXPECT_EQ(r.percorso_indice, (std::vector<std::size_t>{0, 1}));
         EXPECT_EQ(r.tratti[3].da_tarare, 0);
+        EXPECT_NEAR(*r.superficie_m2, 40.27433388230814, 1e-12) << "π (0,5 + 0,2 + 0,2) × 10 + 2 (0,4 + 0,2) × 10";
+        for (Tratto& t : p.tratti) t.G = 0;  // no air anywhere: no totals, though four sizes are given
+        const Risultati nessuna = calcola(p);
+        EXPECT_EQ(nessuna.G_ventilatore, 0);
+        EXPECT_FALSE(nessuna.p_ventilatore || nessuna.percorso_indice || nessuna.superficie_m2);
     }
     {  // Colebrook against the independent values; a rectangle's own velocity, its equivalent diameter.
         Percorso p;

@@ -14,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
+#include <tuple>
 
 #include "open_window_test.h"
+#include "percorso/calcolo.h"
 #include "percorso/file.h"
 #include "riferimento.h"
 #include "ui/colonne_percorso.h"
@@ -223,6 +225,22 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
     const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
     EXPECT_EQ(mille.tratti[1].G, 1000);
+}
+
+// T3's branch without air: «—» where nothing is sized, what was given as it was.
+TEST(CelleDelFoglio, ASectionWithoutAirShowsADashWhereNothingIsSized) {
+    auto p = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
+    p.tratti[3].G = 0;
+    p.tratti[4].G = 0;
+    const percorso::Risultati r = percorso::calcola(p);
+    const std::tuple<std::size_t, Colonna, const char*> celle[] = {
+        {2, Colonna::Sezione, "—"},     {2, Colonna::De, "—"},         {2, Colonna::pFine, "—"},
+        {4, Colonna::Sezione, "Ø 250"}, {4, Colonna::v, "—"},          {4, Colonna::Superficie, "3,14"},
+        {4, Colonna::DaTarare, ""},     {1, Colonna::DaTarare, "0,0"},  // T2 the index, alone with air
+    };
+    for (const auto& [i, colonna, atteso] : celle) {
+        EXPECT_EQ(foglio::testoDi(colonna, p.tratti[i], &r.tratti[i]), atteso) << i << foglio::intestazione(colonna);
+    }
 }
 
 // A name saved without its extension gets it; the file that then names, if
