@@ -93,6 +93,12 @@ Risultati calcola(const Percorso& percorso) {
         ris.tratti[albero.monte[i]].G += ris.tratti[i].G;  // at most the fan's 900 000, verified
     }
     ris.G_ventilatore = ris.tratti[albero.ordine.front()].G;
+    // A section hung below a terminal is computed as the tree says, but the
+    // terminal's role no longer fits it.
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t m = albero.monte[i];
+        if (m != nessunMonte && percorso.tratti[m].ruolo == Ruolo::Terminale) ris.tratti[m].avvisi.ruolo = true;
+    }
 
     bool tutte = ris.G_ventilatore > 0;
     for (std::size_t i = 0; i < n; ++i) {

@@ -25,6 +25,7 @@ struct Avvisi {
     bool perdita = false;         // R above the target (a size given)
     bool nessuna_misura = false;  // no size the sheet tries passes both limits
     bool senza_portata = false;   // no flow at all, no terminal downstream: nothing sized there
+    bool ruolo = false;           // a terminal with sections downstream: its role to review
 
     friend bool operator==(const Avvisi&, const Avvisi&) = default;
 };

@@ -51,6 +51,7 @@ std::string paroleDegliAvvisi(const RisultatoTratto& r) {
     aggiungi(r.avvisi.perdita, "perdita");
     aggiungi(r.avvisi.nessuna_misura, "nessuna misura");
     aggiungi(r.avvisi.senza_portata, "senza portata");
+    aggiungi(r.avvisi.ruolo, "ruolo");
     aggiungi(r.fallimento.has_value(), "calcolo non riuscito");
     return s;
 }

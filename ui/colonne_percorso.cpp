@@ -296,6 +296,7 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
             aggiungi(r.fallimento.has_value(), "calcolo non riuscito per questa misura");
             break;
         case Colonna::GTotale: aggiungi(r.avvisi.senza_portata, "senza portata: nessun terminale a valle"); break;
+        case Colonna::Ruolo: aggiungi(r.avvisi.ruolo, "un terminale con tratti a valle: il ruolo è da rivedere"); break;
         default: break;
     }
     return s;

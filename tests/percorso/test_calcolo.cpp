@@ -59,7 +59,7 @@ TEST(Calcolo, TheReferenceRun) {
         if (atteso.da_tarare) {
             EXPECT_NEAR(*t.da_tarare, *atteso.da_tarare, 1e-9) << i;
         }
-        EXPECT_EQ(t.avvisi, (Avvisi{i == 4, i == 4, false, false})) << i;
+        EXPECT_EQ(t.avvisi, (Avvisi{i == 4, i == 4, false, false, false})) << i;
     }
     EXPECT_NEAR(r.tratti[1].perdite->dp_tratto, 3.2165812 + 1.2 * 5.950353286327761, 1e-9) << "R L + Σζ pd";
     EXPECT_NEAR(*r.tratti[4].p_terminale, 64.93410309196082 + 30, 1e-9);
@@ -74,7 +74,7 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
         Percorso p;
         p.tratti = {tondo("T1", nullptr, 900000, std::nullopt)};
         const Risultati r = calcola(p);
-        EXPECT_EQ(r.tratti[0].avvisi, (Avvisi{false, false, true, false}));
+        EXPECT_EQ(r.tratti[0].avvisi, (Avvisi{false, false, true, false, false}));
         EXPECT_FALSE(r.tratti[0].D || r.tratti[0].perdite || r.tratti[0].p_fine || r.p_ventilatore ||
                      r.percorso_indice || r.superficie_m2);
         EXPECT_EQ(r.G_ventilatore, 900000);
@@ -87,7 +87,8 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
                     tondo("T5", "T3", 0, std::nullopt)};
         p.tratti[4].forma = Rettangolare{400, 200};
         const Risultati r = calcola(p);
-        EXPECT_EQ(r.tratti[2].avvisi, (Avvisi{false, false, false, true}));
+        EXPECT_EQ(r.tratti[2].avvisi, (Avvisi{false, false, false, true, true})) << "a terminal with T5 downstream";
+        EXPECT_EQ(r.tratti[1].avvisi, Avvisi{});
         EXPECT_FALSE(r.tratti[2].D || r.tratti[2].B || r.tratti[2].perdite || r.tratti[2].p_fine ||
                      r.tratti[2].superficie_m2);
         EXPECT_EQ(r.tratti[4].D, 308) << "400 × 200's equivalent diameter";

@@ -79,7 +79,7 @@ TEST(Testi, ThePlayersLines) {
     Risultati r;
     r.tratti.resize(1);
     r.tratti[0].G = 900000;
-    r.tratti[0].avvisi = {true, true, true, true};
+    r.tratti[0].avvisi = {true, true, true, true, true};
     r.G_ventilatore = 900000;
     r.superficie_m2 = 0.1 + 0.2;
     EXPECT_EQ(righeDelPercorso(p, r),
@@ -87,7 +87,7 @@ TEST(Testi, ThePlayersLines) {
                   R"({"id":"«A» \"1\"\\\n\u0001","G":900000,"forma":"rettangolare","D":null,"A":300,"B":null,)"
                   R"("v":null,"R_Pa_m":null,"dp_attrito":null,"pd":null,"dp_accidentali":null,"dp_tratto":null,)"
                   R"("p_fine":null,"p_terminale":null,"da_tarare":null,)"
-                  R"("avvisi":["velocita","perdita","nessuna misura","senza portata"]})",
+                  R"("avvisi":["velocita","perdita","nessuna misura","senza portata","ruolo"]})",
                   R"({"G_ventilatore":900000,"p_ventilatore":null,"percorso_indice":null,)"
                   R"("superficie_m2":0.30000000000000004})"}));
 

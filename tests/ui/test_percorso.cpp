@@ -187,6 +187,13 @@ TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
     EXPECT_EQ(testo(3, Colonna::BoD), t("Text_B"));
     EXPECT_EQ(f.tabella()->currentIndex().row(), 3);
     EXPECT_EQ(campi(), prima) << "the main window as it was";
+
+    // Once more, below the new terminal T6: hung there as asked, T6's role marked for review.
+    EXPECT_EQ(cella(3, Colonna::Ruolo).data(Qt::AccessibleDescriptionRole).toString(), "");
+    ASSERT_FALSE(f.aggiungiDalCalcolatore());
+    EXPECT_EQ(testo(4, Colonna::Monte), "T6");
+    EXPECT_EQ(cella(3, Colonna::Ruolo).data(Qt::AccessibleDescriptionRole).toString(),
+              "un terminale con tratti a valle: il ruolo è da rivedere");
 }
 
 // What a person's text in a cell becomes, or why it cannot.
