@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "percorso/json_testo.h"
+#include "percorso/nomi.h"
 #include "percorso/verifica.h"
 
 namespace flumetra::percorso {
@@ -27,7 +28,7 @@ std::optional<Rifiuto> idNonValido(const std::vector<Tratto>& tratti) {
             return Rifiuto{Motivo::IdNonValido, luogoDelTratto(i, std::nullopt) + ": l'id non è testo UTF-8", i};
         }
         if (t.monte && !utf8Valido(*t.monte)) {
-            return rifiuto(Motivo::IdNonValido, i, t, ", monte: non è testo UTF-8");
+            return rifiuto(Motivo::IdNonValido, i, t, ", " + std::string(nomeMonte) + ": non è testo UTF-8");
         }
     }
     return std::nullopt;
@@ -59,7 +60,7 @@ Rifiuto anello(const std::vector<Tratto>& tratti, const std::vector<std::size_t>
     }
     if (passi == mostrati) giro += " → …";
     return rifiuto(Motivo::Anello, primo, tratti[primo],
-                   ", monte: risalendo a monte si torna al tratto stesso: " + giro);
+                   ", " + std::string(nomeMonte) + ": risalendo a monte si torna al tratto stesso: " + giro);
 }
 
 }  // namespace
@@ -88,20 +89,24 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
             if (ventilatore != nessunMonte) {
                 return rifiuto(Motivo::VentilatoreNonUnico, i, t,
                                ": un secondo tratto al ventilatore (c'è già il " +
-                                   luogoDelTratto(ventilatore, tratti[ventilatore].id) + "); uno solo ha «monte» null");
+                                   luogoDelTratto(ventilatore, tratti[ventilatore].id) + "); uno solo ha " +
+                                   std::string(nomeMonte) + " " + std::string(parolaVentilatore));
             }
             ventilatore = i;
             continue;
         }
         const auto trovato = indici.find(*t.monte);
         if (trovato == indici.end()) {
-            return rifiuto(Motivo::MonteInesistente, i, t, ", monte: nessun tratto ha l'id " + tra(*t.monte));
+            return rifiuto(Motivo::MonteInesistente, i, t,
+                           ", " + std::string(nomeMonte) + ": nessun tratto ha l'id " + tra(*t.monte));
         }
         albero.monte[i] = trovato->second;
     }
     if (ventilatore == nessunMonte) {
         return Rifiuto{Motivo::VentilatoreNonUnico,
-                       "nessun tratto al ventilatore: ogni tratto ha un «monte», uno deve averlo null", std::nullopt};
+                       "nessun tratto al ventilatore: uno deve avere " + std::string(nomeMonte) + " " +
+                           std::string(parolaVentilatore),
+                       std::nullopt};
     }
 
     // The sections downstream of each, side by side: those of section k are
@@ -131,6 +136,24 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
     }
     if (albero.ordine.size() < n) return anello(tratti, albero.monte, raggiunto);
     return albero;
+}
+
+std::vector<std::size_t> montiPossibili(const Percorso& percorso, std::size_t indice) {
+    const std::size_t n = percorso.tratti.size();
+    std::vector<bool> aValle(n, false);
+    aValle.at(indice) = true;
+    // In the tree's order each section comes after its upstream one.
+    const auto esito = costruisciAlbero(percorso.tratti);
+    if (const auto* albero = std::get_if<Albero>(&esito)) {
+        for (const std::size_t k : albero->ordine) {
+            if (albero->monte[k] != nessunMonte && aValle[albero->monte[k]]) aValle[k] = true;
+        }
+    }
+    std::vector<std::size_t> monti;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!aValle[k]) monti.push_back(k);
+    }
+    return monti;
 }
 
 }  // namespace flumetra::percorso

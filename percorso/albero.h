@@ -29,4 +29,12 @@ struct Albero {
 // the fan, a loop. Linear in the number of sections.
 std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti);
 
+// The sections that section indice may hang from without a loop: every one
+// but itself and those downstream of it, in the run's order; none for the
+// section at the fan, which every other is downstream of. For sections that
+// form no tree, every one but itself.
+//   T1 (fan), T2 ← T1, T3 ← T1, T4 ← T3:
+//     montiPossibili(p, 2) -> {0, 1}      montiPossibili(p, 3) -> {0, 1, 2}
+std::vector<std::size_t> montiPossibili(const Percorso& percorso, std::size_t indice);
+
 }  // namespace flumetra::percorso

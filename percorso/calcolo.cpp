@@ -19,9 +19,18 @@ Reale superficie(const Tratto& t, const Misura& m) {
 }
 
 // The section's size, losses and warnings; its flow r.G is already summed.
+// Without air nothing is sized: what was given stays, with its surface.
 void calcolaTratto(const Condizioni& c, const Tratto& t, Reale velocitaMassima, RisultatoTratto& r) {
     r.avvisi.senza_portata = r.G == 0;
     try {
+        if (r.avvisi.senza_portata) {
+            if (const std::optional<Misura> m = misuraData(t)) {
+                r.D = m->D;
+                r.B = m->B;
+                r.superficie_m2 = superficie(t, *m);
+            }
+            return;
+        }
         const std::optional<Misura> m = misuraDelTratto(c, t, r.G, velocitaMassima);
         if (!m) {
             r.avvisi.nessuna_misura = true;
@@ -34,7 +43,7 @@ void calcolaTratto(const Condizioni& c, const Tratto& t, Reale velocitaMassima, 
         p.pd = dettagli::pressioneDinamica(m->v, c.aria);
         p.dp_accidentali = t.zeta * p.pd;
         p.dp_tratto = p.dp_attrito + p.dp_accidentali;
-        p.superficie_m2 = superficie(t, *m);
+        r.superficie_m2 = superficie(t, *m);
         r.D = m->D;
         r.B = m->B;
         r.perdite = p;
@@ -46,13 +55,13 @@ void calcolaTratto(const Condizioni& c, const Tratto& t, Reale velocitaMassima, 
 }
 
 // The fan's pressure, the index run and each terminal's excess, once every
-// section has its losses (and so every end its pressure).
+// section that carries air has its losses (and so its end its pressure).
 void totali(const Percorso& p, const Albero& albero, Risultati& ris) {
     Reale superficie = 0;
     std::size_t indice = nessunMonte;
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const RisultatoTratto& r = ris.tratti[i];
-        superficie += r.perdite->superficie_m2;
+        superficie += r.superficie_m2.value_or(0);  // none only without air and a size to choose
         if (r.p_terminale && (indice == nessunMonte || *r.p_terminale > *ris.tratti[indice].p_terminale)) indice = i;
     }
     ris.superficie_m2 = superficie;
@@ -84,12 +93,19 @@ Risultati calcola(const Percorso& percorso) {
         ris.tratti[albero.monte[i]].G += ris.tratti[i].G;  // at most the fan's 900 000, verified
     }
     ris.G_ventilatore = ris.tratti[albero.ordine.front()].G;
+    // A section hung below a terminal is computed as the tree says, but the
+    // terminal's role no longer fits it.
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t m = albero.monte[i];
+        if (m != nessunMonte && percorso.tratti[m].ruolo == Ruolo::Terminale) ris.tratti[m].avvisi.ruolo = true;
+    }
 
-    bool tutte = true;
+    bool tutte = ris.G_ventilatore > 0;
     for (std::size_t i = 0; i < n; ++i) {
         const Tratto& t = percorso.tratti[i];
-        calcolaTratto(condizioni, t, percorso.velocitaMassima(t.ruolo), ris.tratti[i]);
-        tutte = tutte && ris.tratti[i].perdite.has_value();
+        RisultatoTratto& r = ris.tratti[i];
+        calcolaTratto(condizioni, t, percorso.velocitaMassima(t.ruolo), r);
+        tutte = tutte && (r.avvisi.senza_portata ? !r.fallimento : r.perdite.has_value());
     }
 
     for (const std::size_t i : albero.ordine) {

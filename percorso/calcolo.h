@@ -24,7 +24,8 @@ struct Avvisi {
     bool velocita = false;        // v above its role's limit (a size given)
     bool perdita = false;         // R above the target (a size given)
     bool nessuna_misura = false;  // no size the sheet tries passes both limits
-    bool senza_portata = false;   // no flow at all: no terminal downstream
+    bool senza_portata = false;   // no flow at all, no terminal downstream: nothing sized there
+    bool ruolo = false;           // a terminal with sections downstream: its role to review
 
     friend bool operator==(const Avvisi&, const Avvisi&) = default;
 };
@@ -37,17 +38,17 @@ struct Perdite {
     Reale pd = 0;              // ρ v² / 2, Pa
     Reale dp_accidentali = 0;  // Σζ · pd, Pa
     Reale dp_tratto = 0;       // their sum, Pa
-    Reale superficie_m2 = 0;   // π D L, or 2 (A + B) L
 };
 
 struct RisultatoTratto {
-    Intero G = 0;                      // m³/h: its own flow and that of every section downstream
-    std::optional<Intero> D;           // mm: the diameter, or the rectangle's equivalent one
-    std::optional<Intero> B;           // mm: the rectangle's side B, given or chosen
-    std::optional<Perdite> perdite;    // none: no size found, or a formula failed
-    std::optional<Reale> p_fine;       // Pa, the losses from the fan to its end; none if one lacks them
-    std::optional<Reale> p_terminale;  // Pa, with its device's drop; terminals only
-    std::optional<Reale> da_tarare;    // Pa, what its damper takes up; terminals, once the fan's is known
+    Intero G = 0;                        // m³/h: its own flow and that of every section downstream
+    std::optional<Intero> D;             // mm: the diameter, or the rectangle's equivalent one
+    std::optional<Intero> B;             // mm: the rectangle's side B, given or chosen
+    std::optional<Perdite> perdite;      // none: no air, no size found, or a formula failed
+    std::optional<Reale> superficie_m2;  // m², π D L or 2 (A + B) L; none without a size
+    std::optional<Reale> p_fine;         // Pa, the losses from the fan to its end; none if one lacks them
+    std::optional<Reale> p_terminale;    // Pa, with its device's drop; terminals only
+    std::optional<Reale> da_tarare;      // Pa, what its damper takes up; terminals, once the fan's is known
     Avvisi avvisi;
     std::optional<TipoFallimento> fallimento;  // the kind of a formula's failure, when one failed
 };
@@ -55,8 +56,10 @@ struct RisultatoTratto {
 struct Risultati {
     std::vector<RisultatoTratto> tratti;  // in the run's order
     Intero G_ventilatore = 0;             // m³/h, the flow of the section at the fan
-    // Given only when every section has its losses, and the fan's pressure
-    // and the index run only when there is a terminal.
+    // Given only when some section carries air and every one that does has
+    // its losses; from those, and the surface also from the sections without
+    // air whose size is given. The fan's pressure and the index run only
+    // when there is a terminal.
     std::optional<Reale> p_ventilatore;                       // Pa, the highest terminal pressure
     std::optional<std::vector<std::size_t>> percorso_indice;  // fan to the index terminal, by index
     std::optional<Reale> superficie_m2;                       // summed over the run

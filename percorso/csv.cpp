@@ -24,8 +24,8 @@ std::string campo(std::string_view testo) {
 }
 
 template <typename Valore, typename Testo>
-std::string seDato(const std::optional<Valore>& v, Testo testo) {
-    return v ? testo(*v) : std::string();
+std::string seDato(const std::optional<Valore>& v, Testo testo, const std::string& altrimenti = {}) {
+    return v ? testo(*v) : altrimenti;
 }
 
 void riga(std::string& s, std::initializer_list<std::string> campi) {
@@ -51,9 +51,12 @@ std::string paroleDegliAvvisi(const RisultatoTratto& r) {
     aggiungi(r.avvisi.perdita, "perdita");
     aggiungi(r.avvisi.nessuna_misura, "nessuna misura");
     aggiungi(r.avvisi.senza_portata, "senza portata");
+    aggiungi(r.avvisi.ruolo, "ruolo");
     aggiungi(r.fallimento.has_value(), "calcolo non riuscito");
     return s;
 }
+
+std::string senzaValore(const RisultatoTratto& r) { return r.avvisi.senza_portata ? "—" : ""; }
 
 std::string csv(const Percorso& percorso, const Risultati& risultati) {
     auto fisso = [](int decimali) { return [decimali](Reale x) { return testoFisso(x, decimali); }; };
@@ -88,16 +91,17 @@ std::string csv(const Percorso& percorso, const Risultati& risultati) {
         const RisultatoTratto& r = risultati.tratti[i];
         const auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
         const std::optional<Perdite>& p = r.perdite;
-        auto perdita = [&p](Reale Perdite::*membro, int decimali) {
-            return p ? testoFisso((*p).*membro, decimali) : std::string();
+        const std::string manca = senzaValore(r);
+        auto perdita = [&p, &manca](Reale Perdite::*membro, int decimali) {
+            return p ? testoFisso((*p).*membro, decimali) : manca;
         };
         riga(s, {t.id,
                  t.monte.value_or(""),
                  std::string(parolaDi(t.ruolo)),
                  std::string(parolaDi(t.forma)),
                  rettangolo ? InteroInTesto(rettangolo->A) : "",
-                 seDato(r.B, intero),
-                 seDato(r.D, intero),
+                 rettangolo ? seDato(r.B, intero, manca) : "",
+                 seDato(r.D, intero, manca),
                  RealeInTesto(t.L),
                  InteroInTesto(r.G),
                  perdita(&Perdite::v, decimaliVelocita),
@@ -107,11 +111,11 @@ std::string csv(const Percorso& percorso, const Risultati& risultati) {
                  perdita(&Perdite::pd, decimaliPressione),
                  perdita(&Perdite::dp_accidentali, decimaliPressione),
                  perdita(&Perdite::dp_tratto, decimaliPressione),
-                 seDato(r.p_fine, pressione),
+                 seDato(r.p_fine, pressione, manca),
                  RealeInTesto(t.dp_terminale),
                  seDato(r.p_terminale, pressione),
                  seDato(r.da_tarare, pressione),
-                 perdita(&Perdite::superficie_m2, decimaliSuperficie),
+                 seDato(r.superficie_m2, fisso(decimaliSuperficie), manca),
                  paroleDegliAvvisi(r)});
     }
 

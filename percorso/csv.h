@@ -3,7 +3,8 @@
 // line ends, the decimal comma, a field quoted (RFC 4180) when it holds «;»,
 // «"» or a line break. A header row with units, one row per section in the
 // run's order, an empty row, then the totals as label and value. A value not
-// given is an empty field; numbers as the sheet shows them (testoFisso).
+// given is an empty field, or «—» in a section without air, where nothing is
+// sized; numbers as the sheet shows them (testoFisso).
 //
 //   id;monte;ruolo;forma;A [mm];B [mm];D o De [mm];L [m];G [m³/h];v [m/s];R [Pa/m];Δp attrito [Pa];Σζ;…
 //   T1;;principale;rettangolare;300;550;443;12;3000;5,05;0,68;8,1;0,5;15,4;7,7;15,8;15,8;0;;;20,40;
@@ -24,5 +25,10 @@ std::string csv(const Percorso& percorso, const Risultati& risultati);
 // A section's warnings in words, as the CSV's last column lists them:
 // "velocità, perdita"; empty for none.
 std::string paroleDegliAvvisi(const RisultatoTratto& r);
+
+// What the sheet and the CSV show for a size, loss or pressure the section
+// does not have: «—» where it carries no air, so nothing is sized; else
+// nothing (no size found, a formula that failed).
+std::string senzaValore(const RisultatoTratto& r);
 
 }  // namespace flumetra::percorso

@@ -1,5 +1,6 @@
 // Reading a run's file: the JSON document first, then each key's kind (a
-// whole number where one is due, a word of its list), then verifica.
+// whole number where one is due, a word of its list), then verifica. A
+// message names a section's key as the sheet's heading does (nomi.h).
 
 #include <array>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "dettagli/materiali.h"
 #include "percorso/file.h"
 #include "percorso/json_lettura.h"
+#include "percorso/nomi.h"
 #include "percorso/verifica.h"
 
 namespace flumetra::percorso {
@@ -34,10 +36,14 @@ struct Luogo {
     std::optional<std::string_view> id;
 
     [[nodiscard]] std::string nome() const { return tratto ? luogoDelTratto(*tratto, id) : std::string(oggetto); }
-    // "tratto 3 («T3»), L"; "aria, quota"; "metodo".
+    // A key as a message names it: a section's as the sheet's heading does.
+    [[nodiscard]] std::string_view campo(std::string_view chiave) const {
+        return tratto ? nomeDelCampo(chiave) : chiave;
+    }
+    // "tratto 3 («T3»), Σζ"; "aria, quota"; "metodo".
     [[nodiscard]] std::string di(std::string_view chiave) const {
         const std::string n = nome();
-        return n.empty() ? std::string(chiave) : n + ", " + std::string(chiave);
+        return n.empty() ? std::string(campo(chiave)) : n + ", " + std::string(campo(chiave));
     }
     // "tratto 3 («T3»): "; "aria: "; nothing.
     [[nodiscard]] std::string prefisso() const {
@@ -68,7 +74,7 @@ std::string descrivi(const json& v) {
 const json& richiesto(const json& oggetto, std::string_view chiave, const Luogo& l) {
     const auto i = oggetto.find(chiave);
     if (i == oggetto.end()) {
-        rifiuta(Motivo::ChiaveMancante, l.prefisso() + "manca «" + std::string(chiave) + "»", l.tratto);
+        rifiuta(Motivo::ChiaveMancante, l.prefisso() + "manca «" + std::string(l.campo(chiave)) + "»", l.tratto);
     }
     return *i;
 }

@@ -35,11 +35,25 @@ Reale perditaUnitaria(const Condizioni& c, Intero G, Intero D) {
     return DecimaleInReale(Y) * c.aria.correzione * dettagli::pascalPerMmca;
 }
 
-std::optional<Misura> misuraDelTratto(const Condizioni& c, const Tratto& t, Intero G, Reale velocitaMassima) {
+std::optional<Misura> misuraData(const Tratto& t) {
     if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
-        if (const auto D = tondo->D) {
-            return Misura{*D, std::nullopt, dettagli::velocitaNelTondo(G, *D), perditaUnitaria(c, G, *D)};
-        }
+        if (!tondo->D) return std::nullopt;
+        return Misura{*tondo->D, std::nullopt, 0, 0};
+    }
+    const auto& rettangolo = std::get<Rettangolare>(t.forma);
+    if (!rettangolo.B) return std::nullopt;
+    return Misura{Module_Calcoli::DiametroEquivalente(rettangolo.A, *rettangolo.B), rettangolo.B, 0, 0};
+}
+
+std::optional<Misura> misuraDelTratto(const Condizioni& c, const Tratto& t, Intero G, Reale velocitaMassima) {
+    if (std::optional<Misura> m = misuraData(t)) {
+        const auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
+        m->v = rettangolo != nullptr ? velocitaNelRettangolo(G, rettangolo->A, *m->B)
+                                     : dettagli::velocitaNelTondo(G, m->D);
+        m->R_Pa_m = perditaUnitaria(c, G, m->D);
+        return m;
+    }
+    if (std::holds_alternative<Tondo>(t.forma)) {
         for (const Intero D : dettagli::serieEN1506) {
             const Reale v = dettagli::velocitaNelTondo(G, D);
             if (v > velocitaMassima) continue;
@@ -49,12 +63,7 @@ std::optional<Misura> misuraDelTratto(const Condizioni& c, const Tratto& t, Inte
         return std::nullopt;
     }
 
-    const auto& rettangolo = std::get<Rettangolare>(t.forma);
-    const Intero A = rettangolo.A;
-    if (rettangolo.B) {
-        const Intero De = Module_Calcoli::DiametroEquivalente(A, *rettangolo.B);
-        return Misura{De, rettangolo.B, velocitaNelRettangolo(G, A, *rettangolo.B), perditaUnitaria(c, G, De)};
-    }
+    const Intero A = std::get<Rettangolare>(t.forma).A;
     for (Intero B = primoLato; B <= ultimoLato; B += passoLato) {
         const Reale v = velocitaNelRettangolo(G, A, B);
         if (v > velocitaMassima) continue;

@@ -43,4 +43,10 @@ Reale perditaUnitaria(const Condizioni& c, Intero G, Intero D);
 // does. G is the section's whole flow. A formula's Fallimento passes through.
 std::optional<Misura> misuraDelTratto(const Condizioni& c, const Tratto& t, Intero G, Reale velocitaMassima);
 
+// The size given, whatever the flow (v and R left 0): D, or B with the
+// rectangle's equivalent diameter as D; nothing for a size the sheet
+// chooses. A formula's Fallimento passes through.
+//   round D 250 -> D 250;  rectangle 300 × 550 -> D 443, B 550;  rectangle 300 × (empty) -> nothing
+std::optional<Misura> misuraData(const Tratto& t);
+
 }  // namespace flumetra::percorso

@@ -37,6 +37,7 @@ std::string avvisi(const Avvisi& a) {
     if (a.perdita) l.aggiungi("perdita");
     if (a.nessuna_misura) l.aggiungi("nessuna misura");
     if (a.senza_portata) l.aggiungi("senza portata");
+    if (a.ruolo) l.aggiungi("ruolo");
     return l.testo();
 }
 

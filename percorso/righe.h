@@ -9,7 +9,7 @@
 //   {"G_ventilatore":3000,"p_ventilatore":94.93…,"percorso_indice":["T1","T3","T5"],"superficie_m2":56.62…}
 //
 // A rectangle's D is its equivalent diameter; avvisi lists the words
-// velocita, perdita, nessuna misura, senza portata, in that order.
+// velocita, perdita, nessuna misura, senza portata, ruolo, in that order.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "calc/testo.h"
+#include "percorso/nomi.h"
 
 namespace flumetra::percorso {
 namespace {
@@ -33,21 +34,21 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
     }
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const Tratto& t = p.tratti[i];
-        if (auto r = fuoriNelTratto(i, t, "L", t.L, intervalloL)) return r;
-        if (auto r = fuoriNelTratto(i, t, "G", t.G, intervalloG)) return r;
-        if (auto r = fuoriNelTratto(i, t, "zeta", t.zeta, intervalloZeta)) return r;
+        if (auto r = fuoriNelTratto(i, t, nomeL, t.L, intervalloL)) return r;
+        if (auto r = fuoriNelTratto(i, t, nomeG, t.G, intervalloG)) return r;
+        if (auto r = fuoriNelTratto(i, t, nomeZeta, t.zeta, intervalloZeta)) return r;
         if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
             if (tondo->D) {
-                if (auto r = fuoriNelTratto(i, t, "D", *tondo->D, intervalloD)) return r;
+                if (auto r = fuoriNelTratto(i, t, nomeMisura, *tondo->D, intervalloD)) return r;
             }
         } else {
             const auto& rettangolo = std::get<Rettangolare>(t.forma);
-            if (auto r = fuoriNelTratto(i, t, "A", rettangolo.A, intervalloLato)) return r;
+            if (auto r = fuoriNelTratto(i, t, nomeA, rettangolo.A, intervalloLato)) return r;
             if (rettangolo.B) {
-                if (auto r = fuoriNelTratto(i, t, "B", *rettangolo.B, intervalloLato)) return r;
+                if (auto r = fuoriNelTratto(i, t, nomeMisura, *rettangolo.B, intervalloLato)) return r;
             }
         }
-        if (auto r = fuoriNelTratto(i, t, "dp_terminale", t.dp_terminale, intervalloDpTerminale)) return r;
+        if (auto r = fuoriNelTratto(i, t, nomeDpTerminale, t.dp_terminale, intervalloDpTerminale)) return r;
     }
     return std::nullopt;
 }

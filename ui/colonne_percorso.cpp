@@ -7,6 +7,9 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "logic/uso_del_testo.h"
+#include "percorso/albero.h"
+#include "percorso/csv.h"
+#include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 
@@ -20,19 +23,21 @@ using percorso::RisultatoTratto;
 using percorso::Tondo;
 using percorso::Tratto;
 
-// One row a column, in the order of Colonna.
+// One row a column, in the order of Colonna. The given values' headings
+// are percorso's (nomi.h), which messages name them by.
 constexpr std::array<DatiColonna, numeroColonne> colonne = {{
     {"indice", "", "sul percorso indice, dal ventilatore al terminale più sfavorito", Tipo::Calcolata},
-    {"id", "", "nome del tratto, unico nel percorso", Tipo::Scritta},
-    {"monte", "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
-    {"ruolo", "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
-    {"forma", "", "tondo o rettangolare", Tipo::Scelta},
-    {"L", "m", "lunghezza", Tipo::Scritta},
-    {"G proprio", "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle", Tipo::Scritta},
-    {"Σζ", "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
-    {"A", "mm", "lato A del rettangolo", Tipo::Scritta},
-    {"B o D dato", "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
-    {"Δp terminale", "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
+    {percorso::nomeId, "", "nome del tratto, unico nel percorso", Tipo::Scritta},
+    {percorso::nomeMonte, "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
+    {percorso::nomeRuolo, "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
+    {percorso::nomeForma, "", "tondo o rettangolare", Tipo::Scelta},
+    {percorso::nomeL, "m", "lunghezza", Tipo::Scritta},
+    {percorso::nomeG, "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle",
+     Tipo::Scritta},
+    {percorso::nomeZeta, "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
+    {percorso::nomeA, "mm", "lato A del rettangolo", Tipo::Scritta},
+    {percorso::nomeMisura, "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
+    {percorso::nomeDpTerminale, "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
     {"G", "m³/h", "portata del tratto: la sua e quella dei tratti a valle", Tipo::Calcolata},
     {"sezione", "mm", "A × B del rettangolo o Ø D del tondo, data o scelta", Tipo::Calcolata},
     {"D o De", "mm", "diametro, o diametro equivalente del rettangolo", Tipo::Calcolata},
@@ -145,22 +150,24 @@ std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r) {
         default: break;
     }
     if (r == nullptr) return {};
+    std::string s;
     switch (c) {
         case Colonna::GTotale: return InteroInTesto(r->G);
-        case Colonna::Sezione: return sezione(t, *r);
-        case Colonna::De: return seDato(r->D, 0);
-        case Colonna::v: return perdita(r, &Perdite::v, decimaliVelocita);
-        case Colonna::R: return perdita(r, &Perdite::R_Pa_m, decimaliPerdita);
-        case Colonna::DpAttrito: return perdita(r, &Perdite::dp_attrito, decimaliPressione);
-        case Colonna::pd: return perdita(r, &Perdite::pd, decimaliPressione);
-        case Colonna::DpAccidentali: return perdita(r, &Perdite::dp_accidentali, decimaliPressione);
-        case Colonna::DpTratto: return perdita(r, &Perdite::dp_tratto, decimaliPressione);
-        case Colonna::pFine: return seDato(r->p_fine, decimaliPressione);
         case Colonna::pTerminale: return seDato(r->p_terminale, decimaliPressione);
         case Colonna::DaTarare: return seDato(r->da_tarare, decimaliPressione);
-        case Colonna::Superficie: return perdita(r, &Perdite::superficie_m2, percorso::decimaliSuperficie);
+        case Colonna::Sezione: s = sezione(t, *r); break;
+        case Colonna::De: s = seDato(r->D, 0); break;
+        case Colonna::v: s = perdita(r, &Perdite::v, decimaliVelocita); break;
+        case Colonna::R: s = perdita(r, &Perdite::R_Pa_m, decimaliPerdita); break;
+        case Colonna::DpAttrito: s = perdita(r, &Perdite::dp_attrito, decimaliPressione); break;
+        case Colonna::pd: s = perdita(r, &Perdite::pd, decimaliPressione); break;
+        case Colonna::DpAccidentali: s = perdita(r, &Perdite::dp_accidentali, decimaliPressione); break;
+        case Colonna::DpTratto: s = perdita(r, &Perdite::dp_tratto, decimaliPressione); break;
+        case Colonna::pFine: s = seDato(r->p_fine, decimaliPressione); break;
+        case Colonna::Superficie: s = seDato(r->superficie_m2, percorso::decimaliSuperficie); break;
         default: return {};
     }
+    return s.empty() ? percorso::senzaValore(*r) : s;
 }
 
 std::string testoDaModificare(Colonna c, const Tratto& t) {
@@ -194,10 +201,8 @@ std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice
     std::vector<std::string> s;
     switch (c) {
         case Colonna::Monte:
-            s.emplace_back(nessunMonte);
-            for (std::size_t k = 0; k < p.tratti.size(); ++k) {
-                if (k != indice) s.push_back(p.tratti[k].id);
-            }
+            if (!p.tratti[indice].monte) s.emplace_back(nessunMonte);
+            for (const std::size_t k : percorso::montiPossibili(p, indice)) s.push_back(p.tratti[k].id);
             break;
         case Colonna::Ruolo: s.assign(percorso::paroleRuolo.begin(), percorso::paroleRuolo.end()); break;
         case Colonna::Forma: s = {std::string(percorso::parolaTondo), std::string(percorso::parolaRettangolare)}; break;
@@ -230,27 +235,23 @@ std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::
     }
 
     struct Destinazione {
-        std::string_view chiave;
         percorso::Intervallo intervallo;
         bool intero;
     };
     Destinazione d{};
     switch (c) {
-        case Colonna::L: d = {"L", percorso::intervalloL, false}; break;
-        case Colonna::G: d = {"G", percorso::intervalloG, true}; break;
-        case Colonna::Zeta: d = {"zeta", percorso::intervalloZeta, false}; break;
-        case Colonna::A: d = {"A", percorso::intervalloLato, true}; break;
-        case Colonna::BoD:
-            d = rettangolo != nullptr ? Destinazione{"B", percorso::intervalloLato, true}
-                                      : Destinazione{"D", percorso::intervalloD, true};
-            break;
-        case Colonna::DpTerminale: d = {"dp_terminale", percorso::intervalloDpTerminale, false}; break;
+        case Colonna::L: d = {percorso::intervalloL, false}; break;
+        case Colonna::G: d = {percorso::intervalloG, true}; break;
+        case Colonna::Zeta: d = {percorso::intervalloZeta, false}; break;
+        case Colonna::A: d = {percorso::intervalloLato, true}; break;
+        case Colonna::BoD: d = {rettangolo != nullptr ? percorso::intervalloLato : percorso::intervalloD, true}; break;
+        case Colonna::DpTerminale: d = {percorso::intervalloDpTerminale, false}; break;
         default: return "«" + std::string(dati(c).titolo) + "» è calcolato dal foglio";
     }
     if (c == Colonna::A && rettangolo == nullptr) return std::string("un tratto tondo non ha il lato A");
 
     const auto letto =
-        numero(testo, percorso::luogoDelTratto(i, t.id) + ", " + std::string(d.chiave), d.intervallo, d.intero);
+        numero(testo, percorso::luogoDelTratto(i, t.id) + ", " + std::string(dati(c).titolo), d.intervallo, d.intero);
     if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;
     const Reale x = std::get<Reale>(letto);
     switch (c) {
@@ -295,6 +296,7 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
             aggiungi(r.fallimento.has_value(), "calcolo non riuscito per questa misura");
             break;
         case Colonna::GTotale: aggiungi(r.avvisi.senza_portata, "senza portata: nessun terminale a valle"); break;
+        case Colonna::Ruolo: aggiungi(r.avvisi.ruolo, "un terminale con tratti a valle: il ruolo è da rivedere"); break;
         default: break;
     }
     return s;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "percorso/calcolo.h"
+#include "percorso/nomi.h"
 #include "percorso/percorso.h"
 
 namespace flumetra::foglio {
@@ -71,7 +72,8 @@ Colonna colonnaDi(std::size_t indice);
 std::string intestazione(Colonna c);
 
 // What the cell shows: empty where there is nothing to show (A of a round
-// section, a loss the sheet could not compute).
+// section, a loss the sheet could not compute); «—» for the size, losses and
+// pressure of a section without air, which the sheet does not size.
 std::string testoDi(Colonna c, const percorso::Tratto& t, const percorso::RisultatoTratto* r);
 
 // What an editor starts from: the value as typed, empty for a size the
@@ -82,9 +84,10 @@ std::string testoDaModificare(Colonna c, const percorso::Tratto& t);
 // round section.
 bool modificabile(Colonna c, const percorso::Tratto& t);
 
-// The words a list column offers, in order; for Monte the fan first
-// (nessunMonte), then the other sections' ids.
-inline constexpr std::string_view nessunMonte = "(ventilatore)";
+// The words a list column offers, in order; for Monte only what the section
+// can hang from: the fan (nessunMonte) for the section at the fan, the ids of
+// montiPossibili for the others.
+inline constexpr std::string_view nessunMonte = percorso::parolaVentilatore;
 std::vector<std::string> scelte(Colonna c, const percorso::Percorso& p, std::size_t indice);
 
 // The run with section indice's cell set from a person's text, or why the

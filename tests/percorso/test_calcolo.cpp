@@ -1,6 +1,6 @@
 // The run computed: the reference run section by section, and the cases its
 // tree does not reach (no size found, no flow, Colebrook, another air, a
-// tie between terminals).
+// tie between terminals), and the sections each may hang from.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <optional>
 #include <variant>
 
+#include "percorso/albero.h"
 #include "percorso/calcolo.h"
 #include "percorso/file.h"
 #include "riferimento.h"
@@ -58,7 +59,7 @@ TEST(Calcolo, TheReferenceRun) {
         if (atteso.da_tarare) {
             EXPECT_NEAR(*t.da_tarare, *atteso.da_tarare, 1e-9) << i;
         }
-        EXPECT_EQ(t.avvisi, (Avvisi{i == 4, i == 4, false, false})) << i;
+        EXPECT_EQ(t.avvisi, (Avvisi{i == 4, i == 4, false, false, false})) << i;
     }
     EXPECT_NEAR(r.tratti[1].perdite->dp_tratto, 3.2165812 + 1.2 * 5.950353286327761, 1e-9) << "R L + Σζ pd";
     EXPECT_NEAR(*r.tratti[4].p_terminale, 64.93410309196082 + 30, 1e-9);
@@ -73,22 +74,33 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
         Percorso p;
         p.tratti = {tondo("T1", nullptr, 900000, std::nullopt)};
         const Risultati r = calcola(p);
-        EXPECT_EQ(r.tratti[0].avvisi, (Avvisi{false, false, true, false}));
+        EXPECT_EQ(r.tratti[0].avvisi, (Avvisi{false, false, true, false, false}));
         EXPECT_FALSE(r.tratti[0].D || r.tratti[0].perdite || r.tratti[0].p_fine || r.p_ventilatore ||
                      r.percorso_indice || r.superficie_m2);
         EXPECT_EQ(r.G_ventilatore, 900000);
     }
-    {  // A branch without a terminal: no flow, no friction, the smallest size; two equal terminals: the first.
+    {  // A branch without air sizes nothing: what was given stays, and counts in the surface
+       // when the size is whole (T5 400 × 200, not T3). Two equal terminals: the first.
         Percorso p;
         p.tratti = {tondo("T1", nullptr, 0, 500, Ruolo::Principale), tondo("T2", "T1", 300, 200),
-                    tondo("T3", "T1", 0, std::nullopt), tondo("T4", "T1", 300, 200)};
+                    tondo("T3", "T1", 0, std::nullopt), tondo("T4", "T1", 300, 200),
+                    tondo("T5", "T3", 0, std::nullopt)};
+        p.tratti[4].forma = Rettangolare{400, 200};
         const Risultati r = calcola(p);
-        EXPECT_EQ(r.tratti[2].avvisi, (Avvisi{false, false, false, true}));
-        EXPECT_EQ(r.tratti[2].D, 63);
-        ASSERT_TRUE(r.tratti[2].perdite);
-        EXPECT_EQ(r.tratti[2].perdite->dp_tratto, 0);
+        EXPECT_EQ(r.tratti[2].avvisi, (Avvisi{false, false, false, true, true})) << "a terminal with T5 downstream";
+        EXPECT_EQ(r.tratti[1].avvisi, Avvisi{});
+        EXPECT_FALSE(r.tratti[2].D || r.tratti[2].B || r.tratti[2].perdite || r.tratti[2].p_fine ||
+                     r.tratti[2].superficie_m2);
+        EXPECT_EQ(r.tratti[4].D, 308) << "400 × 200's equivalent diameter";
+        EXPECT_EQ(r.tratti[4].B, 200);
+        EXPECT_FALSE(r.tratti[4].perdite || r.tratti[4].p_fine);
         EXPECT_EQ(r.percorso_indice, (std::vector<std::size_t>{0, 1}));
         EXPECT_EQ(r.tratti[3].da_tarare, 0);
+        EXPECT_NEAR(*r.superficie_m2, 40.27433388230814, 1e-12) << "π (0,5 + 0,2 + 0,2) × 10 + 2 (0,4 + 0,2) × 10";
+        for (Tratto& t : p.tratti) t.G = 0;  // no air anywhere: no totals, though four sizes are given
+        const Risultati nessuna = calcola(p);
+        EXPECT_EQ(nessuna.G_ventilatore, 0);
+        EXPECT_FALSE(nessuna.p_ventilatore || nessuna.percorso_indice || nessuna.superficie_m2);
     }
     {  // Colebrook against the independent values; a rectangle's own velocity, its equivalent diameter.
         Percorso p;
@@ -112,6 +124,13 @@ TEST(Calcolo, WhatTheReferenceRunDoesNotReach) {
         p.tratti.push_back(tondo("T1", nullptr, 0, 551));
         EXPECT_THROW(calcola(p), PercorsoNonValido);
     }
+}
+
+// What a section may hang from in the reference run (T2, T3 from T1; T4, T5 from T3).
+TEST(Calcolo, UpstreamChoicesMakeNoLoop) {
+    const Percorso p = riferimento();
+    const std::vector<std::size_t> attesi[] = {{}, {0, 2, 3, 4}, {0, 1}, {0, 1, 2, 4}, {0, 1, 2, 3}};
+    for (std::size_t i = 0; i < std::size(attesi); ++i) EXPECT_EQ(montiPossibili(p, i), attesi[i]) << i;
 }
 
 }  // namespace

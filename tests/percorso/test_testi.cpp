@@ -56,6 +56,17 @@ TEST(Testi, TheCsvOfTheReferenceRun) {
         "Pressione al ventilatore [Pa];94,9\r\n"
         "Percorso indice;T1 → T3 → T5\r\n"
         "Superficie [m²];56,62\r\n");
+
+    // T3's branch without air: «—» where nothing is sized; T5's given Ø 250 and its surface stay.
+    Percorso senzaAria = std::get<Percorso>(leggi(testoRiferimento));
+    senzaAria.tratti[3].G = 0;
+    senzaAria.tratti[4].G = 0;
+    const std::string righe = csv(senzaAria, calcola(senzaAria));
+    for (const char* riga : {"\r\nT3;T1;secondario;tondo;;;—;15;0;—;—;—;0,3;—;—;—;—;0;;;—;senza portata\r\n",
+                             "\r\nT4;T3;terminale;tondo;;;—;6;0;—;—;—;1,5;—;—;—;—;30;;;—;senza portata\r\n",
+                             "\r\nT5;T3;terminale;tondo;;;250;4;0;—;—;—;1,5;—;—;—;—;30;;;3,14;senza portata\r\n"}) {
+        EXPECT_NE(righe.find(riga), std::string::npos) << riga << righe;
+    }
 }
 
 // Numbers as to_chars writes them, null where nothing is given, escaped ids.
@@ -68,7 +79,7 @@ TEST(Testi, ThePlayersLines) {
     Risultati r;
     r.tratti.resize(1);
     r.tratti[0].G = 900000;
-    r.tratti[0].avvisi = {true, true, true, true};
+    r.tratti[0].avvisi = {true, true, true, true, true};
     r.G_ventilatore = 900000;
     r.superficie_m2 = 0.1 + 0.2;
     EXPECT_EQ(righeDelPercorso(p, r),
@@ -76,7 +87,7 @@ TEST(Testi, ThePlayersLines) {
                   R"({"id":"«A» \"1\"\\\n\u0001","G":900000,"forma":"rettangolare","D":null,"A":300,"B":null,)"
                   R"("v":null,"R_Pa_m":null,"dp_attrito":null,"pd":null,"dp_accidentali":null,"dp_tratto":null,)"
                   R"("p_fine":null,"p_terminale":null,"da_tarare":null,)"
-                  R"("avvisi":["velocita","perdita","nessuna misura","senza portata"]})",
+                  R"("avvisi":["velocita","perdita","nessuna misura","senza portata","ruolo"]})",
                   R"({"G_ventilatore":900000,"p_ventilatore":null,"percorso_indice":null,)"
                   R"("superficie_m2":0.30000000000000004})"}));
 

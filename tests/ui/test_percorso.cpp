@@ -13,8 +13,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <tuple>
 
 #include "open_window_test.h"
+#include "percorso/calcolo.h"
 #include "percorso/file.h"
 #include "riferimento.h"
 #include "ui/cartella_dei_dati.h"
@@ -252,6 +254,13 @@ TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
     EXPECT_EQ(testo(3, Colonna::BoD), t("Text_B"));
     EXPECT_EQ(f.tabella()->currentIndex().row(), 3);
     EXPECT_EQ(campi(), prima) << "the main window as it was";
+
+    // Once more, below the new terminal T6: hung there as asked, T6's role marked for review.
+    EXPECT_EQ(cella(3, Colonna::Ruolo).data(Qt::AccessibleDescriptionRole).toString(), "");
+    ASSERT_FALSE(f.aggiungiDalCalcolatore());
+    EXPECT_EQ(testo(4, Colonna::Monte), "T6");
+    EXPECT_EQ(cella(3, Colonna::Ruolo).data(Qt::AccessibleDescriptionRole).toString(),
+              "un terminale con tratti a valle: il ruolo è da rivedere");
 }
 
 // What a person's text in a cell becomes, or why it cannot.
@@ -265,13 +274,16 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     };
     const Riga righe[] = {
         {Colonna::L, 2, "12000", "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000"},
-        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), D: 5000 è fuori dall'intervallo 11 – 4999"},
+        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), B o D dato: 5000 è fuori dall'intervallo 11 – 4999"},
         {Colonna::G, 1, "2,5", "«2,5» non è un numero intero"},
         {Colonna::Zeta, 1, "1.5", "«1.5»: il punto separa le migliaia; i decimali vogliono la virgola"},
         {Colonna::G, 1, "1.000", nullptr},  // a full stop that groups digits
         {Colonna::Zeta, 1, "abc", "«abc» non è un numero"},
+        {Colonna::Zeta, 1, "150", "tratto 2 («T2»), Σζ: 150 è fuori dall'intervallo 0 – 100"},
         {Colonna::Ruolo, 1, "ramo", "«ramo» non è tra le scelte di ruolo"},
         {Colonna::Monte, 3, "T4", "«T4» non è tra le scelte di monte"},
+        {Colonna::Monte, 2, "T5", "«T5» non è tra le scelte di monte"},  // downstream of T3
+        {Colonna::Monte, 2, "(ventilatore)", "«(ventilatore)» non è tra le scelte di monte"},
         {Colonna::Id, 2, "Dorsale", nullptr},
     };
     for (const Riga& r : righe) {
@@ -287,6 +299,22 @@ TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
     EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
     const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
     EXPECT_EQ(mille.tratti[1].G, 1000);
+}
+
+// T3's branch without air: «—» where nothing is sized, what was given as it was.
+TEST(CelleDelFoglio, ASectionWithoutAirShowsADashWhereNothingIsSized) {
+    auto p = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
+    p.tratti[3].G = 0;
+    p.tratti[4].G = 0;
+    const percorso::Risultati r = percorso::calcola(p);
+    const std::tuple<std::size_t, Colonna, const char*> celle[] = {
+        {2, Colonna::Sezione, "—"},     {2, Colonna::De, "—"},         {2, Colonna::pFine, "—"},
+        {4, Colonna::Sezione, "Ø 250"}, {4, Colonna::v, "—"},          {4, Colonna::Superficie, "3,14"},
+        {4, Colonna::DaTarare, ""},     {1, Colonna::DaTarare, "0,0"},  // T2 the index, alone with air
+    };
+    for (const auto& [i, colonna, atteso] : celle) {
+        EXPECT_EQ(foglio::testoDi(colonna, p.tratti[i], &r.tratti[i]), atteso) << i << foglio::intestazione(colonna);
+    }
 }
 
 // Why a file was not written or read, in Italian whatever the system says.
