@@ -7,8 +7,12 @@
 
 namespace flumetra {
 
-DialoghiSopra::DialoghiSopra(QObject* parent, std::function<bool()> inPrimoPiano, std::function<void(bool)> restaSopra)
-    : QObject(parent), inPrimoPiano_(std::move(inPrimoPiano)), restaSopra_(std::move(restaSopra)) {
+DialoghiSopra::DialoghiSopra(QWidget& calcolatore, std::function<bool()> inPrimoPiano,
+                             std::function<void(bool)> restaSopra)
+    : QObject(&calcolatore),
+      calcolatore_(calcolatore),
+      inPrimoPiano_(std::move(inPrimoPiano)),
+      restaSopra_(std::move(restaSopra)) {
     qApp->installEventFilter(this);
 }
 
@@ -30,7 +34,10 @@ bool DialoghiSopra::eventFilter(QObject* oggetto, QEvent* evento) {
         Qt::WindowFlags flags = dialogo->windowFlags();
         flags.setFlag(Qt::WindowStaysOnTopHint);
         dialogo->overrideWindowFlags(flags);
-        if (QWindow* nativa = dialogo->windowHandle()) nativa->setFlags(flags);
+        if (QWindow* nativa = dialogo->windowHandle()) {
+            nativa->setFlags(flags);
+            if (dialogo->window() != &calcolatore_) nativa->setTransientParent(calcolatore_.windowHandle());
+        }
     }
     return false;
 }

@@ -92,7 +92,7 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     collegaPercorso();
     Form_Load();
     new DialoghiSopra(
-        this, [this] { return inPrimoPiano(); },
+        *this, [this] { return inPrimoPiano(); },
         [this](bool sopra) { restaInPrimoPiano(sopra && check1_->checkState() != Qt::Unchecked); });
     campo(Campo::Text_Y)->setFocus();
 }

@@ -104,6 +104,8 @@ TEST_F(MainWindow, DialogsOpenAboveTheCalculator) {
         messaggio.show();
         ASSERT_NE(messaggio.windowHandle(), nullptr);
         EXPECT_EQ(messaggio.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), sopra);
+        EXPECT_EQ(messaggio.windowHandle()->transientParent(), (sopra ? &finestra : &altra)->windowHandle())
+            << "a click on the calculator must not raise it over the dialog";
     }
     QTest::mouseClick(w<QCheckBox>(controlli::inPrimoPiano), Qt::LeftButton);
     QDialog dellaPiattaforma(&altra);
