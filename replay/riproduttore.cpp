@@ -22,6 +22,7 @@
 #include "logic/quantita.h"
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
+#include "ui/documento_percorso.h"
 #include "ui/finestra_dettagli.h"
 #include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
@@ -297,7 +298,7 @@ std::string Riproduttore::note() const {
 // No question waits for a person: the sheet's run goes as the file comes.
 std::string Riproduttore::percorso(const std::string& file) {
     FoglioPercorso& foglio = finestra_.mostraPercorso();
-    if (const auto messaggio = foglio.apri(QDir(cartella_).filePath(QString::fromStdString(file)))) {
+    if (const auto messaggio = foglio.documento().apri(QDir(cartella_).filePath(QString::fromStdString(file)))) {
         using percorso::OggettoJson;
         return OggettoJson(OggettoJson::Spazi::No)
             .con("errore", percorso::stringaJson(messaggio->toStdString()))

@@ -1,6 +1,6 @@
 // The sheet's window: its menus, its settings, the table and the totals,
-// and the edits that change the run. Files, exports and the recovery copy
-// are in foglio_file.cpp.
+// and the edits a person asks for from the menus. Files and exports are in
+// foglio_file.cpp.
 
 #include "ui/foglio_percorso.h"
 
@@ -23,8 +23,8 @@
 #include "ui/campo_accessibile.h"
 #include "ui/campo_testo.h"
 #include "ui/colonne_percorso.h"
-#include "ui/copia_di_recupero.h"
 #include "ui/delegato_percorso.h"
+#include "ui/documento_percorso.h"
 #include "ui/file_percorso.h"
 #include "ui/impostazioni_percorso.h"
 #include "ui/messaggi.h"
@@ -69,13 +69,13 @@ std::string nuovoId(const percorso::Percorso& p) {
 FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     : QMainWindow(&principale, Qt::Window),
       calcolatore_(calcolatore),
-      modello_(new ModelloPercorso(this)),
-      recupero_(new CopiaDiRecupero(this)) {
+      documento_(new DocumentoPercorso(this)),
+      modello_(new ModelloPercorso(*documento_, this)) {
     setObjectName(QStringLiteral("Form_Percorso"));
     setWindowIcon(principale.windowIcon());
     setFont(principale.font());
 
-    impostazioni_ = new ImpostazioniPercorso(*modello_, this);
+    impostazioni_ = new ImpostazioniPercorso(*documento_, this);
     tabella_ = new QTableView(this);
     tabella_->setObjectName(QStringLiteral("Tabella_Tratti"));
     tabella_->setAccessibleName(QStringLiteral("Tratti del percorso"));
@@ -102,28 +102,38 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     creaMenu();
     statusBar();
 
-    connect(modello_, &ModelloPercorso::modificaRichiesta, this,
-            [this](const percorso::Percorso& nuovo, const QString& d) { rispondi(proponi(nuovo, d)); });
     connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& m) { rispondi(m); });
+    // A setting's arrow held, or a value typed into it, is one undo step.
     connect(impostazioni_, &ImpostazioniPercorso::modificaRichiesta, this,
             [this](const percorso::Percorso& nuovo, const QString& d) {
-                if (auto perche = proponi(nuovo, d, d)) {
-                    impostazioni_->mostra(modello_->percorso());
+                if (auto perche = documento_->modifica(nuovo, d, d)) {
+                    impostazioni_->mostra(percorso());
                     rispondi(perche);
                 }
             });
-    connect(recupero_, &CopiaDiRecupero::daScrivere, this, &FoglioPercorso::scriviCopia);
+    connect(documento_, &DocumentoPercorso::cambiato, this, &FoglioPercorso::dopoIlCambio);
+    connect(documento_, &DocumentoPercorso::storiaCambiata, this, &FoglioPercorso::dopoLaStoria);
+    connect(documento_, &DocumentoPercorso::notizia, this, [this](const QString& testo, int ms) {
+        if (testo.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(testo, ms);
+        }
+    });
 
     setTabOrder(impostazioni_, tabella_);
     impostazioni_->primo()->setFocus();
-    ricomincia(percorso::Percorso{}, QString());
+    dopoIlCambio();
+    dopoLaStoria();
 }
 
-const percorso::Percorso& FoglioPercorso::percorso() const { return modello_->percorso(); }
+const percorso::Percorso& FoglioPercorso::percorso() const { return documento_->percorso(); }
 
-const std::optional<percorso::Risultati>& FoglioPercorso::risultati() const { return modello_->risultati(); }
+const std::optional<percorso::Risultati>& FoglioPercorso::risultati() const { return documento_->risultati(); }
 
-bool FoglioPercorso::daSalvare() const { return !storia_.salvata() && !percorso().tratti.empty(); }
+const QString& FoglioPercorso::file() const { return documento_->file(); }
+
+bool FoglioPercorso::daSalvare() const { return documento_->daSalvare(); }
 
 void FoglioPercorso::creaMenu() {
     auto voce = [this](QMenu* menu, const QString& testo, const QKeySequence& tasto, auto azione) {
@@ -148,8 +158,8 @@ void FoglioPercorso::creaMenu() {
     voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
 
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, &FoglioPercorso::annulla);
-    ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, &FoglioPercorso::ripeti);
+    annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] { documento_->annulla(); });
+    ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, [this] { documento_->ripeti(); });
     modifica->addSeparator();
     voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
          [this] { rispondi(aggiungiTratto()); });
@@ -203,78 +213,34 @@ void FoglioPercorso::mostraTotali() {
                                               : std::string());
 }
 
-// Every change of the run passes here: recomputed whole, shown everywhere.
-void FoglioPercorso::imposta(const percorso::Percorso& nuovo) {
-    const bool primiTratti = percorso().tratti.empty() && !nuovo.tratti.empty();
-    modello_->imposta(nuovo);
-    // The widths of an empty table are the headings': the first sections
-    // widen them once the view has laid out its new rows.
-    if (primiTratti) QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
-    impostazioni_->mostra(nuovo);
+// After every change of the run: the settings, the totals and the menus
+// show it; the first sections widen the columns once the view has laid out
+// its new rows.
+void FoglioPercorso::dopoIlCambio() {
+    const int righe = static_cast<int>(percorso().tratti.size());
+    if (righe_ == 0 && righe > 0) {
+        QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
+    }
+    righe_ = righe;
+    impostazioni_->mostra(percorso());
     mostraTotali();
-    for (QAction* a : serveUnTratto_) a->setEnabled(!nuovo.tratti.empty());
+    for (QAction* a : serveUnTratto_) a->setEnabled(righe > 0);
     emit ricalcolato();
 }
 
-// A run that starts anew: no undo history, no unsaved changes.
-void FoglioPercorso::ricomincia(const percorso::Percorso& nuovo, const QString& file) {
-    storia_.svuota();
-    imposta(nuovo);
-    file_ = file;
-    dopoLaStoria();
-    aggiornaTitolo();
-    tabella_->resizeColumnsToContents();
-}
-
-// After every step of the history: the title's mark, the recovery copy,
-// the menu's undo and redo.
+// After every step of the history: the title and its mark, undo and redo.
 void FoglioPercorso::dopoLaStoria() {
-    setWindowModified(!storia_.salvata());
-    if (storia_.salvata()) {
-        recupero_->rimuovi();
-    } else {
-        recupero_->programma();
-    }
-    annulla_->setEnabled(storia_.puoAnnullare());
-    annulla_->setText(QStringLiteral("&Annulla %1").arg(inQt(storia_.descrizioneAnnulla())).trimmed());
-    ripeti_->setEnabled(storia_.puoRipetere());
-    ripeti_->setText(QStringLiteral("&Ripeti %1").arg(inQt(storia_.descrizioneRipeti())).trimmed());
-}
-
-void FoglioPercorso::annulla() {
-    if (!storia_.puoAnnullare()) return;
-    statusBar()->clearMessage();  // what it said was of the run before
-    imposta(storia_.annulla(percorso()));
-    dopoLaStoria();
-}
-
-void FoglioPercorso::ripeti() {
-    if (!storia_.puoRipetere()) return;
-    statusBar()->clearMessage();
-    imposta(storia_.ripeti(percorso()));
-    dopoLaStoria();
-}
-
-void FoglioPercorso::aggiornaTitolo() {
-    const QString nome = nomeDelPercorso(file_);
-    setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nome));
+    const percorso::Storia& storia = documento_->storia();
+    setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nomeDelPercorso(file())));
+    setWindowModified(!storia.salvata());
+    annulla_->setEnabled(storia.puoAnnullare());
+    annulla_->setText(QStringLiteral("&Annulla %1").arg(inQt(storia.descrizioneAnnulla())).trimmed());
+    ripeti_->setEnabled(storia.puoRipetere());
+    ripeti_->setText(QStringLiteral("&Ripeti %1").arg(inQt(storia.descrizioneRipeti())).trimmed());
 }
 
 void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
     if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
-}
-
-std::optional<QString> FoglioPercorso::proponi(const percorso::Percorso& nuovo, const QString& descrizione,
-                                               const QString& chiave) {
-    if (nuovo == percorso()) return std::nullopt;
-    if (!nuovo.tratti.empty()) {
-        if (auto rifiuto = percorso::verifica(nuovo)) return inQt(rifiuto->messaggio);
-    }
-    statusBar()->clearMessage();  // what it said was of the run before
-    storia_.registra(percorso(), nuovo, descrizione.toStdString(), chiave.toStdString());
-    imposta(nuovo);
-    dopoLaStoria();
-    return std::nullopt;
 }
 
 int FoglioPercorso::rigaScelta() const {
@@ -296,7 +262,7 @@ std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const Q
     }
     const int dove = monte + 1;
     nuovo.tratti.insert(nuovo.tratti.begin() + dove, std::move(tratto));
-    if (auto perche = proponi(nuovo, descrizione)) return perche;
+    if (auto perche = documento_->modifica(nuovo, descrizione)) return perche;
     tabella_->setCurrentIndex(modello_->index(dove, static_cast<int>(foglio::Colonna::Id)));
     return std::nullopt;
 }
@@ -347,7 +313,7 @@ void FoglioPercorso::eliminaTratto() {
         if (t.monte == tolto.id) t.monte = tolto.monte;
     }
     const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
-    if (auto perche = proponi(nuovo, descrizione)) {
+    if (auto perche = documento_->modifica(nuovo, descrizione)) {
         rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
         return;
     }

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "ui/documento_percorso.h"
 #include "ui/foglio_percorso.h"
 #include "ui/form_principale.h"
 #include "ui/offerta_di_recupero.h"
@@ -68,7 +69,7 @@ void Form_Principale::closeEvent(QCloseEvent* evento) {
             evento->ignore();
             return;
         }
-        percorso_->dimentica();
+        percorso_->documento().dimentica();
     }
     QWidget::closeEvent(evento);
 }

@@ -8,8 +8,8 @@
 #include "calc/testo.h"
 #include "dettagli/dettagli.h"
 #include "ui/campo_numero.h"
+#include "ui/documento_percorso.h"
 #include "ui/messaggi.h"
-#include "ui/modello_percorso.h"
 #include "ui/riepilogo.h"
 
 namespace flumetra {
@@ -30,8 +30,8 @@ QString nomeMetodo(percorso::Metodo metodo) {
                                                    : QStringLiteral("Colebrook");
 }
 
-ImpostazioniPercorso::ImpostazioniPercorso(const ModelloPercorso& modello, QWidget* parent)
-    : QWidget(parent), modello_(modello), griglia_(new QGridLayout(this)) {
+ImpostazioniPercorso::ImpostazioniPercorso(const DocumentoPercorso& documento, QWidget* parent)
+    : QWidget(parent), documento_(documento), griglia_(new QGridLayout(this)) {
     griglia_->setContentsMargins(0, 0, 0, 0);
     using percorso::Percorso;
     temperatura_ = numero(QStringLiteral("T&emperatura dell'aria"), percorso::intervalloTemperatura,
@@ -60,7 +60,7 @@ ImpostazioniPercorso::ImpostazioniPercorso(const ModelloPercorso& modello, QWidg
                               static_cast<int>(k) + 1, [k](Percorso& p, Reale x) { p.velocita_massime[k] = x; });
     }
     for (int coppia = 0; coppia < 4; ++coppia) griglia_->setColumnStretch(coppia * 2 + 1, 1);
-    mostra(modello.percorso());
+    mostra(documento.percorso());
 }
 
 CampoNumero* ImpostazioniPercorso::numero(const QString& etichetta, percorso::Intervallo limiti, double passo,
@@ -76,7 +76,7 @@ CampoNumero* ImpostazioniPercorso::numero(const QString& etichetta, percorso::In
     griglia_->addWidget(label, riga, coppia * 2);
     griglia_->addWidget(campo, riga, coppia * 2 + 1);
     connect(campo, &QDoubleSpinBox::valueChanged, this, [this, scrivi = std::move(scrivi), nome](double x) {
-        percorso::Percorso nuovo = modello_.percorso();
+        percorso::Percorso nuovo = documento_.percorso();
         scrivi(nuovo, x);
         chiedi(nuovo, nome);
     });
@@ -94,7 +94,7 @@ QComboBox* ImpostazioniPercorso::elenco(const QString& etichetta, const QStringL
     QString nome = etichetta;
     nome.remove(QLatin1Char('&'));
     connect(scelta, &QComboBox::currentIndexChanged, this, [this, scrivi = std::move(scrivi), nome](int i) {
-        percorso::Percorso nuovo = modello_.percorso();
+        percorso::Percorso nuovo = documento_.percorso();
         scrivi(nuovo, i);
         chiedi(nuovo, nome);
     });
@@ -102,7 +102,7 @@ QComboBox* ImpostazioniPercorso::elenco(const QString& etichetta, const QStringL
 }
 
 void ImpostazioniPercorso::chiedi(const percorso::Percorso& nuovo, const QString& descrizione) {
-    if (nuovo == modello_.percorso()) return;
+    if (nuovo == documento_.percorso()) return;
     emit modificaRichiesta(nuovo, descrizione);
 }
 

@@ -2,7 +2,7 @@
 // altitude), how R is computed, the duct material, the friction target Y°
 // and the velocity each role allows. Each input is labelled and takes only
 // its range (verifica.h). A change asks the sheet for the run with that one
-// setting changed; the inputs show the run the sheet holds (mostra).
+// setting changed; the inputs show the document's run (mostra).
 #pragma once
 
 #include <QString>
@@ -19,7 +19,7 @@ class QGridLayout;
 namespace flumetra {
 
 class CampoNumero;
-class ModelloPercorso;
+class DocumentoPercorso;
 
 // "formula del calcolatore", "Colebrook"
 QString nomeMetodo(percorso::Metodo metodo);
@@ -28,7 +28,7 @@ class ImpostazioniPercorso : public QWidget {
     Q_OBJECT
 
 public:
-    ImpostazioniPercorso(const ModelloPercorso& modello, QWidget* parent);
+    ImpostazioniPercorso(const DocumentoPercorso& documento, QWidget* parent);
 
     void mostra(const percorso::Percorso& percorso);
     // The first input, where the keyboard starts.
@@ -46,7 +46,7 @@ private:
                       std::function<void(percorso::Percorso&, int)> scrivi);
     void chiedi(const percorso::Percorso& nuovo, const QString& descrizione);
 
-    const ModelloPercorso& modello_;
+    const DocumentoPercorso& documento_;
     QGridLayout* griglia_ = nullptr;
     CampoNumero* temperatura_ = nullptr;
     CampoNumero* quota_ = nullptr;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ui/colonne_percorso.h"
+#include "ui/documento_percorso.h"
 #include "ui/messaggi.h"
 
 namespace flumetra {
@@ -20,27 +21,33 @@ const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warni
 
 }  // namespace
 
-ModelloPercorso::ModelloPercorso(QObject* parent)
-    : QAbstractTableModel(parent), iconaAvviso_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {}
+ModelloPercorso::ModelloPercorso(DocumentoPercorso& documento, QObject* parent)
+    : QAbstractTableModel(parent),
+      documento_(documento),
+      iconaAvviso_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {
+    connect(&documento_, &DocumentoPercorso::cambiato, this, &ModelloPercorso::aggiorna);
+    aggiorna();
+}
 
-void ModelloPercorso::imposta(percorso::Percorso percorso) {
-    std::optional<percorso::Risultati> risultati;
-    if (!percorso.tratti.empty()) risultati = percorso::calcola(percorso);
-    std::vector<bool> indice(percorso.tratti.size(), false);
+const percorso::Percorso& ModelloPercorso::percorso() const { return documento_.percorso(); }
+
+const std::optional<percorso::Risultati>& ModelloPercorso::risultati() const { return documento_.risultati(); }
+
+void ModelloPercorso::aggiorna() {
+    const std::optional<percorso::Risultati>& risultati = documento_.risultati();
+    std::vector<bool> indice(percorso().tratti.size(), false);
     if (risultati && risultati->percorso_indice) {
         for (const std::size_t k : *risultati->percorso_indice) indice[k] = true;
     }
+    const int righe = static_cast<int>(percorso().tratti.size());
     // The same rows keep the view's current cell and selection.
-    if (percorso.tratti.size() == percorso_.tratti.size()) {
-        percorso_ = std::move(percorso);
-        risultati_ = std::move(risultati);
+    if (righe == righe_) {
         sulPercorsoIndice_ = std::move(indice);
-        if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        if (righe > 0) emit dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
         return;
     }
     beginResetModel();
-    percorso_ = std::move(percorso);
-    risultati_ = std::move(risultati);
+    righe_ = righe;
     sulPercorsoIndice_ = std::move(indice);
     endResetModel();
 }
@@ -49,9 +56,7 @@ bool ModelloPercorso::sulPercorsoIndice(int riga) const {
     return sulPercorsoIndice_.at(static_cast<std::size_t>(riga));
 }
 
-int ModelloPercorso::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(percorso_.tratti.size());
-}
+int ModelloPercorso::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : righe_; }
 
 int ModelloPercorso::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(foglio::numeroColonne);
@@ -61,12 +66,12 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto riga = static_cast<std::size_t>(index.row());
     const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
-    const percorso::Tratto& t = percorso_.tratti.at(riga);
-    const percorso::RisultatoTratto* r = risultati_ ? &risultati_->tratti.at(riga) : nullptr;
+    const percorso::Tratto& t = percorso().tratti.at(riga);
+    const percorso::RisultatoTratto* r = risultati() ? &risultati()->tratti.at(riga) : nullptr;
     const bool calcolata = foglio::dati(c).tipo == foglio::Tipo::Calcolata;
     const bool indice = sulPercorsoIndice(index.row());
     // Made only for the roles that show it.
-    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso_, riga, *r)) : QString(); };
+    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso(), riga, *r)) : QString(); };
 
     switch (role) {
         case Qt::DisplayRole:
@@ -78,7 +83,7 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         case Qt::EditRole: return inQt(foglio::testoDaModificare(c, t));
         case ScelteRole: {
             QStringList scelte;
-            for (const std::string& s : foglio::scelte(c, percorso_, riga)) scelte << inQt(s);
+            for (const std::string& s : foglio::scelte(c, percorso(), riga)) scelte << inQt(s);
             return scelte;
         }
         case Qt::ToolTipRole:
@@ -133,7 +138,7 @@ Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (foglio::modificabile(c, percorso_.tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
+    if (foglio::modificabile(c, percorso().tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
     return f;
 }
 
@@ -142,16 +147,19 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     const auto riga = static_cast<std::size_t>(index.row());
     const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
     const std::string testo = value.toString().toStdString();
-    auto nuovo = foglio::conTesto(c, percorso_, riga, testo);
+    auto nuovo = foglio::conTesto(c, percorso(), riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {
         emit rifiutato(inQt(*perche));
         return false;
     }
-    // Whether it changes anything, and whether the run still holds, the sheet
-    // decides, as for every other edit.
+    // Whether it changes anything, and whether the run still holds, the
+    // document decides, as for every other edit.
     const QString descrizione =
-        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso_.tratti[riga].id));
-    emit modificaRichiesta(std::get<percorso::Percorso>(nuovo), descrizione);
+        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso().tratti[riga].id));
+    if (auto perche = documento_.modifica(std::get<percorso::Percorso>(nuovo), descrizione)) {
+        emit rifiutato(*perche);
+        return false;
+    }
     return true;
 }
 

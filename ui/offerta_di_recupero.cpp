@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/copia_di_recupero.h"
+#include "ui/documento_percorso.h"
 #include "ui/file_percorso.h"
 #include "ui/foglio_percorso.h"
 
@@ -52,7 +53,8 @@ void offriCopieLasciate(QWidget& finestra, const std::function<FoglioPercorso&()
             case Scelta::Ripristina: {
                 FoglioPercorso& f = foglio();
                 // The copy goes only once the sheet's own holds its run.
-                if (f.lasciaAndare() && f.ripristina(std::get<percorso::Percorso>(copia.contenuto), copia.origine)) {
+                if (f.lasciaAndare() &&
+                    f.documento().ripristina(std::get<percorso::Percorso>(copia.contenuto), copia.origine)) {
                     copia.rimuovi();
                 }
                 break;

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLockFile>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include "ui/cartella_dei_dati.h"
 #include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
+#include "ui/documento_percorso.h"
 #include "ui/errori_dei_file.h"
 #include "ui/estensione_chiesta.h"
 #include "ui/file_percorso.h"
@@ -40,9 +42,9 @@ protected:
         OpenWindowTest::SetUp();
         ASSERT_TRUE(cartella.isValid());
         riferimento = scrivi(QStringLiteral("riferimento.flumetra"), testoRiferimento);
-        ASSERT_FALSE(foglio().apri(riferimento));
+        ASSERT_FALSE(foglio().documento().apri(riferimento));
     }
-    void TearDown() override { foglio().dimentica(); }
+    void TearDown() override { foglio().documento().dimentica(); }
 
     FoglioPercorso& foglio() { return finestra.mostraPercorso(); }
     QString scrivi(const QString& nome, std::string_view testo) {
@@ -107,25 +109,43 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_EQ(pressione(), "72,3");
     EXPECT_EQ(f.findChild<QLineEdit*>(QStringLiteral("Text_PercorsoIndice"))->text(), "T1 → T3 → T4");
     EXPECT_TRUE(f.isWindowModified());
-    f.annulla();
+    f.documento().annulla();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
     EXPECT_EQ(pressione(), "94,9");
     EXPECT_FALSE(f.isWindowModified());
-    f.ripeti();
+    f.documento().ripeti();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 355");
-    f.annulla();
+    f.documento().annulla();
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
 
     // A refused file: the message names it and what and where; the sheet keeps its run.
     std::string anello(testoRiferimento);
     anello.replace(anello.find("\"monte\": \"T1\""), 13, "\"monte\": \"T4\"");  // T2 hangs from T4
     anello.replace(anello.find("\"monte\": null"), 13, "\"monte\": \"T2\"");    // and T1 from T2
-    const auto messaggio = f.apri(scrivi(QStringLiteral("anello.flumetra"), anello));
+    const auto messaggio = f.documento().apri(scrivi(QStringLiteral("anello.flumetra"), anello));
     ASSERT_TRUE(messaggio);
     EXPECT_TRUE(messaggio->startsWith("Il file «anello.flumetra» non è stato aperto: ")) << messaggio->toStdString();
     EXPECT_EQ(f.file(), riferimento);
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
     EXPECT_EQ(pressione(), "94,9");
+}
+
+// A setting changed in the panel is a named edit of the document; its
+// arrow pressed again and again, or a value typed, is one undo step.
+TEST_F(Foglio, ASettingsArrowsAreOneUndoStep) {
+    FoglioPercorso& f = foglio();
+    auto* temperatura = f.findChild<QDoubleSpinBox*>();
+    ASSERT_NE(temperatura, nullptr);
+    EXPECT_EQ(temperatura->accessibleName(), "Temperatura dell'aria [°C]");
+    temperatura->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(temperatura, Qt::Key_Up);
+    EXPECT_EQ(f.percorso().aria.temperatura, 23);
+    EXPECT_EQ(f.documento().storia().passi(), 1U);
+    EXPECT_TRUE(f.isWindowModified());
+    f.documento().annulla();
+    EXPECT_EQ(f.percorso().aria.temperatura, 20);
+    EXPECT_EQ(temperatura->value(), 20) << "the panel shows the document's run";
+    EXPECT_FALSE(f.isWindowModified());
 }
 
 // The recovery copies: each program keeps its own, held while it runs,
@@ -165,7 +185,7 @@ TEST_F(Foglio, SaveWritesTheRunAndRemovesTheRecoveryCopy) {
     EXPECT_EQ(copie().size(), 2) << "Scarta removes that copy only";
 
     const QString salvato = cartella.filePath(QStringLiteral("salvato.flumetra"));
-    ASSERT_FALSE(f.salvaIn(salvato));
+    ASSERT_FALSE(f.documento().salvaIn(salvato));
     EXPECT_FALSE(QFile::exists(nostra));
     EXPECT_TRUE(QFile::exists(recupero.filePath(QStringLiteral("viva.flumetra"))));
     EXPECT_FALSE(f.isWindowModified());
@@ -208,7 +228,7 @@ TEST_F(Foglio, ACopyACrashLeftIsRestoredAtStart) {
     ASSERT_TRUE(origine.open(QIODevice::WriteOnly));
     origine.write(riferimento.toUtf8());
     origine.close();
-    foglio().dimentica();
+    foglio().documento().dimentica();
 
     QString domanda;
     QTimer::singleShot(0, [&domanda] {
@@ -227,7 +247,7 @@ TEST_F(Foglio, ACopyACrashLeftIsRestoredAtStart) {
     EXPECT_EQ(f.file(), riferimento);
     EXPECT_FALSE(QFile::exists(lasciata));
     EXPECT_EQ(recupero.entryList({QStringLiteral("*.flumetra")}, QDir::Files).size(), 1) << "the sheet's own";
-    f.annulla();
+    f.documento().annulla();
     EXPECT_EQ(testo(2, Colonna::L), "17") << "nothing to undo in a restored run";
 }
 
