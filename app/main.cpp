@@ -9,8 +9,8 @@
 #include <functional>
 #include <utility>
 
+#include "ui/coordinatore.h"
 #include "ui/foglio_percorso.h"
-#include "ui/form_principale.h"
 #include "ui/progetto.h"
 #include "ui/traduzione.h"
 
@@ -57,13 +57,13 @@ int main(int argc, char* argv[]) {
                                QStringLiteral("[file]"));
     riga.process(app);
 
-    flumetra::Form_Principale finestra;
-    finestra.show();
+    flumetra::Coordinatore programma;
+    programma.principale().show();
     // After a crash the runs it left are offered first, then the file named.
     const QStringList file = riga.positionalArguments();
-    new AllaPrimaEsposizione(finestra.windowHandle(), [&finestra, file] {
-        finestra.offriRecupero();
-        if (!file.isEmpty()) finestra.mostraPercorso().apriChiedendo(file.constFirst());
+    new AllaPrimaEsposizione(programma.principale().windowHandle(), [&programma, file] {
+        programma.offriRecupero();
+        if (!file.isEmpty()) programma.mostraPercorso().apriChiedendo(file.constFirst());
     });
     return QApplication::exec();
 }

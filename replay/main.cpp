@@ -19,7 +19,7 @@
 #include "replay/copione.h"
 #include "replay/riproduttore.h"
 #include "ui/cartella_dei_dati.h"
-#include "ui/form_principale.h"
+#include "ui/coordinatore.h"
 #include "ui/traduzione.h"
 
 namespace {
@@ -71,7 +71,8 @@ int play(int argc, char* argv[]) {
         return 1;
     }
     flumetra::usaCartellaDeiDati(dati.path());
-    flumetra::Form_Principale finestra;
+    flumetra::Coordinatore programma;
+    flumetra::Form_Principale& finestra = programma.principale();
     finestra.show();
     if (!QTest::qWaitForWindowExposed(&finestra)) {
         std::cerr << "flumetra-replay: the window was never shown\n";
@@ -82,7 +83,7 @@ int play(int argc, char* argv[]) {
     // A run line's relative path starts from the script's folder.
     const QString cartella =
         argc == 2 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath() : QDir::currentPath();
-    flumetra::Riproduttore riproduttore(finestra, cartella);
+    flumetra::Riproduttore riproduttore(programma, cartella);
     for (const auto& azione : std::get<std::vector<flumetra::copione::Azione>>(letto)) {
         const std::string riga = riproduttore.esegui(azione);
         if (!riga.empty()) std::cout << riga << '\n' << std::flush;

@@ -22,6 +22,7 @@
 #include "logic/quantita.h"
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
+#include "ui/coordinatore.h"
 #include "ui/documento_percorso.h"
 #include "ui/finestra_dettagli.h"
 #include "ui/foglio_percorso.h"
@@ -29,6 +30,9 @@
 #include "ui/messaggi.h"
 
 namespace flumetra {
+
+Riproduttore::Riproduttore(Coordinatore& programma, QString cartella)
+    : programma_(programma), finestra_(programma.principale()), cartella_(std::move(cartella)) {}
 namespace {
 
 std::string json(const QString& testo) {
@@ -232,15 +236,15 @@ std::string Riproduttore::stato() const {
 
 // As its shortcut does, in the main window.
 void Riproduttore::apriDettagli() {
-    if (finestra_.dettagliAperti()) return;
+    if (programma_.dettagliAperti()) return;
     QTest::keyClick(&finestra_, Qt::Key_F2);
     QCoreApplication::sendPostedEvents();
 }
 
 // As a person picks it in the window's list; not while the window is closed.
 void Riproduttore::scegliMateriale(const std::string& nome) {
-    if (!finestra_.dettagliAperti()) return;
-    auto* scelta = finestra_.dettagli()->findChild<QComboBox*>(QStringLiteral("Combo_Materiale"));
+    if (!programma_.dettagliAperti()) return;
+    auto* scelta = programma_.dettagli()->findChild<QComboBox*>(QStringLiteral("Combo_Materiale"));
     for (std::size_t i = 0; i < dettagli::tabellaMateriali.size(); ++i) {
         if (dettagli::tabellaMateriali[i].nome == nome) scelta->setCurrentIndex(static_cast<int>(i));
     }
@@ -248,8 +252,8 @@ void Riproduttore::scegliMateriale(const std::string& nome) {
 
 // As a person sets the two inputs; not while the window is closed.
 void Riproduttore::scegliAria(const std::string& testo) {
-    if (!finestra_.dettagliAperti()) return;
-    if (const auto aria = copione::aria(testo)) finestra_.dettagli()->scegliAria({aria->temperatura, aria->quota});
+    if (!programma_.dettagliAperti()) return;
+    if (const auto aria = copione::aria(testo)) programma_.dettagli()->scegliAria({aria->temperatura, aria->quota});
 }
 
 std::string Riproduttore::copia() {
@@ -259,7 +263,7 @@ std::string Riproduttore::copia() {
 
 // The material, then every row of the details' table by its key.
 std::string Riproduttore::dettagli() const {
-    const dettagli::Dettagli d = finestra_.dettagli()->valori();
+    const dettagli::Dettagli d = programma_.dettagli()->valori();
     auto numero = [](std::optional<Reale> valore) {
         if (!valore) return std::string("null");
         std::array<char, 32> testo{};
@@ -297,7 +301,7 @@ std::string Riproduttore::note() const {
 
 // No question waits for a person: the sheet's run goes as the file comes.
 std::string Riproduttore::percorso(const std::string& file) {
-    FoglioPercorso& foglio = finestra_.mostraPercorso();
+    FoglioPercorso& foglio = programma_.mostraPercorso();
     if (const auto messaggio = foglio.documento().apri(QDir(cartella_).filePath(QString::fromStdString(file)))) {
         using percorso::OggettoJson;
         return OggettoJson(OggettoJson::Spazi::No)

@@ -13,12 +13,14 @@ class QWidget;
 
 namespace flumetra {
 
+class Coordinatore;
 class Form_Principale;
 
 class Riproduttore {
 public:
     // cartella: where a run line's relative path starts, the script's folder.
-    Riproduttore(Form_Principale& finestra, QString cartella) : finestra_(finestra), cartella_(std::move(cartella)) {}
+    // programma: the windows it plays on; cartella: where a relative FILE is.
+    Riproduttore(Coordinatore& programma, QString cartella);
 
     // Returns the line that dump, notes, details or copy prints (the lines
     // of run, one a line), nothing for the other actions.
@@ -53,6 +55,7 @@ private:
     void tabulazione(QWidget* campo, bool indietro);
     void rotella(QWidget* spinner, bool su);
 
+    Coordinatore& programma_;
     Form_Principale& finestra_;
     QString cartella_;
 };

@@ -11,9 +11,9 @@
 #include "ui/campo_accessibile.h"
 #include "ui/campo_numero.h"
 #include "ui/campo_testo.h"
-#include "ui/form_principale.h"
 #include "ui/messaggi.h"
 #include "ui/riepilogo.h"
+#include "ui/tasti.h"
 
 namespace flumetra {
 namespace {
@@ -24,8 +24,8 @@ QString conUnita(const QString& testo, const QString& unita) {
 
 }  // namespace
 
-FinestraDettagli::FinestraDettagli(Form_Principale& principale)
-    : QWidget(&principale, Qt::Tool), principale_(principale) {
+FinestraDettagli::FinestraDettagli(QWidget& principale, std::function<dettagli::TestiDelCondotto()> condotto)
+    : QWidget(&principale, Qt::Tool), condotto_(std::move(condotto)) {
     setObjectName(QStringLiteral("Form_Dettagli"));
     setWindowTitle(QStringLiteral("Dettagli del condotto"));
     setFont(principale.font());
@@ -94,7 +94,7 @@ FinestraDettagli::FinestraDettagli(Form_Principale& principale)
     auto* copia = new QPushButton(QStringLiteral("&Copia"), this);
     copia->setObjectName(QStringLiteral("Command_Copia"));
     copia->setToolTip(QStringLiteral("Copia il riepilogo negli appunti (%1)")
-                          .arg(QKeySequence(Form_Principale::tastoRiepilogo).toString(QKeySequence::NativeText)));
+                          .arg(QKeySequence(tasti::riepilogo).toString(QKeySequence::NativeText)));
     connect(copia, &QPushButton::clicked, this, &FinestraDettagli::Copia);
 
     auto* colonna = new QVBoxLayout(this);
@@ -127,9 +127,7 @@ void FinestraDettagli::scegliAria(dettagli::Aria aria) {
     }
 }
 
-dettagli::Dettagli FinestraDettagli::valori() const {
-    return dettagli::calcola(principale_.testiDelCondotto(), materiale(), aria());
-}
+dettagli::Dettagli FinestraDettagli::valori() const { return dettagli::calcola(condotto_(), materiale(), aria()); }
 
 void FinestraDettagli::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 

@@ -1,10 +1,11 @@
 // «Dettagli del condotto»: a small tool window beside the main one, showing
-// the details of the duct the main window's fields describe, for the duct
-// material and the air chosen here. It reads the fields and never writes
-// them. Its rows are the details' table (dettagli/righe.h).
+// the details of the duct the main window's fields describe (condotto), for
+// the duct material and the air chosen here. It reads the fields and never
+// writes them. Its rows are the details' table (dettagli/righe.h).
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -18,13 +19,13 @@ namespace flumetra {
 
 class CampoNumero;
 class CampoTesto;
-class Form_Principale;
 
 class FinestraDettagli : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FinestraDettagli(Form_Principale& principale);
+    // principale: the window it stands beside and belongs to.
+    FinestraDettagli(QWidget& principale, std::function<dettagli::TestiDelCondotto()> condotto);
 
     [[nodiscard]] dettagli::Materiale materiale() const;
     [[nodiscard]] dettagli::Aria aria() const;
@@ -47,7 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    const Form_Principale& principale_;
+    std::function<dettagli::TestiDelCondotto()> condotto_;
     QComboBox* materiale_ = nullptr;
     std::vector<std::pair<CampoNumero*, const dettagli::Ingresso*>> ingressi_;  // the air's
     std::vector<CampoTesto*> valori_;  // a value line for each computed row, and two for the series

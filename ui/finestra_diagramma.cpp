@@ -9,18 +9,18 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "logic/finestra.h"
 #include "ui/esporta_diagramma.h"
 #include "ui/estensione_chiesta.h"
-#include "ui/form_principale.h"
 #include "ui/grafico_perdite.h"
 
 namespace flumetra {
 
-FinestraDiagramma::FinestraDiagramma(const Form_Principale& principale, QWidget* parent)
-    : QWidget(parent, Qt::Tool), principale_(principale) {
+FinestraDiagramma::FinestraDiagramma(const Finestra& calcolatore, std::function<dettagli::Aria()> aria, QWidget& parent)
+    : QWidget(&parent, Qt::Tool), calcolatore_(calcolatore), aria_(std::move(aria)) {
     setObjectName(QStringLiteral("Form_Diagramma"));
     setWindowTitle(QStringLiteral("Diagramma delle perdite"));
-    setFont(principale.font());
+    setFont(parent.font());
 
     grafico_ = new GraficoPerdite(this);
     auto* esporta = new QPushButton(QStringLiteral("&Esporta immagine…"), this);
@@ -57,11 +57,12 @@ void FinestraDiagramma::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 
 void FinestraDiagramma::aggiorna() {
     ContenutoDiagramma contenuto = grafico_->contenuto();
-    const dettagli::Aria aria = principale_.aria();
+    const dettagli::Aria aria = aria_();
     if (aria != contenuto.aria) {
         cambiaAria(contenuto, aria);
     }
-    contenuto.condotto = dettagli::puntoDelCondotto(principale_.testo(Campo::Text_G), principale_.testo(Campo::Text_Y));
+    contenuto.condotto =
+        dettagli::puntoDelCondotto(calcolatore_.testo(Campo::Text_G), calcolatore_.testo(Campo::Text_Y));
     grafico_->mostra(std::move(contenuto));
 }
 

@@ -1,14 +1,16 @@
 // «Diagramma delle perdite»: a tool window beside the main one with the
 // friction chart, the main window's duct on it as a point, and a run's
-// sections when a run sheet gives them. It reads the main window's G and Y
-// and its air, and never writes them. «Esporta immagine…» saves the chart as
+// sections when a run sheet gives them. It reads the calculator's G and Y
+// and the air it is given, and never writes them. «Esporta immagine…» saves the chart as
 // a PNG or an SVG for a report.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "dettagli/aria.h"
 #include "ui/disegno_diagramma.h"
 #include "ui/presto.h"
 
@@ -16,14 +18,15 @@ class QPushButton;
 
 namespace flumetra {
 
-class Form_Principale;
+class Finestra;
 class GraficoPerdite;
 
 class FinestraDiagramma : public QWidget {
     Q_OBJECT
 
 public:
-    FinestraDiagramma(const Form_Principale& principale, QWidget* parent);
+    // parent: the window it stands beside and belongs to.
+    FinestraDiagramma(const Finestra& calcolatore, std::function<dettagli::Aria()> aria, QWidget& parent);
 
     // The run's sections as points labelled with their ids; an empty list
     // takes them away.
@@ -44,7 +47,8 @@ public slots:
 private:
     void esportaImmagine();
 
-    const Form_Principale& principale_;
+    const Finestra& calcolatore_;
+    std::function<dettagli::Aria()> aria_;
     GraficoPerdite* grafico_ = nullptr;
     ChiamataPresto aggiornamentoPresto_{this, [this] { aggiorna(); }};
 };

@@ -39,6 +39,7 @@ void Form_Principale::collega() {
         });
     }
     for (const Campo c : allValues<Campo>()) {
+        connect(campo(c), &QLineEdit::textChanged, this, &Form_Principale::testiCambiati);
         if (!dati(c).immissione) continue;
         connect(campo(c), &CampoTesto::KeyUp, this, [this, c] { controlla(c); });
         connect(campo(c), &CampoTesto::Modificato, this, [this, c] { controlla(c); });

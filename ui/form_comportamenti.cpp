@@ -1,13 +1,13 @@
-// The window's own behaviours: staying above other windows, and the
-// information line.
+// The window's own behaviours: staying above other windows, the information
+// line, and the context menu the program fills.
 
 #include <QCheckBox>
-#include <QWindow>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 #include "ui/campo_testo.h"
-#include "ui/finestra_dettagli.h"
-#include "ui/finestra_diagramma.h"
 #include "ui/form_principale.h"
+#include "ui/primo_piano.h"
 
 namespace flumetra {
 
@@ -22,23 +22,20 @@ void Form_Principale::Text1_Click() {
                         : indirizzo);
 }
 
-// The flag is changed on the native window, which keeps its place, size and
-// identity; QWidget::setWindowFlag would hide it and create a new one. The
-// details window and the chart follow.
+// The windows beside it follow (primoPianoCambiato).
 void Form_Principale::restaInPrimoPiano(bool attivo) {
-    for (QWidget* finestra :
-         {static_cast<QWidget*>(this), static_cast<QWidget*>(dettagli_), static_cast<QWidget*>(diagramma_)}) {
-        if (finestra == nullptr) continue;
-        Qt::WindowFlags flags = finestra->windowFlags();
-        flags.setFlag(Qt::WindowStaysOnTopHint, attivo);
-        finestra->overrideWindowFlags(flags);
-        if (QWindow* nativa = finestra->windowHandle()) nativa->setFlags(flags);
-    }
+    mettiInPrimoPiano(*this, attivo);
+    emit primoPianoCambiato(attivo);
 }
 
-bool Form_Principale::inPrimoPiano() const {
-    const QWindow* nativa = windowHandle();
-    return (nativa != nullptr ? nativa->flags() : windowFlags()).testFlag(Qt::WindowStaysOnTopHint);
+bool Form_Principale::inPrimoPiano() const { return flumetra::inPrimoPiano(*this); }
+
+// On the window's background, its labels and its radios (the fields keep
+// their own menu): what the program's other windows offer.
+void Form_Principale::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu menu(this);
+    emit menuContestuale(menu);
+    if (!menu.isEmpty()) menu.exec(evento->globalPos());
 }
 
 }  // namespace flumetra

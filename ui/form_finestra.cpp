@@ -21,6 +21,12 @@ void Form_Principale::scrivi(Campo c, std::string_view testo) {
 
 bool Form_Principale::testoUsato(Campo c) const { return campo(c)->text() == campo(c)->testoUsato(); }
 
+dettagli::TestiDelCondotto Form_Principale::testiDelCondotto() const {
+    using enum Campo;
+    auto letto = [this](Campo c) { return testoUsato(c) ? std::optional(testo(c)) : std::nullopt; };
+    return {letto(Text_A), letto(Text_B), letto(Text_D), letto(Text_G), letto(Text_Y), letto(Text_Ytot)};
+}
+
 bool Form_Principale::modoSelezionato(Modo m) const { return radio(m)->isChecked(); }
 bool Form_Principale::sezioneSelezionata(Sezione s) const { return radio(s)->isChecked(); }
 

@@ -87,9 +87,6 @@ Form_Principale::Form_Principale(QWidget* parent) : QWidget(parent) {
     setFont(carattereCheEntra(this));
     impostaOrdineTab();
     collega();
-    collegaDettagli();
-    collegaDiagramma();
-    collegaPercorso();
     Form_Load();
     new DialoghiSopra(
         *this, [this] { return inPrimoPiano(); },

@@ -18,7 +18,6 @@
 #include "ui/progetto.h"
 
 class QCheckBox;
-class QCloseEvent;
 class QContextMenuEvent;
 class QGroupBox;
 class QMenu;
@@ -27,9 +26,6 @@ class QRadioButton;
 namespace flumetra {
 
 class CampoTesto;
-class FinestraDettagli;
-class FinestraDiagramma;
-class FoglioPercorso;
 class UpDown;
 
 class Form_Principale : public QWidget, public Finestra {
@@ -60,39 +56,23 @@ public:
     // Whether the window asks to stay above other windows.
     [[nodiscard]] bool inPrimoPiano() const;
 
-    // Beside the window: the details of the duct (F2, the context menu) and
-    // the summary for a report (Ctrl+Shift+C in either window).
-    static constexpr QKeyCombination tastoDettagli = Qt::Key_F2;
-    static constexpr QKeyCombination tastoRiepilogo = Qt::CTRL | Qt::SHIFT | Qt::Key_C;
-    void mostraDettagli(bool aperta);
-    [[nodiscard]] bool dettagliAperti() const;
-    [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
-    void copiaRiepilogo();
-
-    // The run sheet, a document window of its own (F3, the context menu).
-    static constexpr QKeyCombination tastoPercorso = Qt::Key_F3;
-    FoglioPercorso& mostraPercorso();
-    // At start: the recovery copies that programs gone left, offered back.
-    void offriRecupero();
-    [[nodiscard]] bool percorsoAperto() const;
-
     // Whether the calculator used the field's text: false while it carries a
     // note that it was not (not a number, out of range).
     [[nodiscard]] bool testoUsato(Campo c) const;
     // The fields as the details read them: a text that was not used cannot be.
     [[nodiscard]] dettagli::TestiDelCondotto testiDelCondotto() const;
-    // The friction chart beside it (F4, the context menu), with its lines
-    // drawn for the air of aria().
-    void mostraDiagramma(bool aperto);
-    [[nodiscard]] bool diagrammaAperto() const;
-    [[nodiscard]] FinestraDiagramma* diagramma() const { return diagramma_; }
-    // The air the details window holds; the reference air until it is opened.
-    [[nodiscard]] dettagli::Aria aria() const;
+
+signals:
+    // A field's text changed, by the person or the calculator.
+    void testiCambiati();
+    // Check1 switched staying on top; the windows beside it follow.
+    void primoPianoCambiato(bool attivo);
+    // The context menu of the window's background, to be filled with what
+    // the other windows offer before it opens.
+    void menuContestuale(QMenu& menu);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
-    // Asks first only while the run sheet has unsaved changes.
-    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void creaControlli();
@@ -109,11 +89,6 @@ private:
     void mostra(const Esito& esito);
     [[nodiscard]] QString perLOcchio(const QString& messaggio) const;
     void restaInPrimoPiano(bool attivo);
-    void collegaDettagli();
-    void collegaDiagramma();
-    void aggiungiVoceDiagramma(QMenu& menu);
-    void mostraTrattiNelDiagramma();
-    void collegaPercorso();
 
     CampoTesto* campo(Campo c) const { return campi_[indexOf(c)]; }
     UpDown* spinner(Spinner s) const { return spinner_[indexOf(s)]; }
@@ -137,9 +112,6 @@ private:
         std::vector<Campo> modifiche;
     };
     std::optional<Attesa> attesa_;
-    FinestraDettagli* dettagli_ = nullptr;    // made when first opened
-    FinestraDiagramma* diagramma_ = nullptr;  // likewise
-    FoglioPercorso* percorso_ = nullptr;      // likewise
     Calcolatore calcolatore_{*this};
 };
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "logic/quantita.h"
+#include "ui/coordinatore.h"
 #include "ui/form_principale.h"
 #include "ui/messaggi.h"
 
@@ -36,7 +37,8 @@ protected:
         QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() / 2, su ? s->height() / 4 : s->height() * 3 / 4));
     }
 
-    Form_Principale finestra;
+    Coordinatore programma;
+    Form_Principale& finestra = programma.principale();
 };
 
 }  // namespace flumetra

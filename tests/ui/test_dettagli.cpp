@@ -27,7 +27,7 @@ protected:
     }
     // The value line a label names, as the window shows it.
     QString riga(const QString& etichetta) {
-        for (const QLabel* label : finestra.dettagli()->findChildren<QLabel*>()) {
+        for (const QLabel* label : programma.dettagli()->findChildren<QLabel*>()) {
             if (label->text() == etichetta && label->buddy() != nullptr)
                 return qobject_cast<QLineEdit*>(label->buddy())->text();
         }
@@ -38,11 +38,11 @@ protected:
 
 TEST_F(Dettagli, F2OpensAndClosesItBesideTheUnchangedWindow) {
     const QRect geometria = finestra.geometry();
-    EXPECT_EQ(finestra.dettagli(), nullptr) << "closed at start";
+    EXPECT_EQ(programma.dettagli(), nullptr) << "closed at start";
     f2();
-    ASSERT_TRUE(finestra.dettagliAperti());
-    EXPECT_TRUE(finestra.dettagli()->windowFlags().testFlag(Qt::Tool));
-    EXPECT_GE(finestra.dettagli()->geometry().left(), geometria.right()) << "beside the main window";
+    ASSERT_TRUE(programma.dettagliAperti());
+    EXPECT_TRUE(programma.dettagli()->windowFlags().testFlag(Qt::Tool));
+    EXPECT_GE(programma.dettagli()->geometry().left(), geometria.right()) << "beside the main window";
     EXPECT_EQ(finestra.geometry(), geometria);
     EXPECT_EQ(t("Text_D"), "551");
     EXPECT_EQ(riga("Perdita per attrito R in pascal"), "0,249 Pa/m");
@@ -54,8 +54,8 @@ TEST_F(Dettagli, F2OpensAndClosesItBesideTheUnchangedWindow) {
     EXPECT_EQ(riga("Velocità nel tondo D"), "3,55 m/s");
 
     f2();
-    EXPECT_FALSE(finestra.dettagliAperti());
-    EXPECT_FALSE(finestra.dettagli()->isVisible());
+    EXPECT_FALSE(programma.dettagliAperti());
+    EXPECT_FALSE(programma.dettagli()->isVisible());
 }
 
 // Right of the main window where it fits on the screen, else left, else
@@ -93,12 +93,12 @@ TEST_F(Dettagli, F6MovesBetweenTheWindowsAndEscClosesTheDetails) {
     QApplication::setActiveWindow(&finestra);
     QTest::keyClick(&finestra, Qt::Key_F6);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(finestra.dettagli()->isActiveWindow());
+    EXPECT_TRUE(programma.dettagli()->isActiveWindow());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QCoreApplication::processEvents();
     EXPECT_TRUE(finestra.isActiveWindow());
-    QTest::keyClick(finestra.dettagli()->findChild<QComboBox*>("Combo_Materiale"), Qt::Key_Escape);
-    EXPECT_FALSE(finestra.dettagliAperti());
+    QTest::keyClick(programma.dettagli()->findChild<QComboBox*>("Combo_Materiale"), Qt::Key_Escape);
+    EXPECT_FALSE(programma.dettagliAperti());
 }
 
 // The chart, which can be resized, takes the room beside the main window
@@ -119,17 +119,17 @@ TEST(WindowBeside, AResizableOneShrinksToTheRoomBeside) {
 
 TEST_F(Dettagli, ItStaysOnTopAsTheMainWindowDoes) {
     f2();
-    ASSERT_TRUE(finestra.dettagliAperti());
-    EXPECT_TRUE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(programma.dettagliAperti());
+    EXPECT_TRUE(programma.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     QTest::mouseClick(w(controlli::inPrimoPiano), Qt::LeftButton, {}, QPoint(8, 8));
-    EXPECT_FALSE(finestra.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(finestra.dettagli()->isVisible());
+    EXPECT_FALSE(programma.dettagli()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(programma.dettagli()->isVisible());
 }
 
 TEST_F(Dettagli, TheSummaryNamesEveryFieldTheModeAndTheMaterial) {
     f2();
-    finestra.dettagli()->findChild<QComboBox*>("Combo_Materiale")->setCurrentIndex(3);
-    QTest::keyClick(finestra.dettagli(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    programma.dettagli()->findChild<QComboBox*>("Combo_Materiale")->setCurrentIndex(3);
+    QTest::keyClick(programma.dettagli(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList righe = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(righe.contains("Portata G\t3000\tmc/h"));
     EXPECT_TRUE(righe.contains("Dimensione mantenuta della sezione\tB\t"));

@@ -34,8 +34,8 @@ protected:
     FinestraDiagramma* apri() {
         QTest::keyClick(&finestra, Qt::Key_F4);
         QCoreApplication::sendPostedEvents();
-        EXPECT_TRUE(finestra.diagrammaAperto());
-        return finestra.diagramma();
+        EXPECT_TRUE(programma.diagrammaAperto());
+        return programma.diagramma();
     }
     // The tooltip at a point of the chart, as the pointer resting there shows it.
     static QString suggerimento(GraficoPerdite* grafico, dettagli::PuntoDiagramma punto) {
@@ -71,7 +71,7 @@ TEST_F(Diagramma, F4OpensItBesideTheUnchangedWindowAndThePointFollowsG) {
     EXPECT_FALSE(diagramma->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 
     QTest::keyClick(diagramma, Qt::Key_F4);
-    EXPECT_FALSE(finestra.diagrammaAperto()) << "F4 closes it from its own window too";
+    EXPECT_FALSE(programma.diagrammaAperto()) << "F4 closes it from its own window too";
 }
 
 TEST_F(Diagramma, TheBackgroundMenuOpensItAndShowsF4) {
@@ -90,7 +90,7 @@ TEST_F(Diagramma, TheBackgroundMenuOpensItAndShowsF4) {
     QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(4, 4), finestra.mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(&finestra, &evento);
     EXPECT_EQ(voce, "Diagramma delle &perdite");
-    EXPECT_TRUE(finestra.diagrammaAperto());
+    EXPECT_TRUE(programma.diagrammaAperto());
 }
 
 TEST_F(Diagramma, SectionsAndLinesSayWhatTheyAre) {

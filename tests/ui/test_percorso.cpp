@@ -46,7 +46,7 @@ protected:
     }
     void TearDown() override { foglio().documento().dimentica(); }
 
-    FoglioPercorso& foglio() { return finestra.mostraPercorso(); }
+    FoglioPercorso& foglio() { return programma.mostraPercorso(); }
     QString scrivi(const QString& nome, std::string_view testo) {
         QFile file(cartella.filePath(nome));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -64,8 +64,8 @@ protected:
 // The friction chart shows the open run's sections, the index run's marked,
 // and none once the sheet is closed.
 TEST_F(Foglio, TheChartShowsTheRunsSections) {
-    finestra.mostraDiagramma(true);
-    const std::vector<PuntoTratto>& tratti = finestra.diagramma()->contenuto().tratti;
+    programma.mostraDiagramma(true);
+    const std::vector<PuntoTratto>& tratti = programma.diagramma()->contenuto().tratti;
     ASSERT_EQ(tratti.size(), 5U);
     EXPECT_EQ(tratti[0].id, "T1");
     EXPECT_EQ(tratti[0].G, 3000);
@@ -76,7 +76,7 @@ TEST_F(Foglio, TheChartShowsTheRunsSections) {
     }
     EXPECT_EQ(indice, QStringList({"T1", "T3", "T5"}));
     foglio().close();
-    EXPECT_TRUE(finestra.diagramma()->contenuto().tratti.empty());
+    EXPECT_TRUE(programma.diagramma()->contenuto().tratti.empty());
 }
 
 TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
@@ -98,7 +98,7 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     const auto* editore = f.tabella()->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editore, nullptr);
     EXPECT_EQ(editore->text(), "15");
-    EXPECT_FALSE(finestra.dettagliAperti());
+    EXPECT_FALSE(programma.dettagliAperti());
     QTest::keyClick(f.tabella()->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape);
 
     // T5's diameter left to the sheet: a larger one, the warnings gone, and
@@ -239,7 +239,7 @@ TEST_F(Foglio, ACopyACrashLeftIsRestoredAtStart) {
             if (box->buttonRole(b) == QMessageBox::AcceptRole) b->click();
         }
     });
-    finestra.offriRecupero();
+    programma.offriRecupero();
     EXPECT_TRUE(domanda.contains("«riferimento.flumetra»")) << domanda.toStdString();
     FoglioPercorso& f = foglio();
     EXPECT_EQ(testo(2, Colonna::L), "17");
