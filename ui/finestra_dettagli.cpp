@@ -42,10 +42,34 @@ FinestraDettagli::FinestraDettagli(QWidget& principale, std::function<dettagli::
     etichettaMateriale->setBuddy(materiale_);
     modulo->addRow(etichettaMateriale, materiale_);
 
+    aggiungiRighe(*modulo);
+
+    auto* copia = new QPushButton(QStringLiteral("&Copia"), this);
+    copia->setObjectName(QStringLiteral("Command_Copia"));
+    copia->setToolTip(QStringLiteral("Copia il riepilogo negli appunti (%1)")
+                          .arg(QKeySequence(tasti::riepilogo).toString(QKeySequence::NativeText)));
+    connect(copia, &QPushButton::clicked, this, &FinestraDettagli::Copia);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->setContentsMargins(8, 8, 8, 8);
+    colonna->setSpacing(6);
+    colonna->addLayout(modulo);
+    colonna->addWidget(copia, 0, Qt::AlignRight);
+    colonna->setSizeConstraint(QLayout::SetFixedSize);
+
+    materiale_->setFocus();  // where the keyboard starts when the window is brought forward
+
+    // Its values are shown by whoever opens it (aggiorna), then as they change.
+    connect(materiale_, &QComboBox::currentIndexChanged, this, &FinestraDettagli::aggiorna);
+}
+
+// A line for each row of the details' table: a value read-only, the
+// series' two diameters, or an input of the air.
+void FinestraDettagli::aggiungiRighe(QFormLayout& modulo) {
     // As wide as a series diameter's line.
     const int larghezza =
         fontMetrics().horizontalAdvance(QStringLiteral("D 1000: v 99,9 m/s, Y 9,999 mmc.a./m, R 9,99 Pa/m")) + 12;
-    auto nuovoValore = [&] {
+    auto nuovoValore = [this, larghezza] {
         // Read-only text that a screen reader is told cannot be edited.
         auto* valore = new CampoTesto(QString(), this);
         valore->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -66,7 +90,7 @@ FinestraDettagli::FinestraDettagli(QWidget& principale, std::function<dettagli::
                 valore->setAccessibleName(nome);
                 auto* label = new QLabel(nome, this);
                 label->setBuddy(valore);
-                modulo->addRow(label, valore);
+                modulo.addRow(label, valore);
             }
         } else if (const dettagli::Ingresso* ingresso = riga.ingresso) {
             auto* campo = new CampoNumero(ingresso->limiti.minimo, ingresso->limiti.massimo, ingresso->passo,
@@ -77,7 +101,7 @@ FinestraDettagli::FinestraDettagli(QWidget& principale, std::function<dettagli::
             ingressi_.emplace_back(campo, ingresso);
             auto* label = new QLabel(etichetta, this);
             label->setBuddy(campo);
-            modulo->addRow(label, campo);
+            modulo.addRow(label, campo);
             connect(campo, &QDoubleSpinBox::valueChanged, this, [this] {
                 aggiorna();
                 emit ariaCambiata();
@@ -87,27 +111,9 @@ FinestraDettagli::FinestraDettagli(QWidget& principale, std::function<dettagli::
             valore->setAccessibleName(conUnita(etichetta, unita));
             auto* label = new QLabel(etichetta, this);
             label->setBuddy(valore);
-            modulo->addRow(label, valore);
+            modulo.addRow(label, valore);
         }
     }
-
-    auto* copia = new QPushButton(QStringLiteral("&Copia"), this);
-    copia->setObjectName(QStringLiteral("Command_Copia"));
-    copia->setToolTip(QStringLiteral("Copia il riepilogo negli appunti (%1)")
-                          .arg(QKeySequence(tasti::riepilogo).toString(QKeySequence::NativeText)));
-    connect(copia, &QPushButton::clicked, this, &FinestraDettagli::Copia);
-
-    auto* colonna = new QVBoxLayout(this);
-    colonna->setContentsMargins(8, 8, 8, 8);
-    colonna->setSpacing(6);
-    colonna->addLayout(modulo);
-    colonna->addWidget(copia, 0, Qt::AlignRight);
-    colonna->setSizeConstraint(QLayout::SetFixedSize);
-
-    materiale_->setFocus();  // where the keyboard starts when the window is brought forward
-
-    // Its values are shown by whoever opens it (aggiorna), then as they change.
-    connect(materiale_, &QComboBox::currentIndexChanged, this, &FinestraDettagli::aggiorna);
 }
 
 dettagli::Materiale FinestraDettagli::materiale() const {

@@ -14,6 +14,7 @@
 #include "ui/presto.h"
 
 class QComboBox;
+class QFormLayout;
 
 namespace flumetra {
 
@@ -48,6 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    void aggiungiRighe(QFormLayout& modulo);
+
     std::function<dettagli::TestiDelCondotto()> condotto_;
     QComboBox* materiale_ = nullptr;
     std::vector<std::pair<CampoNumero*, const dettagli::Ingresso*>> ingressi_;  // the air's
