@@ -7,9 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "ui/documento_percorso.h"
+#include "ui/domanda.h"
 #include "ui/estensione_chiesta.h"
 #include "ui/file_percorso.h"
 #include "ui/foglio_percorso.h"
@@ -65,18 +65,19 @@ bool FoglioPercorso::salvaConNome() {
 
 bool FoglioPercorso::lasciaAndare() {
     if (!daSalvare()) return true;
-    const QString nome = nomeDelPercorso(file());
-    QMessageBox domanda(QMessageBox::Warning, QStringLiteral("Percorso"),
-                        QStringLiteral("Il percorso «%1» ha modifiche non salvate. Salvarle?").arg(nome),
-                        QMessageBox::NoButton, this);
-    QPushButton* salvaLe = domanda.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
-    QPushButton* scarta = domanda.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
-    QPushButton* annulla = domanda.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-    domanda.setDefaultButton(salvaLe);
-    domanda.setEscapeButton(annulla);
-    domanda.exec();
-    if (domanda.clickedButton() == salvaLe) return salva();
-    return domanda.clickedButton() == scarta;
+    const int salvaLe = 0, scarta = 1, annulla = 2;
+    const int risposta = chiedi(
+        this,
+        {.titolo = QStringLiteral("Percorso"),
+         .icona = QMessageBox::Warning,
+         .testo = QStringLiteral("Il percorso «%1» ha modifiche non salvate. Salvarle?").arg(nomeDelPercorso(file())),
+         .risposte = {{QStringLiteral("&Salva"), QMessageBox::AcceptRole},
+                      {QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole},
+                      {QStringLiteral("Annulla"), QMessageBox::RejectRole}},
+         .predefinita = salvaLe,
+         .fuga = annulla});
+    if (risposta == salvaLe) return salva();
+    return risposta == scarta;
 }
 
 void FoglioPercorso::closeEvent(QCloseEvent* evento) {

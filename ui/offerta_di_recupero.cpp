@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "ui/copia_di_recupero.h"
 #include "ui/documento_percorso.h"
+#include "ui/domanda.h"
 #include "ui/file_percorso.h"
 #include "ui/foglio_percorso.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 enum class Scelta { Ripristina, Scarta, PiuTardi };
 
-Scelta chiedi(QWidget& finestra, const CopiaLasciata& copia, std::size_t numero, std::size_t quante) {
+Scelta chiediDellaCopia(QWidget& finestra, const CopiaLasciata& copia, std::size_t numero, std::size_t quante) {
     const QString nome = nomeDelPercorso(copia.origine);
     const QString quando = copia.quando.toString(QStringLiteral("dd/MM/yyyy 'alle' HH:mm:ss"));
     QString testo = QStringLiteral(
@@ -22,18 +22,17 @@ Scelta chiedi(QWidget& finestra, const CopiaLasciata& copia, std::size_t numero,
                         "«%1», con modifiche non salvate, salvata il %2.")
                         .arg(nome, quando);
     if (quante > 1) testo += QStringLiteral(" (Copia %1 di %2.)").arg(numero).arg(quante);
-    QMessageBox domanda(QMessageBox::Question, QStringLiteral("Flumetra"), testo, QMessageBox::NoButton, &finestra);
-    domanda.setInformativeText(
-        QStringLiteral("Ripristinarla? Scartandola, quelle modifiche vanno perse; "
-                       "più tardi, sarà offerta al prossimo avvio."));
-    QPushButton* ripristina = domanda.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
-    QPushButton* scarta = domanda.addButton(QStringLiteral("&Scarta"), QMessageBox::DestructiveRole);
-    QPushButton* dopo = domanda.addButton(QStringLiteral("&Più tardi"), QMessageBox::RejectRole);
-    domanda.setDefaultButton(ripristina);
-    domanda.setEscapeButton(dopo);  // nothing is lost by a key pressed in haste
-    domanda.exec();
-    if (domanda.clickedButton() == ripristina) return Scelta::Ripristina;
-    return domanda.clickedButton() == scarta ? Scelta::Scarta : Scelta::PiuTardi;
+    // In the order of Scelta; nothing is lost by Esc pressed in haste.
+    const int risposta =
+        flumetra::chiedi(&finestra, {.testo = testo,
+                                     .dettaglio = QStringLiteral("Ripristinarla? Scartandola, quelle modifiche vanno "
+                                                                 "perse; più tardi, sarà offerta al prossimo avvio."),
+                                     .risposte = {{QStringLiteral("&Ripristina"), QMessageBox::AcceptRole},
+                                                  {QStringLiteral("&Scarta"), QMessageBox::DestructiveRole},
+                                                  {QStringLiteral("&Più tardi"), QMessageBox::RejectRole}},
+                                     .predefinita = static_cast<int>(Scelta::Ripristina),
+                                     .fuga = static_cast<int>(Scelta::PiuTardi)});
+    return static_cast<Scelta>(risposta);
 }
 
 }  // namespace
@@ -49,7 +48,7 @@ void offriCopieLasciate(QWidget& finestra, const std::function<FoglioPercorso&()
                                      .arg(*perche, QDir::toNativeSeparators(copia.mettiDaParte())));
             continue;
         }
-        switch (chiedi(finestra, copia, numero, copie.size())) {
+        switch (chiediDellaCopia(finestra, copia, numero, copie.size())) {
             case Scelta::Ripristina: {
                 FoglioPercorso& f = foglio();
                 // The copy goes only once the sheet's own holds its run.
