@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <limits>
 
+#include "ui/scorciatoie.h"
 #include "ui/suggerimenti.h"
 
 namespace flumetra {
@@ -16,30 +17,10 @@ bool tastoDecimaleDelTastierino(const QKeyEvent* evento) {
            (evento->key() == Qt::Key_Period || evento->key() == Qt::Key_Comma);
 }
 
-// The keys of a shortcut of the program (F2, Ctrl+Shift+C, …) are the
-// shortcut's: the field that has the focus forgets the keys it saw go down,
-// so that their releases run nothing.
-class FiltroScorciatoie : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        if (evento->type() == QEvent::Shortcut) {
-            if (auto* campo = qobject_cast<CampoTesto*>(QApplication::focusWidget())) campo->dimenticaITasti();
-        }
-        return QObject::eventFilter(oggetto, evento);
-    }
-};
-
 }  // namespace
 
 CampoTesto::CampoTesto(const QString& testo, QWidget* parent) : QLineEdit(testo, parent), testoUsato_(testo) {
-    static const bool filtrato = [] {
-        QCoreApplication::instance()->installEventFilter(new FiltroScorciatoie(QCoreApplication::instance()));
-        return true;
-    }();
-    (void)filtrato;
+    filtraScorciatoie();  // the keys of a shortcut are not a field's
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(std::numeric_limits<int>::max());  // no limit on the length of a field's text
     connect(this, &QLineEdit::textChanged, this, &CampoTesto::testoCambiato);

@@ -29,29 +29,11 @@
 #include "ui/impostazioni_percorso.h"
 #include "ui/messaggi.h"
 #include "ui/modello_percorso.h"
+#include "ui/scorciatoie.h"
 
 namespace flumetra {
 
 namespace {
-
-// F2 edits the table's current cell, as in any table, though elsewhere it
-// opens the details (an application-wide shortcut): the table takes the key.
-class F2NellaTabella : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override {
-        if (evento->type() == QEvent::ShortcutOverride) {
-            const auto* tasto = static_cast<QKeyEvent*>(evento);
-            if (tasto->key() == Qt::Key_F2 && tasto->modifiers() == Qt::NoModifier) {
-                evento->accept();
-                return true;
-            }
-        }
-        return QObject::eventFilter(oggetto, evento);
-    }
-};
 
 // An id the run does not have yet: T1, T2, …
 std::string nuovoId(const percorso::Percorso& p) {
@@ -87,7 +69,7 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
                               QAbstractItemView::AnyKeyPressed);
     tabella_->horizontalHeader()->setHighlightSections(true);
     tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
-    tabella_->installEventFilter(new F2NellaTabella(tabella_));
+    filtraScorciatoie();  // F2 edits the table's cell here, as in any table
     // Enter edits the cell, as F2 does.
     connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
         if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
