@@ -9,10 +9,10 @@
 #include <functional>
 #include <utility>
 
-#include "ui/coordinatore.h"
-#include "ui/foglio_percorso.h"
-#include "ui/progetto.h"
-#include "ui/traduzione.h"
+#include "ui/comune/progetto.h"
+#include "ui/comune/traduzione.h"
+#include "ui/foglio/foglio_percorso.h"
+#include "ui/programma/coordinatore.h"
 
 namespace {
 

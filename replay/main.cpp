@@ -18,9 +18,9 @@
 
 #include "replay/copione.h"
 #include "replay/riproduttore.h"
-#include "ui/cartella_dei_dati.h"
-#include "ui/coordinatore.h"
-#include "ui/traduzione.h"
+#include "ui/comune/cartella_dei_dati.h"
+#include "ui/comune/traduzione.h"
+#include "ui/programma/coordinatore.h"
 
 namespace {
 

@@ -22,12 +22,12 @@
 #include "logic/quantita.h"
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
-#include "ui/coordinatore.h"
-#include "ui/documento_percorso.h"
-#include "ui/finestra_dettagli.h"
-#include "ui/foglio_percorso.h"
-#include "ui/form_principale.h"
-#include "ui/messaggi.h"
+#include "ui/calcolatore/form_principale.h"
+#include "ui/calcolatore/messaggi.h"
+#include "ui/dettagli/finestra_dettagli.h"
+#include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/foglio_percorso.h"
+#include "ui/programma/coordinatore.h"
 
 namespace flumetra {
 

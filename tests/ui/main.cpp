@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "ui/cartella_dei_dati.h"
+#include "ui/comune/cartella_dei_dati.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "logic/quantita.h"
-#include "ui/coordinatore.h"
-#include "ui/form_principale.h"
-#include "ui/messaggi.h"
+#include "ui/calcolatore/form_principale.h"
+#include "ui/calcolatore/messaggi.h"
+#include "ui/programma/coordinatore.h"
 
 namespace flumetra {
 

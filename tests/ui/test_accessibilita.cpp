@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "open_window_test.h"
-#include "ui/traduzione.h"
+#include "ui/comune/traduzione.h"
 
 namespace flumetra {
 namespace {

@@ -9,8 +9,8 @@
 #include <QWindow>
 
 #include "open_window_test.h"
-#include "ui/finestra_dettagli.h"
-#include "ui/posizione.h"
+#include "ui/comune/posizione.h"
+#include "ui/dettagli/finestra_dettagli.h"
 
 namespace flumetra {
 namespace {

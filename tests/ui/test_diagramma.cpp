@@ -18,9 +18,9 @@
 #include <QWindow>
 
 #include "open_window_test.h"
-#include "ui/esporta_diagramma.h"
-#include "ui/finestra_diagramma.h"
-#include "ui/grafico_perdite.h"
+#include "ui/diagramma/finestra_diagramma.h"
+#include "ui/diagramma/grafico_perdite.h"
+#include "ui/grafica/esporta_diagramma.h"
 
 namespace flumetra {
 namespace {

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "open_window_test.h"
-#include "ui/campo_testo.h"
-#include "ui/traduzione.h"
+#include "ui/comune/campo_testo.h"
+#include "ui/comune/traduzione.h"
 
 namespace flumetra {
 namespace {

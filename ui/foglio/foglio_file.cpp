@@ -1,0 +1,111 @@
+// The sheet's files as a person handles them: the dialogs that choose one,
+// the question before a run with unsaved changes goes, the exports. The
+// document reads and writes them.
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "ui/comune/domanda.h"
+#include "ui/comune/estensione_chiesta.h"
+#include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/foglio_percorso.h"
+#include "ui/grafica/file_percorso.h"
+
+namespace flumetra {
+namespace {
+
+const QString filtroPercorsi = QStringLiteral("Percorsi di Flumetra (*.flumetra);;Tutti i file (*)");
+const QString estensione = QStringLiteral("flumetra");
+
+// The name typed, with the extension the filter names when it has none
+// (asking before it replaces a file); empty when cancelled.
+QString conSuffisso(QWidget* finestra, const QString& nome, const QString& suffisso) {
+    if (nome.isEmpty() || !QFileInfo(nome).suffix().isEmpty()) return nome;
+    return conEstensione(finestra, nome, QLatin1Char('.') + suffisso);
+}
+
+}  // namespace
+
+void FoglioPercorso::nuovo() {
+    if (lasciaAndare()) documento_->ricomincia(percorso::Percorso{}, QString());
+}
+
+void FoglioPercorso::apriDalDialogo() {
+    if (!lasciaAndare()) return;
+    const QString cartella = file().isEmpty() ? QDir::homePath() : QFileInfo(file()).path();
+    const QString scelto =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Apri un percorso"), cartella, filtroPercorsi);
+    if (!scelto.isEmpty()) rispondi(documento_->apri(scelto));
+}
+
+void FoglioPercorso::apriChiedendo(const QString& percorsoFile) {
+    if (lasciaAndare()) rispondi(documento_->apri(percorsoFile));
+}
+
+bool FoglioPercorso::salva() {
+    if (file().isEmpty()) return salvaConNome();
+    const auto errore = documento_->salvaIn(file());
+    rispondi(errore);
+    return !errore;
+}
+
+bool FoglioPercorso::salvaConNome() {
+    const QString proposto = file().isEmpty() ? QDir::home().filePath(QStringLiteral("percorso.flumetra")) : file();
+    const QString scelto = conSuffisso(
+        this, QFileDialog::getSaveFileName(this, QStringLiteral("Salva il percorso"), proposto, filtroPercorsi),
+        estensione);
+    if (scelto.isEmpty()) return false;
+    const auto errore = documento_->salvaIn(scelto);
+    rispondi(errore);
+    return !errore;
+}
+
+bool FoglioPercorso::lasciaAndare() {
+    if (!daSalvare()) return true;
+    const int salvaLe = 0, scarta = 1, annulla = 2;
+    const int risposta = chiedi(
+        this,
+        {.titolo = QStringLiteral("Percorso"),
+         .icona = QMessageBox::Warning,
+         .testo = QStringLiteral("Il percorso «%1» ha modifiche non salvate. Salvarle?").arg(nomeDelPercorso(file())),
+         .risposte = {{QStringLiteral("&Salva"), QMessageBox::AcceptRole},
+                      {QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole},
+                      {QStringLiteral("Annulla"), QMessageBox::RejectRole}},
+         .predefinita = salvaLe,
+         .fuga = annulla});
+    if (risposta == salvaLe) return salva();
+    return risposta == scarta;
+}
+
+void FoglioPercorso::closeEvent(QCloseEvent* evento) {
+    if (!lasciaAndare()) {
+        evento->ignore();
+        return;
+    }
+    documento_->dimentica();
+    evento->accept();
+}
+
+// Beside the run's file, with its name and the export's extension.
+QString FoglioPercorso::fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro) {
+    const QFileInfo base(file().isEmpty() ? QDir::home().filePath(QStringLiteral("percorso")) : file());
+    const QString proposto = base.path() + QLatin1Char('/') + base.completeBaseName() + QLatin1Char('.') + suffisso;
+    return conSuffisso(this, QFileDialog::getSaveFileName(this, titolo, proposto, filtro), suffisso);
+}
+
+void FoglioPercorso::esportaCsv() {
+    const QString scelto = fileDiEsportazione(QStringLiteral("Esporta CSV"), QStringLiteral("csv"),
+                                              QStringLiteral("CSV per foglio di calcolo (*.csv)"));
+    if (!scelto.isEmpty()) rispondi(documento_->esportaCsvIn(scelto));
+}
+
+void FoglioPercorso::esportaPdf() {
+    const QString scelto = fileDiEsportazione(QStringLiteral("Esporta PDF"), QStringLiteral("pdf"),
+                                              QStringLiteral("Documento PDF (*.pdf)"));
+    if (!scelto.isEmpty()) rispondi(documento_->esportaPdfIn(scelto));
+}
+
+}  // namespace flumetra

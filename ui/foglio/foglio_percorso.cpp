@@ -1,0 +1,308 @@
+// The sheet's window: its menus, its settings, the table and the totals,
+// and the edits a person asks for from the menus. Files and exports are in
+// foglio_file.cpp.
+
+#include "ui/foglio/foglio_percorso.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "calc/fallimento.h"
+#include "calc/testo.h"
+#include "logic/finestra.h"
+#include "percorso/testo_fisso.h"
+#include "percorso/verifica.h"
+#include "ui/grafica/colonne_percorso.h"
+#include "ui/comune/campo_accessibile.h"
+#include "ui/comune/campo_testo.h"
+#include "ui/comune/scorciatoie.h"
+#include "ui/foglio/delegato_percorso.h"
+#include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/impostazioni_percorso.h"
+#include "ui/foglio/modello_percorso.h"
+#include "ui/grafica/file_percorso.h"
+#include "ui/grafica/testo_qt.h"
+
+namespace flumetra {
+
+namespace {
+
+// An id the run does not have yet: T1, T2, …
+std::string nuovoId(const percorso::Percorso& p) {
+    for (std::size_t n = p.tratti.size() + 1;; ++n) {
+        std::string id(1, 'T');  // not "T" + …: GCC 12's -Wrestrict sees an overlap there at -O3
+        id += std::to_string(n);
+        bool usato = false;
+        for (const percorso::Tratto& t : p.tratti) usato = usato || t.id == id;
+        if (!usato) return id;
+    }
+}
+
+}  // namespace
+
+FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
+    : QMainWindow(&principale, Qt::Window),
+      calcolatore_(calcolatore),
+      documento_(new DocumentoPercorso(this)),
+      modello_(new ModelloPercorso(*documento_, this)) {
+    setObjectName(QStringLiteral("Form_Percorso"));
+    setWindowIcon(principale.windowIcon());
+    setFont(principale.font());
+
+    impostazioni_ = new ImpostazioniPercorso(*documento_, this);
+    tabella_ = new QTableView(this);
+    tabella_->setObjectName(QStringLiteral("Tabella_Tratti"));
+    tabella_->setAccessibleName(QStringLiteral("Tratti del percorso"));
+    tabella_->setModel(modello_);
+    tabella_->setItemDelegate(new DelegatoPercorso(tabella_));
+    tabella_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    tabella_->horizontalHeader()->setHighlightSections(true);
+    tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
+    filtraScorciatoie();  // F2 edits the table's cell here, as in any table
+    // Enter edits the cell, as F2 does.
+    connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
+        if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
+    });
+
+    auto* centro = new QWidget(this);
+    auto* colonna = new QVBoxLayout(centro);
+    colonna->addWidget(impostazioni_);
+    colonna->addWidget(tabella_, 1);
+    colonna->addWidget(creaTotali());
+    setCentralWidget(centro);
+    creaMenu();
+    statusBar();
+
+    connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& m) { rispondi(m); });
+    // A setting's arrow held, or a value typed into it, is one undo step.
+    connect(impostazioni_, &ImpostazioniPercorso::modificaRichiesta, this,
+            [this](const percorso::Percorso& nuovo, const QString& d) {
+                if (auto perche = documento_->modifica(nuovo, d, d)) {
+                    impostazioni_->mostra(percorso());
+                    rispondi(perche);
+                }
+            });
+    connect(documento_, &DocumentoPercorso::cambiato, this, &FoglioPercorso::dopoIlCambio);
+    connect(documento_, &DocumentoPercorso::storiaCambiata, this, &FoglioPercorso::dopoLaStoria);
+    connect(documento_, &DocumentoPercorso::notizia, this, [this](const QString& testo, int ms) {
+        if (testo.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(testo, ms);
+        }
+    });
+
+    setTabOrder(impostazioni_, tabella_);
+    impostazioni_->primo()->setFocus();
+    dopoIlCambio();
+    dopoLaStoria();
+}
+
+const percorso::Percorso& FoglioPercorso::percorso() const { return documento_->percorso(); }
+
+const std::optional<percorso::Risultati>& FoglioPercorso::risultati() const { return documento_->risultati(); }
+
+const QString& FoglioPercorso::file() const { return documento_->file(); }
+
+bool FoglioPercorso::daSalvare() const { return documento_->daSalvare(); }
+
+void FoglioPercorso::creaMenu() {
+    auto voce = [this](QMenu* menu, const QString& testo, const QKeySequence& tasto, auto azione) {
+        QAction* a = menu->addAction(testo);
+        a->setShortcut(tasto);
+        connect(a, &QAction::triggered, this, azione);
+        return a;
+    };
+    // Where the platform has no key for «Salva con nome», the usual one.
+    const QKeySequence tastoSalvaConNome = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                               ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)
+                                               : QKeySequence(QKeySequence::SaveAs);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    voce(file, QStringLiteral("&Nuovo"), QKeySequence::New, &FoglioPercorso::nuovo);
+    voce(file, QStringLiteral("&Apri…"), QKeySequence::Open, &FoglioPercorso::apriDalDialogo);
+    serveUnTratto_ << voce(file, QStringLiteral("&Salva"), QKeySequence::Save, &FoglioPercorso::salva);
+    serveUnTratto_ << voce(file, QStringLiteral("Salva con n&ome…"), tastoSalvaConNome, &FoglioPercorso::salvaConNome);
+    file->addSeparator();
+    serveUnTratto_ << voce(file, QStringLiteral("Esporta &CSV…"), QKeySequence(), &FoglioPercorso::esportaCsv);
+    serveUnTratto_ << voce(file, QStringLiteral("Esporta &PDF…"), QKeySequence(), &FoglioPercorso::esportaPdf);
+    file->addSeparator();
+    voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
+
+    QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] { documento_->annulla(); });
+    ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, [this] { documento_->ripeti(); });
+    modifica->addSeparator();
+    voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
+         [this] { rispondi(aggiungiTratto()); });
+    voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
+         [this] { rispondi(aggiungiDalCalcolatore()); });
+    serveUnTratto_ << voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete),
+                           &FoglioPercorso::eliminaTratto);
+}
+
+// The fan's flow and pressure, the index run and the surface: read-only
+// lines a screen reader reads by their labels.
+QWidget* FoglioPercorso::creaTotali() {
+    auto* totali = new QWidget(this);
+    auto* griglia = new QGridLayout(totali);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    int coppia = 0;
+    auto riga = [&](const QString& etichetta, const char* nome) {
+        auto* valore = new CampoTesto(QString(), totali);
+        valore->setObjectName(QString::fromLatin1(nome));
+        valore->setReadOnly(true);
+        rendiAccessibile(valore);
+        valore->setAccessibleName(etichetta);
+        auto* label = new QLabel(etichetta, totali);
+        label->setBuddy(valore);
+        griglia->addWidget(label, 0, coppia * 2);
+        griglia->addWidget(valore, 0, coppia * 2 + 1);
+        griglia->setColumnStretch(coppia * 2 + 1, coppia == 2 ? 3 : 1);
+        ++coppia;
+        return valore;
+    };
+    portata_ = riga(QStringLiteral("Portata al ventilatore [m³/h]"), "Text_PortataVentilatore");
+    pressione_ = riga(QStringLiteral("Pressione al ventilatore [Pa]"), "Text_PressioneVentilatore");
+    indice_ = riga(QStringLiteral("Percorso indice"), "Text_PercorsoIndice");
+    indice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    superficie_ = riga(QStringLiteral("Superficie [m²]"), "Text_Superficie");
+    return totali;
+}
+
+void FoglioPercorso::mostraTotali() {
+    const std::optional<percorso::Risultati>& r = risultati();
+    auto scrivi = [](CampoTesto* campo, const std::string& testo) {
+        campo->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
+    };
+    auto pressione = [](const std::optional<Reale>& x) {
+        return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();
+    };
+    scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
+    scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
+    scrivi(indice_, r ? percorso::percorsoIndice(percorso(), *r) : std::string());
+    scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
+                                              : std::string());
+}
+
+// After every change of the run: the settings, the totals and the menus
+// show it; the first sections widen the columns once the view has laid out
+// its new rows.
+void FoglioPercorso::dopoIlCambio() {
+    const int righe = static_cast<int>(percorso().tratti.size());
+    if (righe_ == 0 && righe > 0) {
+        QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
+    }
+    righe_ = righe;
+    impostazioni_->mostra(percorso());
+    mostraTotali();
+    for (QAction* a : serveUnTratto_) a->setEnabled(righe > 0);
+    emit ricalcolato();
+}
+
+// After every step of the history: the title and its mark, undo and redo.
+void FoglioPercorso::dopoLaStoria() {
+    const percorso::Storia& storia = documento_->storia();
+    setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nomeDelPercorso(file())));
+    setWindowModified(!storia.salvata());
+    annulla_->setEnabled(storia.puoAnnullare());
+    annulla_->setText(QStringLiteral("&Annulla %1").arg(inQt(storia.descrizioneAnnulla())).trimmed());
+    ripeti_->setEnabled(storia.puoRipetere());
+    ripeti_->setText(QStringLiteral("&Ripeti %1").arg(inQt(storia.descrizioneRipeti())).trimmed());
+}
+
+void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
+    if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
+}
+
+int FoglioPercorso::rigaScelta() const {
+    const QModelIndex corrente = tabella_->currentIndex();
+    if (corrente.isValid()) return corrente.row();
+    return percorso().tratti.empty() ? -1 : 0;
+}
+
+// Right after the section it hangs from, and selected.
+std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const QString& descrizione) {
+    percorso::Percorso nuovo = percorso();
+    const int monte = rigaScelta();
+    tratto.id = nuovoId(nuovo);
+    if (monte >= 0) {
+        tratto.monte = nuovo.tratti[static_cast<std::size_t>(monte)].id;
+        tratto.ruolo = percorso::Ruolo::Terminale;
+    } else {
+        tratto.ruolo = percorso::Ruolo::Principale;
+    }
+    const int dove = monte + 1;
+    nuovo.tratti.insert(nuovo.tratti.begin() + dove, std::move(tratto));
+    if (auto perche = documento_->modifica(nuovo, descrizione)) return perche;
+    tabella_->setCurrentIndex(modello_->index(dove, static_cast<int>(foglio::Colonna::Id)));
+    return std::nullopt;
+}
+
+std::optional<QString> FoglioPercorso::aggiungiTratto() {
+    percorso::Tratto t;
+    t.L = 10;
+    return aggiungi(std::move(t), QStringLiteral("Aggiungi tratto"));
+}
+
+std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
+    const QString nessuno = QStringLiteral("Nessun tratto aggiunto: %1 del calcolatore, «%2», %3");
+    percorso::Tratto t;
+    percorso::Rettangolare sezione;
+    struct Lettura {
+        Campo campo;
+        const char* nome;
+    };
+    for (const Lettura l : {Lettura{Campo::Text_G, "G"}, Lettura{Campo::Text_A, "A"}, Lettura{Campo::Text_B, "B"},
+                            Lettura{Campo::Text_L, "L"}}) {
+        const std::string testo = calcolatore_.testo(l.campo);
+        try {
+            switch (l.campo) {
+                case Campo::Text_G: t.G = TestoInIntero(testo); break;
+                case Campo::Text_A: sezione.A = TestoInIntero(testo); break;
+                case Campo::Text_B: sezione.B = TestoInIntero(testo); break;
+                default: t.L = TestoInReale(testo); break;
+            }
+        } catch (const Fallimento& f) {
+            const QString perche = f.tipo() == TipoFallimento::NonNumero ? QStringLiteral("non è un numero")
+                                                                         : QStringLiteral("è un numero troppo grande");
+            return nessuno.arg(QString::fromLatin1(l.nome), inQt(testo), perche);
+        }
+    }
+    t.forma = sezione;
+    return aggiungi(std::move(t), QStringLiteral("Aggiungi dal calcolatore"));
+}
+
+// The sections downstream of it hang from its own upstream section.
+void FoglioPercorso::eliminaTratto() {
+    const int riga = rigaScelta();
+    if (riga < 0) return;
+    percorso::Percorso nuovo = percorso();
+    const auto i = static_cast<std::size_t>(riga);
+    const percorso::Tratto tolto = nuovo.tratti[i];
+    nuovo.tratti.erase(nuovo.tratti.begin() + riga);
+    for (percorso::Tratto& t : nuovo.tratti) {
+        if (t.monte == tolto.id) t.monte = tolto.monte;
+    }
+    const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
+    if (auto perche = documento_->modifica(nuovo, descrizione)) {
+        rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
+        return;
+    }
+    if (!nuovo.tratti.empty()) {
+        const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
+        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(foglio::Colonna::Id)));
+    }
+}
+
+}  // namespace flumetra

@@ -1,0 +1,166 @@
+#include "ui/foglio/modello_percorso.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QStyle>
+#include <utility>
+
+#include "ui/grafica/colonne_percorso.h"
+#include "ui/foglio/documento_percorso.h"
+#include "ui/grafica/testo_qt.h"
+
+namespace flumetra {
+namespace {
+
+using foglio::Colonna;
+
+const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warning icon
+
+}  // namespace
+
+ModelloPercorso::ModelloPercorso(DocumentoPercorso& documento, QObject* parent)
+    : QAbstractTableModel(parent),
+      documento_(documento),
+      iconaAvviso_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {
+    connect(&documento_, &DocumentoPercorso::cambiato, this, &ModelloPercorso::aggiorna);
+    aggiorna();
+}
+
+const percorso::Percorso& ModelloPercorso::percorso() const { return documento_.percorso(); }
+
+const std::optional<percorso::Risultati>& ModelloPercorso::risultati() const { return documento_.risultati(); }
+
+void ModelloPercorso::aggiorna() {
+    const std::optional<percorso::Risultati>& risultati = documento_.risultati();
+    std::vector<bool> indice(percorso().tratti.size(), false);
+    if (risultati && risultati->percorso_indice) {
+        for (const std::size_t k : *risultati->percorso_indice) indice[k] = true;
+    }
+    const int righe = static_cast<int>(percorso().tratti.size());
+    // The same rows keep the view's current cell and selection.
+    if (righe == righe_) {
+        sulPercorsoIndice_ = std::move(indice);
+        if (righe > 0) emit dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
+        return;
+    }
+    beginResetModel();
+    righe_ = righe;
+    sulPercorsoIndice_ = std::move(indice);
+    endResetModel();
+}
+
+bool ModelloPercorso::sulPercorsoIndice(int riga) const {
+    return sulPercorsoIndice_.at(static_cast<std::size_t>(riga));
+}
+
+int ModelloPercorso::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : righe_; }
+
+int ModelloPercorso::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(foglio::numeroColonne);
+}
+
+QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const auto riga = static_cast<std::size_t>(index.row());
+    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const percorso::Tratto& t = percorso().tratti.at(riga);
+    const percorso::RisultatoTratto* r = risultati() ? &risultati()->tratti.at(riga) : nullptr;
+    const bool calcolata = foglio::dati(c).tipo == foglio::Tipo::Calcolata;
+    const bool indice = sulPercorsoIndice(index.row());
+    // Made only for the roles that show it.
+    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso(), riga, *r)) : QString(); };
+
+    switch (role) {
+        case Qt::DisplayRole:
+            if (c == Colonna::Indice) return indice ? QStringLiteral("▶") : QString();
+            return inQt(foglio::testoDi(c, t, r));
+        case Qt::AccessibleTextRole:
+            if (c == Colonna::Indice) return indice ? QStringLiteral("sul percorso indice") : QStringLiteral("no");
+            return inQt(foglio::testoDi(c, t, r));
+        case Qt::EditRole: return inQt(foglio::testoDaModificare(c, t));
+        case ScelteRole: {
+            QStringList scelte;
+            for (const std::string& s : foglio::scelte(c, percorso(), riga)) scelte << inQt(s);
+            return scelte;
+        }
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            if (QString perche = avviso(); !perche.isEmpty()) return perche;
+            if (c == Colonna::BoD && foglio::testoDaModificare(c, t).empty())
+                return QStringLiteral("vuoto: la misura la sceglie il foglio");
+            return {};
+        case Qt::DecorationRole: return avviso().isEmpty() ? QVariant() : QVariant(iconaAvviso_);
+        case Qt::FontRole: {
+            QFont f;
+            f.setBold(indice);
+            f.setItalic(calcolata);
+            return f;
+        }
+        case Qt::BackgroundRole:
+            if (!avviso().isEmpty()) return QBrush(coloreAvviso);
+            if (calcolata || !foglio::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
+            return {};
+        case Qt::TextAlignmentRole: {
+            const foglio::Tipo tipo = foglio::dati(c).tipo;
+            const bool testo = c == Colonna::Id || tipo == foglio::Tipo::Scelta;
+            if (c == Colonna::Indice) return QVariant(Qt::AlignCenter);
+            return QVariant((testo ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+        }
+        default: return {};
+    }
+}
+
+QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return section + 1;
+        return {};
+    }
+    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(section));
+    switch (role) {
+        case Qt::DisplayRole:
+            if (c == Colonna::Indice) return QStringLiteral("▶");
+            return inQt(foglio::intestazione(c));
+        case Qt::AccessibleTextRole: return inQt(foglio::intestazione(c));
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole: {
+            const foglio::DatiColonna& d = foglio::dati(c);
+            const QString cosa = inQt(d.descrizione);
+            return d.tipo == foglio::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
+        }
+        default: return {};
+    }
+}
+
+Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (foglio::modificabile(c, percorso().tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+    const auto riga = static_cast<std::size_t>(index.row());
+    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const std::string testo = value.toString().toStdString();
+    auto nuovo = foglio::conTesto(c, percorso(), riga, testo);
+    if (const auto* perche = std::get_if<std::string>(&nuovo)) {
+        emit rifiutato(inQt(*perche));
+        return false;
+    }
+    // Whether it changes anything, and whether the run still holds, the
+    // document decides, as for every other edit.
+    const QString descrizione =
+        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso().tratti[riga].id));
+    if (auto perche = documento_.modifica(std::get<percorso::Percorso>(nuovo), descrizione)) {
+        emit rifiutato(*perche);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace flumetra

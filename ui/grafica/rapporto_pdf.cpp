@@ -1,0 +1,125 @@
+#include "ui/grafica/rapporto_pdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDate>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include "calc/testo.h"
+#include "percorso/csv.h"
+#include "percorso/testo_fisso.h"
+#include "ui/grafica/colonne_percorso.h"
+#include "ui/grafica/errori_dei_file.h"
+#include "ui/grafica/file_percorso.h"
+#include "ui/grafica/nomi.h"
+#include "ui/grafica/testo_qt.h"
+
+namespace flumetra {
+namespace {
+
+using foglio::Colonna;
+
+QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
+
+QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
+    auto reale = [](Reale x) { return html(RealeInTesto(x)); };
+    QString s = QStringLiteral("<h2>Percorso «%1»</h2>").arg(nome.toHtmlEscaped());
+    s += QStringLiteral("<p>Data: %1<br>").arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    s += QStringLiteral("Aria: %1 °C, quota %2 m<br>").arg(reale(p.aria.temperatura), reale(p.aria.quota));
+    s += QStringLiteral("Metodo per R: %1; materiale: %2<br>")
+             .arg(nomeMetodo(p.metodo).toHtmlEscaped(), nomeMateriale(p.materiale).toHtmlEscaped());
+    s += QStringLiteral(
+             "Perdita obiettivo Y°: %1 mm c.a./m; velocità massime: principale %2, secondario %3, "
+             "terminale %4 m/s</p>")
+             .arg(reale(p.perdita_obiettivo), reale(p.velocita_massime[0]), reale(p.velocita_massime[1]),
+                  reale(p.velocita_massime[2]));
+
+    s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
+    for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
+        s += QStringLiteral("<th>%1</th>").arg(html(foglio::intestazione(foglio::colonnaDi(k))));
+    }
+    s += QStringLiteral("<th>avvisi</th></tr></thead>");
+    std::vector<bool> indice(p.tratti.size());
+    if (r.percorso_indice) {
+        for (const std::size_t k : *r.percorso_indice) indice[k] = true;
+    }
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) {
+        const QString grassetto = indice[i] ? QStringLiteral(" style='font-weight:bold'") : QString();
+        s += QStringLiteral("<tr%1>").arg(grassetto);
+        for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
+            const Colonna c = foglio::colonnaDi(k);
+            const bool testo = c == Colonna::Id || foglio::dati(c).tipo == foglio::Tipo::Scelta;
+            s += QStringLiteral("<td align='%1' style='white-space:nowrap'>%2</td>")
+                     .arg(testo ? QStringLiteral("left") : QStringLiteral("right"),
+                          html(foglio::testoDi(c, p.tratti[i], &r.tratti[i])));
+        }
+        s += QStringLiteral("<td style='white-space:nowrap'>%1</td></tr>")
+                 .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));
+    }
+    s += QStringLiteral("</table>");
+
+    auto pressione = [](const std::optional<Reale>& x) {
+        return x ? html(percorso::testoFisso(*x, percorso::decimaliPressione)) : QStringLiteral("—");
+    };
+    s += QStringLiteral("<p>In grassetto i tratti del percorso indice.</p><p>");
+    s += QStringLiteral("Portata al ventilatore: %1 m³/h<br>").arg(html(InteroInTesto(r.G_ventilatore)));
+    s += QStringLiteral("Pressione al ventilatore: %1 Pa<br>").arg(pressione(r.p_ventilatore));
+    const std::string ids = percorso::percorsoIndice(p, r);
+    s += QStringLiteral("Percorso indice: %1<br>").arg(ids.empty() ? QStringLiteral("—") : html(ids));
+    s += QStringLiteral("Superficie: %1 m²</p>")
+             .arg(r.superficie_m2 ? html(percorso::testoFisso(*r.superficie_m2, percorso::decimaliSuperficie))
+                                  : QStringLiteral("—"));
+    return s;
+}
+
+}  // namespace
+
+std::optional<QString> scriviRapportoPdf(const QString& percorsoFile, const QString& nomeDelPercorso,
+                                         const percorso::Percorso& percorso, const percorso::Risultati& risultati) {
+    QSaveFile file(percorsoFile);
+    const auto nonScritto = [&] { return nonSalvato(percorsoFile, file, 0); };
+    if (!file.open(QIODevice::WriteOnly)) return nonScritto();
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                      QPageLayout::Millimeter));
+        pdf.setResolution(300);
+        pdf.setTitle(QStringLiteral("Percorso «%1»").arg(nomeDelPercorso));
+        pdf.setCreator(QStringLiteral("Flumetra"));
+
+        QPainter pittore(&pdf);
+        const QRect pagina = pittore.viewport();
+        QFont carattere(QStringLiteral("DejaVu Sans"));
+        carattere.setPointSizeF(7);
+        QTextDocument documento;
+        documento.documentLayout()->setPaintDevice(&pdf);
+        documento.setDefaultFont(carattere);
+        documento.setHtml(corpo(nomeDelPercorso, percorso, risultati));
+        const int piede = pdf.resolution() / 4;  // a quarter inch for «Pagina n di N»
+        const QSizeF corpoPagina(pagina.width(), pagina.height() - piede);
+        documento.setPageSize(corpoPagina);
+
+        const int pagine = documento.pageCount();
+        pittore.setFont(QFont(carattere.family(), 7));
+        for (int n = 0; n < pagine; ++n) {
+            if (n > 0) pdf.newPage();
+            pittore.save();
+            pittore.translate(0, -n * corpoPagina.height());
+            documento.drawContents(&pittore, QRectF(QPointF(0, n * corpoPagina.height()), corpoPagina));
+            pittore.restore();
+            const QRect fondo(0, pagina.height() - piede, pagina.width(), piede);
+            pittore.drawText(fondo, Qt::AlignRight | Qt::AlignBottom,
+                             QStringLiteral("Pagina %1 di %2").arg(n + 1).arg(pagine));
+            pittore.drawText(fondo, Qt::AlignLeft | Qt::AlignBottom,
+                             QStringLiteral("Flumetra – percorso «%1»").arg(nomeDelPercorso));
+        }
+        if (!pittore.end()) return nonScritto();
+    }
+    if (!file.commit()) return nonScritto();
+    return std::nullopt;
+}
+
+}  // namespace flumetra

@@ -1,0 +1,205 @@
+#include "ui/programma/coordinatore.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+
+#include "ui/calcolatore/riepilogo.h"
+#include "ui/comune/posizione.h"
+#include "ui/comune/primo_piano.h"
+#include "ui/comune/tasti.h"
+#include "ui/dettagli/finestra_dettagli.h"
+#include "ui/diagramma/finestra_diagramma.h"
+#include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/foglio_percorso.h"
+#include "ui/foglio/offerta_di_recupero.h"
+
+namespace flumetra {
+
+Coordinatore::Coordinatore() {
+    creaScorciatoie();
+    connect(&principale_, &Form_Principale::menuContestuale, this, &Coordinatore::riempiMenu);
+    connect(&principale_, &Form_Principale::primoPianoCambiato, this, &Coordinatore::seguiPrimoPiano);
+    // The details and the chart follow the calculator's fields while open.
+    connect(&principale_, &Form_Principale::testiCambiati, this, [this] {
+        if (dettagliAperti()) dettagli_->aggiornaPresto();
+        if (diagrammaAperto()) diagramma_->aggiornaPresto();
+    });
+    principale_.installEventFilter(this);
+}
+
+// Each works in every window of the program.
+void Coordinatore::creaScorciatoie() {
+    auto scorciatoia = [this](QKeyCombination tasto, auto azione) {
+        auto* s = new QShortcut(tasto, &principale_);
+        s->setContext(Qt::ApplicationShortcut);
+        connect(s, &QShortcut::activated, this, azione);
+    };
+    scorciatoia(tasti::dettagli, [this] { mostraDettagli(!dettagliAperti()); });
+    scorciatoia(tasti::riepilogo, [this] { copiaRiepilogo(); });
+    scorciatoia(tasti::diagramma, [this] { mostraDiagramma(!diagrammaAperto()); });
+    scorciatoia(tasti::percorso, [this] { mostraPercorso(); });
+    // F6 moves the focus between the calculator and the details, as it moves between panes.
+    scorciatoia(tasti::altraFinestra, [this] {
+        if (!dettagliAperti()) return;
+        QWidget* verso = principale_.isActiveWindow() ? static_cast<QWidget*>(dettagli_) : &principale_;
+        verso->activateWindow();
+        verso->raise();
+    });
+}
+
+void Coordinatore::riempiMenu(QMenu& menu) {
+    auto voce = [&](const QString& testo, QKeyCombination tasto, auto azione) {
+        QAction* a = menu.addAction(testo);
+        a->setShortcut(tasto);
+        connect(a, &QAction::triggered, this, azione);
+        return a;
+    };
+    QAction* dettagli =
+        voce(QStringLiteral("&Dettagli del condotto"), tasti::dettagli, [this] { mostraDettagli(!dettagliAperti()); });
+    dettagli->setCheckable(true);
+    dettagli->setChecked(dettagliAperti());
+    QAction* diagramma = voce(QStringLiteral("Diagramma delle &perdite"), tasti::diagramma,
+                              [this] { mostraDiagramma(!diagrammaAperto()); });
+    diagramma->setCheckable(true);
+    diagramma->setChecked(diagrammaAperto());
+    voce(QStringLiteral("&Copia il riepilogo"), tasti::riepilogo, [this] { copiaRiepilogo(); });
+    voce(QStringLiteral("&Percorso"), tasti::percorso, [this] { mostraPercorso(); });
+}
+
+void Coordinatore::seguiPrimoPiano(bool attivo) {
+    for (QWidget* finestra : {static_cast<QWidget*>(dettagli_), static_cast<QWidget*>(diagramma_)}) {
+        if (finestra != nullptr) mettiInPrimoPiano(*finestra, attivo);
+    }
+}
+
+bool Coordinatore::dettagliAperti() const { return dettagli_ != nullptr && dettagli_->isVisible(); }
+
+void Coordinatore::mostraDettagli(bool aperta) {
+    if (!aperta) {
+        if (dettagli_ != nullptr) dettagli_->hide();
+        return;
+    }
+    const bool prima = dettagli_ == nullptr;
+    if (prima) {
+        dettagli_ = new FinestraDettagli(principale_, [this] { return principale_.testiDelCondotto(); });
+        connect(dettagli_, &FinestraDettagli::Copia, this, &Coordinatore::copiaRiepilogo);
+        // The chart's lines are drawn for the air the details hold.
+        connect(dettagli_, &FinestraDettagli::ariaCambiata, this, [this] {
+            if (diagrammaAperto()) diagramma_->aggiornaPresto();
+        });
+    }
+    dettagli_->aggiorna();  // what changed while it was closed
+    dettagli_->show();
+    if (prima) mettiInPrimoPiano(*dettagli_, principale_.inPrimoPiano());
+    // Beside the calculator at every opening: it may have moved since.
+    mettiAccanto(*dettagli_, principale_, diagramma_);
+}
+
+void Coordinatore::copiaRiepilogo() {
+    const dettagli::Materiale materiale = dettagli_ != nullptr ? dettagli_->materiale() : dettagli::materialeIniziale;
+    QGuiApplication::clipboard()->setText(
+        riepilogo(principale_, dettagli::calcola(principale_.testiDelCondotto(), materiale, aria())));
+}
+
+dettagli::Aria Coordinatore::aria() const { return dettagli_ != nullptr ? dettagli_->aria() : dettagli::Aria{}; }
+
+bool Coordinatore::diagrammaAperto() const { return diagramma_ != nullptr && diagramma_->isVisible(); }
+
+// At every opening beside the calculator and the details if they are open,
+// covering neither.
+void Coordinatore::mostraDiagramma(bool aperto) {
+    if (!aperto) {
+        if (diagramma_ != nullptr) diagramma_->hide();
+        return;
+    }
+    const bool primo = diagramma_ == nullptr;
+    if (primo)
+        diagramma_ = new FinestraDiagramma(
+            principale_, [this] { return aria(); }, principale_);
+    diagramma_->aggiorna();  // what changed while it was closed
+    diagramma_->show();
+    mostraTrattiNelDiagramma();
+    if (primo) mettiInPrimoPiano(*diagramma_, principale_.inPrimoPiano());
+    mettiAccanto(*diagramma_, principale_, dettagli_);
+}
+
+// The run's sections while the sheet is open, each that has its losses at
+// its flow and loss per metre, those of the index run marked.
+void Coordinatore::mostraTrattiNelDiagramma() {
+    if (!diagrammaAperto()) return;
+    std::vector<PuntoTratto> punti;
+    if (percorsoAperto() && percorso_->risultati()) {
+        const percorso::Percorso& run = percorso_->percorso();
+        const percorso::Risultati& risultati = *percorso_->risultati();
+        std::vector<bool> indice(risultati.tratti.size(), false);
+        if (risultati.percorso_indice) {
+            for (const std::size_t i : *risultati.percorso_indice) indice.at(i) = true;
+        }
+        for (std::size_t i = 0; i < risultati.tratti.size(); ++i) {
+            const percorso::RisultatoTratto& tratto = risultati.tratti[i];
+            if (!tratto.perdite || tratto.G <= 0) continue;
+            punti.push_back({QString::fromStdString(run.tratti.at(i).id), static_cast<double>(tratto.G),
+                             tratto.perdite->R_Pa_m, indice[i]});
+        }
+    }
+    diagramma_->mostraTratti(std::move(punti));
+}
+
+bool Coordinatore::percorsoAperto() const { return percorso_ != nullptr && percorso_->isVisible(); }
+
+namespace {
+
+// As wide as the screen leaves beside the calculator, within reason; the
+// table scrolls for the rest.
+QSize dimensioneDelFoglio(const QWidget& principale) {
+    constexpr int larghezzaMinima = 640, larghezzaMassima = 1100, altezza = 560;
+    const QRect schermo = principale.screen()->availableGeometry();
+    const int bordi = principale.frameGeometry().width() - principale.width();
+    const int spazio = spazioAccanto(principale.frameGeometry(), schermo) - bordi;
+    const int alto = principale.frameGeometry().height() - principale.height();
+    return {std::clamp(spazio, larghezzaMinima, larghezzaMassima), std::min(altezza, schermo.height() - alto)};
+}
+
+}  // namespace
+
+FoglioPercorso& Coordinatore::mostraPercorso() {
+    const bool prima = percorso_ == nullptr;
+    if (prima) {
+        percorso_ = new FoglioPercorso(principale_, principale_);
+        // The chart shows the run's sections as points; none once it closes.
+        connect(percorso_, &FoglioPercorso::ricalcolato, this, &Coordinatore::mostraTrattiNelDiagramma);
+    }
+    const bool eraChiuso = !percorso_->isVisible();
+    if (prima) percorso_->resize(dimensioneDelFoglio(principale_));
+    percorso_->show();
+    if (eraChiuso) {
+        mettiAccanto(*percorso_, principale_);
+        mostraTrattiNelDiagramma();
+    }
+    percorso_->raise();
+    percorso_->activateWindow();
+    return *percorso_;
+}
+
+void Coordinatore::offriRecupero() {
+    offriCopieLasciate(principale_, [this]() -> FoglioPercorso& { return mostraPercorso(); });
+}
+
+bool Coordinatore::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == &principale_ && evento->type() == QEvent::Close && percorso_ != nullptr && percorso_->daSalvare()) {
+        if (!percorso_->lasciaAndare()) {
+            evento->ignore();
+            return true;
+        }
+        percorso_->documento().dimentica();
+    }
+    return QObject::eventFilter(oggetto, evento);
+}
+
+}  // namespace flumetra

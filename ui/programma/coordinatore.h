@@ -1,0 +1,66 @@
+// The program's windows, opened and connected in one place: the calculator
+// (the main window), the duct's details, the friction chart and the run
+// sheet. No window knows another: what one needs of another reaches it from
+// here. The shortcuts work in every window (tasti.h), the calculator's
+// context menu offers the others, and closing the calculator asks first
+// while the run sheet has unsaved changes.
+#pragma once
+
+#include <QObject>
+
+#include "dettagli/aria.h"
+#include "ui/calcolatore/form_principale.h"
+
+class QMenu;
+
+namespace flumetra {
+
+class FinestraDettagli;
+class FinestraDiagramma;
+class FoglioPercorso;
+
+class Coordinatore : public QObject {
+    Q_OBJECT
+
+public:
+    Coordinatore();
+
+    [[nodiscard]] Form_Principale& principale() { return principale_; }
+
+    // Beside the calculator, made at the first opening, above others as the
+    // calculator is.
+    void mostraDettagli(bool aperta);
+    [[nodiscard]] bool dettagliAperti() const;
+    [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
+    // The summary for a report, on the clipboard.
+    void copiaRiepilogo();
+    // The air the details hold; the reference air until they are opened.
+    [[nodiscard]] dettagli::Aria aria() const;
+
+    void mostraDiagramma(bool aperto);
+    [[nodiscard]] bool diagrammaAperto() const;
+    [[nodiscard]] FinestraDiagramma* diagramma() const { return diagramma_; }
+
+    // The run sheet, a document window of its own; brought forward when open.
+    FoglioPercorso& mostraPercorso();
+    [[nodiscard]] bool percorsoAperto() const;
+    // At start: the recovery copies that programs gone left, offered back.
+    void offriRecupero();
+
+protected:
+    // The calculator's close, which asks first while the sheet has unsaved changes.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void creaScorciatoie();
+    void riempiMenu(QMenu& menu);
+    void seguiPrimoPiano(bool attivo);
+    void mostraTrattiNelDiagramma();
+
+    Form_Principale principale_;
+    FinestraDettagli* dettagli_ = nullptr;    // made when first opened, the calculator's children
+    FinestraDiagramma* diagramma_ = nullptr;  // likewise
+    FoglioPercorso* percorso_ = nullptr;      // likewise
+};
+
+}  // namespace flumetra
