@@ -1,7 +1,6 @@
 // The friction chart beside the main window: F4 and the background menu open
 // it, it stays above others as the main window does, the duct's point
-// follows the fields, a run's sections and the lines say what they are, and
-// its pictures open in other programs.
+// follows the fields, and a run's sections and the lines say what they are.
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -107,40 +106,6 @@ TEST_F(Diagramma, SectionsAndLinesSayWhatTheyAre) {
 
     diagramma->mostraTratti({});
     EXPECT_FALSE(grafico->accessibleDescription().contains("Tratti"));
-}
-
-// The PNG through Qt's own reader, the PDF by its header, the SVG through
-// ImageMagick's reader where this build writes one.
-TEST_F(Diagramma, ItsPicturesOpen) {
-    const ContenutoDiagramma& contenuto = apri()->contenuto();
-    QTemporaryDir cartella;
-    const QString png = cartella.filePath("diagramma.png");
-    const QString pdf = cartella.filePath("diagramma.pdf");
-    EXPECT_EQ(esportaDiagramma(png, FormatoImmagine::Png, contenuto, finestra.font()), std::nullopt);
-    EXPECT_EQ(QImage(png).size(), QSize(1600, 1200));
-    EXPECT_EQ(esportaDiagramma(pdf, FormatoImmagine::Pdf, contenuto, finestra.font()), std::nullopt);
-    QFile documento(pdf);
-    ASSERT_TRUE(documento.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(documento.read(5) == "%PDF-");
-
-    const QString senzaCartella = cartella.filePath("manca/diagramma.pdf");
-    const std::optional<QString> errore =
-        esportaDiagramma(senzaCartella, FormatoImmagine::Pdf, contenuto, finestra.font());
-    ASSERT_TRUE(errore.has_value());
-    EXPECT_TRUE(errore->startsWith("Non è stato possibile scrivere il documento PDF in «" + senzaCartella + "»: "));
-
-#ifndef FLUMETRA_SVG
-    GTEST_SKIP() << "built without Qt SVG: no SVG to write";
-#endif
-    const QString svg = cartella.filePath("diagramma.svg");
-    EXPECT_EQ(esportaDiagramma(svg, FormatoImmagine::Svg, contenuto, finestra.font()), std::nullopt);
-
-    if (QStandardPaths::findExecutable("convert").isEmpty()) GTEST_SKIP() << "ImageMagick's convert is not installed";
-    QProcess convert;
-    convert.start("convert", {svg, "png:-"});
-    ASSERT_TRUE(convert.waitForFinished(60000));
-    EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
-    EXPECT_EQ(QImage::fromData(convert.readAllStandardOutput(), "PNG").size(), QSize(1600, 1200));
 }
 
 }  // namespace
