@@ -80,8 +80,9 @@ void totali(const Percorso& p, const Albero& albero, Risultati& ris) {
 
 }  // namespace
 
-Risultati calcola(const Percorso& percorso) {
-    const Albero albero = alberoVerificato(percorso);
+Risultati calcola(const Percorso& percorso) { return calcola(percorso, alberoVerificato(percorso)); }
+
+Risultati calcola(const Percorso& percorso, const Albero& albero) {
     const Condizioni condizioni = condizioniDi(percorso);
     const std::size_t n = percorso.tratti.size();
 

@@ -15,6 +15,7 @@
 
 #include "calc/decimale.h"
 #include "calc/fallimento.h"
+#include "percorso/albero.h"
 #include "percorso/percorso.h"
 
 namespace flumetra::percorso {
@@ -65,8 +66,11 @@ struct Risultati {
     std::optional<Reale> superficie_m2;                       // summed over the run
 };
 
-// Throws PercorsoNonValido for a run verifica refuses. Linear in the number
-// of sections; a size search stops at the first size that passes.
+// The run with the tree verificaConAlbero built for it. Linear in the
+// number of sections; a size search stops at the first size that passes.
+Risultati calcola(const Percorso& percorso, const Albero& albero);
+
+// The same, checked first: throws PercorsoNonValido for a run verifica refuses.
 Risultati calcola(const Percorso& percorso);
 
 // The index run's ids from the fan: "T1 → T3 → T5"; empty without one.

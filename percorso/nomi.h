@@ -9,6 +9,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace flumetra::percorso {
@@ -44,6 +47,13 @@ inline constexpr std::array<NomeDelCampo, 11> nomiDeiCampi = {{
     {"D", nomeMisura},
     {"dp_terminale", nomeDpTerminale},
 }};
+
+// "tratto 3 («T3»)"; "tratto 3" while its id is not known.
+inline std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id) {
+    std::string s = "tratto " + std::to_string(indice + 1);
+    if (id) s += " («" + std::string(*id) + "»)";
+    return s;
+}
 
 // A section's key as a person reads it; any other key as it is.
 constexpr std::string_view nomeDelCampo(std::string_view chiave) {

@@ -53,7 +53,8 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
     return std::nullopt;
 }
 
-// The tree, or why the run is refused.
+}  // namespace
+
 std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
     if (auto r = primoFuori(p)) return *r;
     auto albero = costruisciAlbero(p.tratti);
@@ -71,14 +72,6 @@ std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
         return *r;
     }
     return albero;
-}
-
-}  // namespace
-
-std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id) {
-    std::string s = "tratto " + std::to_string(indice + 1);
-    if (id) s += " («" + std::string(*id) + "»)";
-    return s;
 }
 
 std::string fuoriIntervallo(std::string_view luogo, Reale valore, Intervallo intervallo) {
