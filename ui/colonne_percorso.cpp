@@ -9,6 +9,7 @@
 #include "logic/uso_del_testo.h"
 #include "percorso/albero.h"
 #include "percorso/csv.h"
+#include "percorso/modifiche.h"
 #include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
@@ -215,14 +216,7 @@ std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::
     if (dati(c).tipo == Tipo::Scelta) return conParola(c, p, i, testo);
     Percorso nuovo = p;
     Tratto& t = nuovo.tratti[i];
-    if (c == Colonna::Id) {
-        const std::string vecchio = t.id;
-        t.id = std::string(testo);
-        for (Tratto& altro : nuovo.tratti) {
-            if (altro.monte == vecchio) altro.monte = t.id;
-        }
-        return nuovo;
-    }
+    if (c == Colonna::Id) return percorso::rinominato(p, i, std::string(testo));
     auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
     // An empty B or D is a size the sheet chooses.
     if (c == Colonna::BoD && testo.find_first_not_of(' ') == std::string_view::npos) {

@@ -18,6 +18,7 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "logic/finestra.h"
+#include "percorso/modifiche.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 #include "ui/campo_accessibile.h"
@@ -52,17 +53,6 @@ protected:
         return QObject::eventFilter(oggetto, evento);
     }
 };
-
-// An id the run does not have yet: T1, T2, …
-std::string nuovoId(const percorso::Percorso& p) {
-    for (std::size_t n = p.tratti.size() + 1;; ++n) {
-        std::string id(1, 'T');  // not "T" + …: GCC 12's -Wrestrict sees an overlap there at -O3
-        id += std::to_string(n);
-        bool usato = false;
-        for (const percorso::Tratto& t : p.tratti) usato = usato || t.id == id;
-        if (!usato) return id;
-    }
-}
 
 }  // namespace
 
@@ -285,19 +275,11 @@ int FoglioPercorso::rigaScelta() const {
 
 // Right after the section it hangs from, and selected.
 std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const QString& descrizione) {
-    percorso::Percorso nuovo = percorso();
     const int monte = rigaScelta();
-    tratto.id = nuovoId(nuovo);
-    if (monte >= 0) {
-        tratto.monte = nuovo.tratti[static_cast<std::size_t>(monte)].id;
-        tratto.ruolo = percorso::Ruolo::Terminale;
-    } else {
-        tratto.ruolo = percorso::Ruolo::Principale;
-    }
-    const int dove = monte + 1;
-    nuovo.tratti.insert(nuovo.tratti.begin() + dove, std::move(tratto));
+    const auto [nuovo, dove] = percorso::conTrattoAggiunto(
+        percorso(), std::move(tratto), monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt);
     if (auto perche = proponi(nuovo, descrizione)) return perche;
-    tabella_->setCurrentIndex(modello_->index(dove, static_cast<int>(foglio::Colonna::Id)));
+    tabella_->setCurrentIndex(modello_->index(static_cast<int>(dove), static_cast<int>(foglio::Colonna::Id)));
     return std::nullopt;
 }
 
@@ -339,13 +321,8 @@ std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
 void FoglioPercorso::eliminaTratto() {
     const int riga = rigaScelta();
     if (riga < 0) return;
-    percorso::Percorso nuovo = percorso();
-    const auto i = static_cast<std::size_t>(riga);
-    const percorso::Tratto tolto = nuovo.tratti[i];
-    nuovo.tratti.erase(nuovo.tratti.begin() + riga);
-    for (percorso::Tratto& t : nuovo.tratti) {
-        if (t.monte == tolto.id) t.monte = tolto.monte;
-    }
+    const percorso::Tratto tolto = percorso().tratti[static_cast<std::size_t>(riga)];
+    const percorso::Percorso nuovo = percorso::senzaTratto(percorso(), static_cast<std::size_t>(riga));
     const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
     if (auto perche = proponi(nuovo, descrizione)) {
         rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
