@@ -18,12 +18,12 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "logic/finestra.h"
+#include "percorso/colonne.h"
 #include "percorso/modifiche.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 #include "ui/campo_accessibile.h"
 #include "ui/campo_testo.h"
-#include "ui/colonne_percorso.h"
 #include "ui/copia_di_recupero.h"
 #include "ui/delegato_percorso.h"
 #include "ui/file_percorso.h"
@@ -279,7 +279,7 @@ std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const Q
     const auto [nuovo, dove] = percorso::conTrattoAggiunto(
         percorso(), std::move(tratto), monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt);
     if (auto perche = proponi(nuovo, descrizione)) return perche;
-    tabella_->setCurrentIndex(modello_->index(static_cast<int>(dove), static_cast<int>(foglio::Colonna::Id)));
+    tabella_->setCurrentIndex(modello_->index(static_cast<int>(dove), static_cast<int>(percorso::Colonna::Id)));
     return std::nullopt;
 }
 
@@ -330,7 +330,7 @@ void FoglioPercorso::eliminaTratto() {
     }
     if (!nuovo.tratti.empty()) {
         const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
-        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(foglio::Colonna::Id)));
+        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(percorso::Colonna::Id)));
     }
 }
 

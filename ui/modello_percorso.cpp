@@ -8,13 +8,13 @@
 #include <QStyle>
 #include <utility>
 
-#include "ui/colonne_percorso.h"
+#include "percorso/colonne.h"
 #include "ui/messaggi.h"
 
 namespace flumetra {
 namespace {
 
-using foglio::Colonna;
+using percorso::Colonna;
 
 const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warning icon
 
@@ -54,37 +54,37 @@ int ModelloPercorso::rowCount(const QModelIndex& parent) const {
 }
 
 int ModelloPercorso::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(foglio::numeroColonne);
+    return parent.isValid() ? 0 : static_cast<int>(percorso::numeroColonne);
 }
 
 QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
     const percorso::Tratto& t = percorso_.tratti.at(riga);
     const percorso::RisultatoTratto* r = risultati_ ? &risultati_->tratti.at(riga) : nullptr;
-    const bool calcolata = foglio::dati(c).tipo == foglio::Tipo::Calcolata;
+    const bool calcolata = percorso::dati(c).tipo == percorso::Tipo::Calcolata;
     const bool indice = sulPercorsoIndice(index.row());
     // Made only for the roles that show it.
-    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso_, riga, *r)) : QString(); };
+    auto avviso = [&] { return r != nullptr ? inQt(percorso::avviso(c, percorso_, riga, *r)) : QString(); };
 
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("▶") : QString();
-            return inQt(foglio::testoDi(c, t, r));
+            return inQt(percorso::testoDi(c, t, r));
         case Qt::AccessibleTextRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("sul percorso indice") : QStringLiteral("no");
-            return inQt(foglio::testoDi(c, t, r));
-        case Qt::EditRole: return inQt(foglio::testoDaModificare(c, t));
+            return inQt(percorso::testoDi(c, t, r));
+        case Qt::EditRole: return inQt(percorso::testoDaModificare(c, t));
         case ScelteRole: {
             QStringList scelte;
-            for (const std::string& s : foglio::scelte(c, percorso_, riga)) scelte << inQt(s);
+            for (const std::string& s : percorso::scelte(c, percorso_, riga)) scelte << inQt(s);
             return scelte;
         }
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
             if (QString perche = avviso(); !perche.isEmpty()) return perche;
-            if (c == Colonna::BoD && foglio::testoDaModificare(c, t).empty())
+            if (c == Colonna::BoD && percorso::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");
             return {};
         case Qt::DecorationRole: return avviso().isEmpty() ? QVariant() : QVariant(iconaAvviso_);
@@ -96,11 +96,11 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         }
         case Qt::BackgroundRole:
             if (!avviso().isEmpty()) return QBrush(coloreAvviso);
-            if (calcolata || !foglio::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
+            if (calcolata || !percorso::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
             return {};
         case Qt::TextAlignmentRole: {
-            const foglio::Tipo tipo = foglio::dati(c).tipo;
-            const bool testo = c == Colonna::Id || tipo == foglio::Tipo::Scelta;
+            const percorso::Tipo tipo = percorso::dati(c).tipo;
+            const bool testo = c == Colonna::Id || tipo == percorso::Tipo::Scelta;
             if (c == Colonna::Indice) return QVariant(Qt::AlignCenter);
             return QVariant((testo ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         }
@@ -113,17 +113,17 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return section + 1;
         return {};
     }
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(section));
+    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(section));
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return QStringLiteral("▶");
-            return inQt(foglio::intestazione(c));
-        case Qt::AccessibleTextRole: return inQt(foglio::intestazione(c));
+            return inQt(percorso::intestazione(c));
+        case Qt::AccessibleTextRole: return inQt(percorso::intestazione(c));
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: {
-            const foglio::DatiColonna& d = foglio::dati(c);
+            const percorso::DatiColonna& d = percorso::dati(c);
             const QString cosa = inQt(d.descrizione);
-            return d.tipo == foglio::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
+            return d.tipo == percorso::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
         }
         default: return {};
     }
@@ -131,18 +131,18 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (foglio::modificabile(c, percorso_.tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
+    if (percorso::modificabile(c, percorso_.tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
     const std::string testo = value.toString().toStdString();
-    auto nuovo = foglio::conTesto(c, percorso_, riga, testo);
+    auto nuovo = percorso::conTesto(c, percorso_, riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {
         emit rifiutato(inQt(*perche));
         return false;
@@ -150,7 +150,7 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     // Whether it changes anything, and whether the run still holds, the sheet
     // decides, as for every other edit.
     const QString descrizione =
-        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso_.tratti[riga].id));
+        QStringLiteral("%1 di %2").arg(inQt(percorso::dati(c).titolo), inQt(percorso_.tratti[riga].id));
     emit modificaRichiesta(std::get<percorso::Percorso>(nuovo), descrizione);
     return true;
 }

@@ -1,5 +1,5 @@
 // The run sheet's table: one row per section, the columns of
-// colonne_percorso.h, over the run and its results. It holds the run the
+// percorso/colonne.h, over the run and its results. It holds the run the
 // sheet shows and nothing else; an edit in place does not change it but
 // asks the sheet (modificaRichiesta), which decides, keeps it for undo and
 // sets the run anew (imposta), recomputed whole.

@@ -9,9 +9,9 @@
 #include <QTextDocument>
 
 #include "calc/testo.h"
+#include "percorso/colonne.h"
 #include "percorso/csv.h"
 #include "percorso/testo_fisso.h"
-#include "ui/colonne_percorso.h"
 #include "ui/errori_dei_file.h"
 #include "ui/file_percorso.h"
 #include "ui/impostazioni_percorso.h"
@@ -21,7 +21,7 @@
 namespace flumetra {
 namespace {
 
-using foglio::Colonna;
+using percorso::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
 
@@ -39,8 +39,8 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
                   reale(p.velocita_massime[2]));
 
     s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
-    for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
-        s += QStringLiteral("<th>%1</th>").arg(html(foglio::intestazione(foglio::colonnaDi(k))));
+    for (std::size_t k = 1; k < percorso::numeroColonne; ++k) {
+        s += QStringLiteral("<th>%1</th>").arg(html(percorso::intestazione(percorso::colonnaDi(k))));
     }
     s += QStringLiteral("<th>avvisi</th></tr></thead>");
     std::vector<bool> indice(p.tratti.size());
@@ -50,12 +50,12 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const QString grassetto = indice[i] ? QStringLiteral(" style='font-weight:bold'") : QString();
         s += QStringLiteral("<tr%1>").arg(grassetto);
-        for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
-            const Colonna c = foglio::colonnaDi(k);
-            const bool testo = c == Colonna::Id || foglio::dati(c).tipo == foglio::Tipo::Scelta;
+        for (std::size_t k = 1; k < percorso::numeroColonne; ++k) {
+            const Colonna c = percorso::colonnaDi(k);
+            const bool testo = c == Colonna::Id || percorso::dati(c).tipo == percorso::Tipo::Scelta;
             s += QStringLiteral("<td align='%1' style='white-space:nowrap'>%2</td>")
                      .arg(testo ? QStringLiteral("left") : QStringLiteral("right"),
-                          html(foglio::testoDi(c, p.tratti[i], &r.tratti[i])));
+                          html(percorso::testoDi(c, p.tratti[i], &r.tratti[i])));
         }
         s += QStringLiteral("<td style='white-space:nowrap'>%1</td></tr>")
                  .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));

@@ -22,7 +22,7 @@
 #include "percorso/nomi.h"
 #include "percorso/percorso.h"
 
-namespace flumetra::foglio {
+namespace flumetra::percorso {
 
 enum class Colonna {
     Indice,  // a mark on the sections of the index run
@@ -74,31 +74,30 @@ std::string intestazione(Colonna c);
 // What the cell shows: empty where there is nothing to show (A of a round
 // section, a loss the sheet could not compute); «—» for the size, losses and
 // pressure of a section without air, which the sheet does not size.
-std::string testoDi(Colonna c, const percorso::Tratto& t, const percorso::RisultatoTratto* r);
+std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r);
 
 // What an editor starts from: the value as typed, empty for a size the
 // sheet chooses. Empty for a computed column.
-std::string testoDaModificare(Colonna c, const percorso::Tratto& t);
+std::string testoDaModificare(Colonna c, const Tratto& t);
 
 // Whether a person may change the cell: not a computed column, nor A of a
 // round section.
-bool modificabile(Colonna c, const percorso::Tratto& t);
+bool modificabile(Colonna c, const Tratto& t);
 
 // The words a list column offers, in order; for Monte only what the section
-// can hang from: the fan (nessunMonte) for the section at the fan, the ids of
+// can hang from: the fan (parolaVentilatore) for the section at the fan, the ids of
 // montiPossibili for the others.
-inline constexpr std::string_view nessunMonte = percorso::parolaVentilatore;
-std::vector<std::string> scelte(Colonna c, const percorso::Percorso& p, std::size_t indice);
+
+std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice);
 
 // The run with section indice's cell set from a person's text, or why the
 // text cannot be that cell's value (not a number, not a whole number, not a
 // word of its list). Renaming a section renames it where it is upstream; a
 // new shape keeps the size it had where it can. Ranges and the tree are
 // verifica's to check.
-std::variant<percorso::Percorso, std::string> conTesto(Colonna c, const percorso::Percorso& p, std::size_t indice,
-                                                       std::string_view testo);
+std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::size_t indice, std::string_view testo);
 
 // Why the cell is marked, one reason a line; empty when it is not.
-std::string avviso(Colonna c, const percorso::Percorso& p, std::size_t indice, const percorso::RisultatoTratto& r);
+std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const RisultatoTratto& r);
 
-}  // namespace flumetra::foglio
+}  // namespace flumetra::percorso

@@ -1,4 +1,4 @@
-#include "ui/colonne_percorso.h"
+#include "percorso/colonne.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,6 @@
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
-#include "logic/uso_del_testo.h"
 #include "percorso/albero.h"
 #include "percorso/csv.h"
 #include "percorso/modifiche.h"
@@ -14,31 +13,23 @@
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 
-namespace flumetra::foglio {
+namespace flumetra::percorso {
 namespace {
-
-using percorso::Percorso;
-using percorso::Perdite;
-using percorso::Rettangolare;
-using percorso::RisultatoTratto;
-using percorso::Tondo;
-using percorso::Tratto;
 
 // One row a column, in the order of Colonna. The given values' headings
 // are percorso's (nomi.h), which messages name them by.
 constexpr std::array<DatiColonna, numeroColonne> colonne = {{
     {"indice", "", "sul percorso indice, dal ventilatore al terminale più sfavorito", Tipo::Calcolata},
-    {percorso::nomeId, "", "nome del tratto, unico nel percorso", Tipo::Scritta},
-    {percorso::nomeMonte, "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
-    {percorso::nomeRuolo, "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
-    {percorso::nomeForma, "", "tondo o rettangolare", Tipo::Scelta},
-    {percorso::nomeL, "m", "lunghezza", Tipo::Scritta},
-    {percorso::nomeG, "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle",
-     Tipo::Scritta},
-    {percorso::nomeZeta, "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
-    {percorso::nomeA, "mm", "lato A del rettangolo", Tipo::Scritta},
-    {percorso::nomeMisura, "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
-    {percorso::nomeDpTerminale, "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
+    {nomeId, "", "nome del tratto, unico nel percorso", Tipo::Scritta},
+    {nomeMonte, "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
+    {nomeRuolo, "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
+    {nomeForma, "", "tondo o rettangolare", Tipo::Scelta},
+    {nomeL, "m", "lunghezza", Tipo::Scritta},
+    {nomeG, "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle", Tipo::Scritta},
+    {nomeZeta, "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
+    {nomeA, "mm", "lato A del rettangolo", Tipo::Scritta},
+    {nomeMisura, "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
+    {nomeDpTerminale, "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
     {"G", "m³/h", "portata del tratto: la sua e quella dei tratti a valle", Tipo::Calcolata},
     {"sezione", "mm", "A × B del rettangolo o Ø D del tondo, data o scelta", Tipo::Calcolata},
     {"D o De", "mm", "diametro, o diametro equivalente del rettangolo", Tipo::Calcolata},
@@ -60,15 +51,15 @@ std::string seDato(const std::optional<Valore>& v, int decimali) {
     if constexpr (std::is_same_v<Valore, Intero>) {
         return InteroInTesto(*v);
     } else {
-        return percorso::testoFisso(*v, decimali);
+        return testoFisso(*v, decimali);
     }
 }
 
 std::string perdita(const RisultatoTratto* r, Reale Perdite::*membro, int decimali) {
-    return r != nullptr && r->perdite ? percorso::testoFisso((*r->perdite).*membro, decimali) : std::string();
+    return r != nullptr && r->perdite ? testoFisso((*r->perdite).*membro, decimali) : std::string();
 }
 
-std::optional<Intero> misuraData(const Tratto& t) {
+std::optional<Intero> misuraScritta(const Tratto& t) {
     if (const auto* tondo = std::get_if<Tondo>(&t.forma)) return tondo->D;
     return std::get<Rettangolare>(t.forma).B;
 }
@@ -82,8 +73,8 @@ std::string sezione(const Tratto& t, const RisultatoTratto& r) {
 
 // A number as the calculator reads it, inside the cell's range, and whole
 // where the cell takes whole numbers.
-std::variant<Reale, std::string> numero(std::string_view testo, const std::string& luogo,
-                                        percorso::Intervallo intervallo, bool intero) {
+std::variant<Reale, std::string> numero(std::string_view testo, const std::string& luogo, Intervallo intervallo,
+                                        bool intero) {
     const std::string citato = "«" + std::string(testo) + "»";
     Reale x = 0;
     try {
@@ -94,7 +85,7 @@ std::variant<Reale, std::string> numero(std::string_view testo, const std::strin
     }
     // "1.5" would read as 15: a full stop only groups thousands.
     if (!puntiDelleMigliaia(testo)) return citato + ": il punto separa le migliaia; i decimali vogliono la virgola";
-    if (!intervallo.contiene(x)) return percorso::fuoriIntervallo(luogo, x, intervallo);
+    if (!intervallo.contiene(x)) return fuoriIntervallo(luogo, x, intervallo);
     if (intero && std::nearbyint(x) != x) return citato + " non è un numero intero";
     return x;
 }
@@ -106,13 +97,13 @@ std::variant<Percorso, std::string> conParola(Colonna c, Percorso p, std::size_t
         return "«" + std::string(testo) + "» non è tra le scelte di " + std::string(dati(c).titolo);
     }
     if (c == Colonna::Monte) {
-        t.monte = testo == nessunMonte ? std::nullopt : std::optional<std::string>(testo);
+        t.monte = testo == parolaVentilatore ? std::nullopt : std::optional<std::string>(testo);
     } else if (c == Colonna::Ruolo) {
-        t.ruolo = *percorso::ruoloDi(testo);
-    } else if (testo != percorso::parolaDi(t.forma)) {
+        t.ruolo = *ruoloDi(testo);
+    } else if (testo != parolaDi(t.forma)) {
         // A rectangle as wide as the section was; a round section whose
         // diameter the sheet chooses.
-        if (testo == percorso::parolaRettangolare) {
+        if (testo == parolaRettangolare) {
             t.forma = Rettangolare{std::get<Tondo>(t.forma).D.value_or(300), std::nullopt};
         } else {
             t.forma = Tondo{};
@@ -133,14 +124,11 @@ std::string intestazione(Colonna c) {
 }
 
 std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r) {
-    using percorso::decimaliPerdita;
-    using percorso::decimaliPressione;
-    using percorso::decimaliVelocita;
     switch (c) {
         case Colonna::Indice: return {};
-        case Colonna::Monte: return t.monte.value_or(std::string(nessunMonte));
-        case Colonna::Ruolo: return std::string(percorso::parolaDi(t.ruolo));
-        case Colonna::Forma: return std::string(percorso::parolaDi(t.forma));
+        case Colonna::Monte: return t.monte.value_or(std::string(parolaVentilatore));
+        case Colonna::Ruolo: return std::string(parolaDi(t.ruolo));
+        case Colonna::Forma: return std::string(parolaDi(t.forma));
         case Colonna::Id:
         case Colonna::L:
         case Colonna::G:
@@ -165,10 +153,10 @@ std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r) {
         case Colonna::DpAccidentali: s = perdita(r, &Perdite::dp_accidentali, decimaliPressione); break;
         case Colonna::DpTratto: s = perdita(r, &Perdite::dp_tratto, decimaliPressione); break;
         case Colonna::pFine: s = seDato(r->p_fine, decimaliPressione); break;
-        case Colonna::Superficie: s = seDato(r->superficie_m2, percorso::decimaliSuperficie); break;
+        case Colonna::Superficie: s = seDato(r->superficie_m2, decimaliSuperficie); break;
         default: return {};
     }
-    return s.empty() ? percorso::senzaValore(*r) : s;
+    return s.empty() ? senzaValore(*r) : s;
 }
 
 std::string testoDaModificare(Colonna c, const Tratto& t) {
@@ -185,7 +173,7 @@ std::string testoDaModificare(Colonna c, const Tratto& t) {
             return rettangolo != nullptr ? InteroInTesto(rettangolo->A) : std::string();
         }
         case Colonna::BoD: {
-            const std::optional<Intero> data = misuraData(t);
+            const std::optional<Intero> data = misuraScritta(t);
             return data ? InteroInTesto(*data) : std::string();
         }
         case Colonna::DpTerminale: return RealeInTesto(t.dp_terminale);
@@ -202,11 +190,11 @@ std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice
     std::vector<std::string> s;
     switch (c) {
         case Colonna::Monte:
-            if (!p.tratti[indice].monte) s.emplace_back(nessunMonte);
-            for (const std::size_t k : percorso::montiPossibili(p, indice)) s.push_back(p.tratti[k].id);
+            if (!p.tratti[indice].monte) s.emplace_back(parolaVentilatore);
+            for (const std::size_t k : montiPossibili(p, indice)) s.push_back(p.tratti[k].id);
             break;
-        case Colonna::Ruolo: s.assign(percorso::paroleRuolo.begin(), percorso::paroleRuolo.end()); break;
-        case Colonna::Forma: s = {std::string(percorso::parolaTondo), std::string(percorso::parolaRettangolare)}; break;
+        case Colonna::Ruolo: s.assign(paroleRuolo.begin(), paroleRuolo.end()); break;
+        case Colonna::Forma: s = {std::string(parolaTondo), std::string(parolaRettangolare)}; break;
         default: break;
     }
     return s;
@@ -216,7 +204,7 @@ std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::
     if (dati(c).tipo == Tipo::Scelta) return conParola(c, p, i, testo);
     Percorso nuovo = p;
     Tratto& t = nuovo.tratti[i];
-    if (c == Colonna::Id) return percorso::rinominato(p, i, std::string(testo));
+    if (c == Colonna::Id) return rinominato(p, i, std::string(testo));
     auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
     // An empty B or D is a size the sheet chooses.
     if (c == Colonna::BoD && testo.find_first_not_of(' ') == std::string_view::npos) {
@@ -229,23 +217,23 @@ std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::
     }
 
     struct Destinazione {
-        percorso::Intervallo intervallo;
+        Intervallo intervallo;
         bool intero;
     };
     Destinazione d{};
     switch (c) {
-        case Colonna::L: d = {percorso::intervalloL, false}; break;
-        case Colonna::G: d = {percorso::intervalloG, true}; break;
-        case Colonna::Zeta: d = {percorso::intervalloZeta, false}; break;
-        case Colonna::A: d = {percorso::intervalloLato, true}; break;
-        case Colonna::BoD: d = {rettangolo != nullptr ? percorso::intervalloLato : percorso::intervalloD, true}; break;
-        case Colonna::DpTerminale: d = {percorso::intervalloDpTerminale, false}; break;
+        case Colonna::L: d = {intervalloL, false}; break;
+        case Colonna::G: d = {intervalloG, true}; break;
+        case Colonna::Zeta: d = {intervalloZeta, false}; break;
+        case Colonna::A: d = {intervalloLato, true}; break;
+        case Colonna::BoD: d = {rettangolo != nullptr ? intervalloLato : intervalloD, true}; break;
+        case Colonna::DpTerminale: d = {intervalloDpTerminale, false}; break;
         default: return "«" + std::string(dati(c).titolo) + "» è calcolato dal foglio";
     }
     if (c == Colonna::A && rettangolo == nullptr) return std::string("un tratto tondo non ha il lato A");
 
     const auto letto =
-        numero(testo, percorso::luogoDelTratto(i, t.id) + ", " + std::string(dati(c).titolo), d.intervallo, d.intero);
+        numero(testo, luogoDelTratto(i, t.id) + ", " + std::string(dati(c).titolo), d.intervallo, d.intero);
     if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;
     const Reale x = std::get<Reale>(letto);
     switch (c) {
@@ -275,8 +263,8 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
     switch (c) {
         case Colonna::v: {
             if (!r.avvisi.velocita) break;  // the text is made only for a warning: this runs at every paint
-            const percorso::Ruolo ruolo = p.tratti[indice].ruolo;
-            aggiungi(true, "velocità oltre il limite del tratto " + std::string(percorso::parolaDi(ruolo)) + ", " +
+            const Ruolo ruolo = p.tratti[indice].ruolo;
+            aggiungi(true, "velocità oltre il limite del tratto " + std::string(parolaDi(ruolo)) + ", " +
                                RealeInTesto(p.velocitaMassima(ruolo)) + " m/s");
             break;
         }
@@ -296,4 +284,4 @@ std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const Risul
     return s;
 }
 
-}  // namespace flumetra::foglio
+}  // namespace flumetra::percorso
