@@ -4,13 +4,14 @@
 
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "calc/testo.h"
 #include "dettagli/materiali.h"
+#include "percorso/campi.h"
 #include "percorso/file.h"
 #include "percorso/json_lettura.h"
 #include "percorso/nomi.h"
@@ -80,7 +81,7 @@ const json& richiesto(const json& oggetto, std::string_view chiave, const Luogo&
 }
 
 // Refuses the first key (in the order of their names) outside ammesse.
-void soloChiavi(const json& oggetto, std::initializer_list<std::string_view> ammesse, const Luogo& l,
+void soloChiavi(const json& oggetto, const std::vector<std::string_view>& ammesse, const Luogo& l,
                 std::string_view perche = "") {
     for (const auto& [chiave, valore] : oggetto.items()) {
         bool nota = false;
@@ -161,37 +162,58 @@ void formatoEVersione(const json& documento) {
                                  std::to_string(versioneDelFile));
 }
 
+// The keys a section of that shape may have.
+std::vector<std::string_view> chiaviDelTratto(bool tondo) {
+    std::vector<std::string_view> chiavi;
+    for (const DatiCampo& d : tabellaCampi) {
+        if (!(tondo && d.soloRettangolo)) chiavi.push_back(chiaveDi(d, tondo));
+    }
+    return chiavi;
+}
+
+// One input of a section whose id and shape are read.
+void campo(const json& t, const DatiCampo& d, bool tondo, Tratto& tr, const Luogo& l) {
+    const std::string_view chiave = chiaveDi(d, tondo);
+    switch (d.genere) {
+        case Genere::Id:
+        case Genere::Forma: return;
+        case Genere::Monte:
+            if (const json& monte = richiesto(t, chiave, l); !monte.is_null()) {
+                if (!monte.is_string()) {
+                    rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso un testo o null, trovato " + descrivi(monte),
+                            l.tratto);
+                }
+                tr.monte = monte.get<std::string>();
+            }
+            return;
+        case Genere::Ruolo: tr.ruolo = static_cast<Ruolo>(parola(t, chiave, paroleRuolo, l)); return;
+        case Genere::Numero: break;
+    }
+    if (tondo && d.soloRettangolo) return;
+    if (d.omessoSeZero && !t.contains(chiave)) return;
+    if (!d.intero) {
+        d.imposta(tr, reale(t, chiave, l));
+        return;
+    }
+    const std::optional<Intero> x = intero(richiesto(t, chiave, l), chiave, intervalloDi(d, tondo), d.vuotoAmmesso, l);
+    d.imposta(tr, x ? std::optional<Reale>(*x) : std::nullopt);
+}
+
 Tratto tratto(const json& t, std::size_t i) {
     Luogo l{{}, i, std::nullopt};
     if (!t.is_object()) rifiuta(Motivo::Tipo, l.prefisso() + "atteso un oggetto, trovato " + descrivi(t), i);
     Tratto tr;
-    tr.id = testo(richiesto(t, "id", l), "id", l);
+    const std::string_view id = dati(Campo::Id).chiave;
+    tr.id = testo(richiesto(t, id, l), id, l);
     l.id = tr.id;
-    const bool tondo = parola(t, "forma", std::array{parolaTondo, parolaRettangolare}, l) == 0;
+    const bool tondo = parola(t, dati(Campo::Forma).chiave, std::array{parolaTondo, parolaRettangolare}, l) == 0;
+    soloChiavi(t, chiaviDelTratto(tondo), l, tondo ? " in un tratto tondo" : " in un tratto rettangolare");
     if (tondo) {
-        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "D", "dp_terminale"}, l,
-                   " in un tratto tondo");
+        tr.forma = Tondo{};
     } else {
-        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "A", "B", "dp_terminale"}, l,
-                   " in un tratto rettangolare");
+        tr.forma = Rettangolare{};
     }
-    if (const json& monte = richiesto(t, "monte", l); !monte.is_null()) {
-        if (!monte.is_string()) {
-            rifiuta(Motivo::Tipo, l.di("monte") + ": atteso un testo o null, trovato " + descrivi(monte), i);
-        }
-        tr.monte = monte.get<std::string>();
-    }
-    tr.L = reale(t, "L", l);
-    tr.G = *intero(richiesto(t, "G", l), "G", intervalloG, false, l);
-    tr.zeta = reale(t, "zeta", l);
-    tr.ruolo = static_cast<Ruolo>(parola(t, "ruolo", paroleRuolo, l));
-    if (tondo) {
-        tr.forma = Tondo{intero(richiesto(t, "D", l), "D", intervalloD, true, l)};
-    } else {
-        const Intero A = *intero(richiesto(t, "A", l), "A", intervalloLato, false, l);
-        tr.forma = Rettangolare{A, intero(richiesto(t, "B", l), "B", intervalloLato, true, l)};
-    }
-    if (t.contains("dp_terminale")) tr.dp_terminale = reale(t, "dp_terminale", l);
+    for (const DatiCampo& d : tabellaCampi) campo(t, d, tondo, tr, l);
     return tr;
 }
 
