@@ -87,6 +87,7 @@ Risultati calcola(const Percorso& percorso, const Albero& albero) {
     const std::size_t n = percorso.tratti.size();
 
     Risultati ris;
+    ris.aria = condizioni.aria;
     ris.tratti.resize(n);
     for (std::size_t i = 0; i < n; ++i) ris.tratti[i].G = percorso.tratti[i].G;
     for (std::size_t k = n - 1; k > 0; --k) {

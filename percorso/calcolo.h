@@ -15,6 +15,7 @@
 
 #include "calc/decimale.h"
 #include "calc/fallimento.h"
+#include "dettagli/aria.h"
 #include "percorso/albero.h"
 #include "percorso/percorso.h"
 
@@ -56,6 +57,7 @@ struct RisultatoTratto {
 
 struct Risultati {
     std::vector<RisultatoTratto> tratti;  // in the run's order
+    dettagli::ProprietaAria aria;         // the air every section was computed in
     Intero G_ventilatore = 0;             // m³/h, the flow of the section at the fan
     // Given only when some section carries air and every one that does has
     // its losses; from those, and the surface also from the sections without

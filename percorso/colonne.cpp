@@ -1,74 +1,137 @@
 #include "percorso/colonne.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <type_traits>
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "percorso/albero.h"
 #include "percorso/csv.h"
+#include "percorso/json_testo.h"
 #include "percorso/modifiche.h"
-#include "percorso/nomi.h"
 #include "percorso/testo_fisso.h"
 #include "percorso/verifica.h"
 
 namespace flumetra::percorso {
 namespace {
 
-// One row a column, in the order of Colonna. The given values' headings
-// are percorso's (nomi.h), which messages name them by.
-constexpr std::array<DatiColonna, numeroColonne> colonne = {{
-    {"indice", "", "sul percorso indice, dal ventilatore al terminale più sfavorito", Tipo::Calcolata},
-    {nomeId, "", "nome del tratto, unico nel percorso", Tipo::Scritta},
-    {nomeMonte, "", "il tratto a monte; (ventilatore) per il primo", Tipo::Scelta},
-    {nomeRuolo, "", "principale, secondario o terminale: dà la velocità massima", Tipo::Scelta},
-    {nomeForma, "", "tondo o rettangolare", Tipo::Scelta},
-    {nomeL, "m", "lunghezza", Tipo::Scritta},
-    {nomeG, "m³/h", "portata del terminale del tratto; 0 se porta solo aria ai tratti a valle", Tipo::Scritta},
-    {nomeZeta, "", "somma dei coefficienti delle perdite accidentali", Tipo::Scritta},
-    {nomeA, "mm", "lato A del rettangolo", Tipo::Scritta},
-    {nomeMisura, "mm", "B del rettangolo o D del tondo; vuoto: lo sceglie il foglio", Tipo::Scritta},
-    {nomeDpTerminale, "Pa", "perdita del dispositivo terminale", Tipo::Scritta},
-    {"G", "m³/h", "portata del tratto: la sua e quella dei tratti a valle", Tipo::Calcolata},
-    {"sezione", "mm", "A × B del rettangolo o Ø D del tondo, data o scelta", Tipo::Calcolata},
-    {"D o De", "mm", "diametro, o diametro equivalente del rettangolo", Tipo::Calcolata},
-    {"v", "m/s", "velocità nella sezione", Tipo::Calcolata},
-    {"R", "Pa/m", "perdita per attrito per metro", Tipo::Calcolata},
-    {"Δp attrito", "Pa", "R × L", Tipo::Calcolata},
-    {"pd", "Pa", "pressione dinamica", Tipo::Calcolata},
-    {"Δp accidentali", "Pa", "Σζ × pd", Tipo::Calcolata},
-    {"Δp tratto", "Pa", "attrito più accidentali", Tipo::Calcolata},
-    {"p fine", "Pa", "perdite dal ventilatore alla fine del tratto", Tipo::Calcolata},
-    {"p terminale", "Pa", "p fine più il Δp del terminale", Tipo::Calcolata},
-    {"da tarare", "Pa", "quanto la serranda del terminale deve assorbire", Tipo::Calcolata},
-    {"superficie", "m²", "superficie della lamiera", Tipo::Calcolata},
-}};
+using Valore = std::optional<Reale>;
 
-template <typename Valore>
-std::string seDato(const std::optional<Valore>& v, int decimali) {
-    if (!v) return {};
-    if constexpr (std::is_same_v<Valore, Intero>) {
-        return InteroInTesto(*v);
-    } else {
-        return testoFisso(*v, decimali);
+template <typename T>
+Valore seDato(const std::optional<T>& x) {
+    return x ? Valore(static_cast<Reale>(*x)) : std::nullopt;
+}
+
+// A loss of the section, where it has them.
+template <Reale Perdite::*membro>
+Valore perdita(const Tratto& /*t*/, const RisultatoTratto& r, const Risultati& /*tutti*/) {
+    return r.perdite ? Valore((*r.perdite).*membro) : std::nullopt;
+}
+
+// One row a computed value, in the order of Calcolata.
+constexpr auto tabellaCalcolate = std::to_array<DatiCalcolata>({
+    {"G", "m³/h", "portata del tratto: la sua e quella dei tratti a valle", 0, true, "G",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return Valore(r.G); }},
+    {"sezione", "mm", "A × B del rettangolo o Ø D del tondo, data o scelta", 0, false, "", nullptr, true},
+    {"D o De", "mm", "diametro, o diametro equivalente del rettangolo", 0, true, "D",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return seDato(r.D); }, true},
+    {"B", "mm", "lato B del rettangolo, dato o scelto", 0, true, "B",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return seDato(r.B); }, true, true, false},
+    {"v", "m/s", "velocità nella sezione", decimaliVelocita, false, "v", perdita<&Perdite::v>, true},
+    {"R", "Pa/m", "perdita per attrito per metro", decimaliPerdita, false, "R_Pa_m", perdita<&Perdite::R_Pa_m>, true},
+    {"Δp attrito", "Pa", "R × L", decimaliPressione, false, "dp_attrito", perdita<&Perdite::dp_attrito>, true},
+    {"pd", "Pa", "pressione dinamica", decimaliPressione, false, "pd", perdita<&Perdite::pd>, true},
+    {"Δp accidentali", "Pa", "Σζ × pd", decimaliPressione, false, "dp_accidentali", perdita<&Perdite::dp_accidentali>,
+     true},
+    {"Δp tratto", "Pa", "attrito più accidentali", decimaliPressione, false, "dp_tratto", perdita<&Perdite::dp_tratto>,
+     true},
+    {"p fine", "Pa", "perdite dal ventilatore alla fine del tratto", decimaliPressione, false, "p_fine",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return r.p_fine; }, true},
+    {"p terminale", "Pa", "p fine più il Δp del terminale", decimaliPressione, false, "p_terminale",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return r.p_terminale; }},
+    {"da tarare", "Pa", "quanto la serranda del terminale deve assorbire", decimaliPressione, false, "da_tarare",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return r.da_tarare; }},
+    {"superficie", "m²", "superficie della lamiera", decimaliSuperficie, false, "",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return r.superficie_m2; }, true},
+});
+static_assert(tabellaCalcolate.size() == numeroCalcolate, "one row for each of FLUMETRA_CALCOLATE, in its order");
+
+// Every column as the sheet shows it, in the order of Colonna.
+constexpr std::array<DatiColonna, numeroColonne> tabellaColonne = [] {
+    std::array<DatiColonna, numeroColonne> t{};
+    t[0] = {"indice", "", "sul percorso indice, dal ventilatore al terminale più sfavorito", Tipo::Calcolata, false};
+    for (std::size_t k = 0; k < numeroCampi; ++k) {
+        const DatiCampo& d = tabellaCampi[k];
+        const bool scelta = d.genere == Genere::Monte || d.genere == Genere::Ruolo || d.genere == Genere::Forma;
+        t[1 + k] = {d.nome, d.unita, d.descrizione, scelta ? Tipo::Scelta : Tipo::Scritta};
     }
-}
+    for (std::size_t k = 0; k < numeroCalcolate; ++k) {
+        const DatiCalcolata& d = tabellaCalcolate[k];
+        t[1 + numeroCampi + k] = {d.titolo, d.unita, d.descrizione, Tipo::Calcolata};
+    }
+    return t;
+}();
 
-std::string perdita(const RisultatoTratto* r, Reale Perdite::*membro, int decimali) {
-    return r != nullptr && r->perdite ? testoFisso((*r->perdite).*membro, decimali) : std::string();
-}
+// The sheet's: every column in its order but those it leaves out.
+constexpr auto ordineFoglio = [] {
+    constexpr std::size_t fuori = static_cast<std::size_t>(std::count_if(
+        tabellaCalcolate.begin(), tabellaCalcolate.end(), [](const DatiCalcolata& d) { return !d.nelFoglio; }));
+    std::array<Colonna, numeroColonne - fuori> colonne{};
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < numeroColonne; ++k) {
+        const auto c = static_cast<Colonna>(k);
+        const auto calcolata = calcolataDi(c);
+        if (!calcolata || tabellaCalcolate[static_cast<std::size_t>(*calcolata)].nelFoglio) colonne[n++] = c;
+    }
+    return colonne;
+}();
 
-std::optional<Intero> misuraScritta(const Tratto& t) {
-    if (const auto* tondo = std::get_if<Tondo>(&t.forma)) return tondo->D;
-    return std::get<Rettangolare>(t.forma).B;
-}
+// The CSV's columns, as a spreadsheet has had them.
+constexpr std::array ordineCsv = {
+    Colonna::Id,         Colonna::Monte,     Colonna::Ruolo,       Colonna::Forma,      Colonna::A,
+    Colonna::B,          Colonna::De,        Colonna::L,           Colonna::GTotale,    Colonna::v,
+    Colonna::R,          Colonna::DpAttrito, Colonna::Zeta,        Colonna::pd,         Colonna::DpAccidentali,
+    Colonna::DpTratto,   Colonna::pFine,     Colonna::DpTerminale, Colonna::pTerminale, Colonna::DaTarare,
+    Colonna::Superficie,
+};
+
+// The keys of the player's line, in the order scripts read them.
+constexpr std::array ordineRighe = {
+    Colonna::Id,
+    Colonna::GTotale,
+    Colonna::Forma,
+    Colonna::De,
+    Colonna::A,
+    Colonna::B,
+    Colonna::v,
+    Colonna::R,
+    Colonna::DpAttrito,
+    Colonna::pd,
+    Colonna::DpAccidentali,
+    Colonna::DpTratto,
+    Colonna::pFine,
+    Colonna::pTerminale,
+    Colonna::DaTarare,
+};
 
 std::string sezione(const Tratto& t, const RisultatoTratto& r) {
     if (const auto* rettangolo = std::get_if<Rettangolare>(&t.forma)) {
         return InteroInTesto(rettangolo->A) + " × " + (r.B ? InteroInTesto(*r.B) : std::string("—"));
     }
     return r.D ? "Ø " + InteroInTesto(*r.D) : std::string();
+}
+
+std::string testoCalcolato(Calcolata c, const Tratto& t, const RisultatoTratto& r, const Risultati& tutti) {
+    const DatiCalcolata& d = dati(c);
+    std::string s;
+    if (d.valore == nullptr) {
+        s = sezione(t, r);
+    } else if (const Valore x = d.valore(t, r, tutti)) {
+        s = d.intero ? InteroInTesto(static_cast<Intero>(*x)) : testoFisso(*x, d.decimali);
+    }
+    if (!s.empty() || (d.soloRettangolo && eTondo(t))) return s;
+    return d.trattino ? senzaValore(r) : std::string();
 }
 
 // A number as the calculator reads it, inside the cell's range, and whole
@@ -112,78 +175,66 @@ std::variant<Percorso, std::string> conParola(Colonna c, Percorso p, std::size_t
     return p;
 }
 
+// A number typed into an input: empty is a size the sheet chooses.
+std::variant<Percorso, std::string> conNumero(const DatiCampo& d, const Percorso& p, std::size_t i,
+                                              std::string_view testo) {
+    Percorso nuovo = p;
+    Tratto& t = nuovo.tratti[i];
+    if (d.vuotoAmmesso && testo.find_first_not_of(' ') == std::string_view::npos) {
+        d.imposta(t, std::nullopt);
+        return nuovo;
+    }
+    if (d.soloRettangolo && eTondo(t)) return "un tratto tondo non ha il lato " + std::string(d.nome);
+    const auto letto =
+        numero(testo, luogoDelTratto(i, t.id) + ", " + std::string(d.nome), intervalloDi(d, eTondo(t)), d.intero);
+    if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;
+    d.imposta(t, std::get<Reale>(letto));
+    return nuovo;
+}
+
 }  // namespace
 
-const DatiColonna& dati(Colonna c) { return colonne.at(static_cast<std::size_t>(c)); }
+const DatiCalcolata& dati(Calcolata c) { return tabellaCalcolate.at(static_cast<std::size_t>(c)); }
+const DatiColonna& dati(Colonna c) { return tabellaColonne.at(static_cast<std::size_t>(c)); }
 
-Colonna colonnaDi(std::size_t indice) { return static_cast<Colonna>(indice); }
+std::span<const Colonna> colonneDelFoglio() { return ordineFoglio; }
+std::span<const Colonna> colonneDelCsv() { return ordineCsv; }
+std::span<const Colonna> colonneDelleRighe() { return ordineRighe; }
+
+int posizioneNelFoglio(Colonna c) {
+    return static_cast<int>(std::find(ordineFoglio.begin(), ordineFoglio.end(), c) - ordineFoglio.begin());
+}
 
 std::string intestazione(Colonna c) {
     const DatiColonna& d = dati(c);
     return d.unita.empty() ? std::string(d.titolo) : std::string(d.titolo) + " [" + std::string(d.unita) + "]";
 }
 
-std::string testoDi(Colonna c, const Tratto& t, const RisultatoTratto* r) {
-    switch (c) {
-        case Colonna::Indice: return {};
-        case Colonna::Monte: return t.monte.value_or(std::string(parolaVentilatore));
-        case Colonna::Ruolo: return std::string(parolaDi(t.ruolo));
-        case Colonna::Forma: return std::string(parolaDi(t.forma));
-        case Colonna::Id:
-        case Colonna::L:
-        case Colonna::G:
-        case Colonna::Zeta:
-        case Colonna::A:
-        case Colonna::BoD:
-        case Colonna::DpTerminale: return testoDaModificare(c, t);
-        default: break;
-    }
+bool aSinistra(Colonna c) { return c == Colonna::Id || dati(c).tipo == Tipo::Scelta; }
+
+std::string testoDi(Colonna c, const Percorso& p, std::size_t indice, const Risultati* r) {
+    if (c == Colonna::Indice) return {};
+    const Tratto& t = p.tratti.at(indice);
+    if (const auto campo = campoDi(c)) return testoDelCampo(*campo, t);
     if (r == nullptr) return {};
-    std::string s;
-    switch (c) {
-        case Colonna::GTotale: return InteroInTesto(r->G);
-        case Colonna::pTerminale: return seDato(r->p_terminale, decimaliPressione);
-        case Colonna::DaTarare: return seDato(r->da_tarare, decimaliPressione);
-        case Colonna::Sezione: s = sezione(t, *r); break;
-        case Colonna::De: s = seDato(r->D, 0); break;
-        case Colonna::v: s = perdita(r, &Perdite::v, decimaliVelocita); break;
-        case Colonna::R: s = perdita(r, &Perdite::R_Pa_m, decimaliPerdita); break;
-        case Colonna::DpAttrito: s = perdita(r, &Perdite::dp_attrito, decimaliPressione); break;
-        case Colonna::pd: s = perdita(r, &Perdite::pd, decimaliPressione); break;
-        case Colonna::DpAccidentali: s = perdita(r, &Perdite::dp_accidentali, decimaliPressione); break;
-        case Colonna::DpTratto: s = perdita(r, &Perdite::dp_tratto, decimaliPressione); break;
-        case Colonna::pFine: s = seDato(r->p_fine, decimaliPressione); break;
-        case Colonna::Superficie: s = seDato(r->superficie_m2, decimaliSuperficie); break;
-        default: return {};
-    }
-    return s.empty() ? senzaValore(*r) : s;
+    return testoCalcolato(*calcolataDi(c), t, r->tratti.at(indice), *r);
+}
+
+std::string jsonDi(Calcolata c, const Tratto& t, const RisultatoTratto& r, const Risultati& tutti) {
+    const DatiCalcolata& d = dati(c);
+    const Valore x = d.valore != nullptr ? d.valore(t, r, tutti) : std::nullopt;
+    if (!x) return "null";
+    return d.intero ? std::to_string(static_cast<Intero>(*x)) : numeroJson(*x);
 }
 
 std::string testoDaModificare(Colonna c, const Tratto& t) {
-    switch (c) {
-        case Colonna::Id: return t.id;
-        case Colonna::Monte:
-        case Colonna::Ruolo:
-        case Colonna::Forma: return testoDi(c, t, nullptr);
-        case Colonna::L: return RealeInTesto(t.L);
-        case Colonna::G: return InteroInTesto(t.G);
-        case Colonna::Zeta: return RealeInTesto(t.zeta);
-        case Colonna::A: {
-            const auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
-            return rettangolo != nullptr ? InteroInTesto(rettangolo->A) : std::string();
-        }
-        case Colonna::BoD: {
-            const std::optional<Intero> data = misuraScritta(t);
-            return data ? InteroInTesto(*data) : std::string();
-        }
-        case Colonna::DpTerminale: return RealeInTesto(t.dp_terminale);
-        default: return {};
-    }
+    const auto campo = campoDi(c);
+    return campo ? testoDelCampo(*campo, t) : std::string();
 }
 
 bool modificabile(Colonna c, const Tratto& t) {
-    if (dati(c).tipo == Tipo::Calcolata) return false;
-    return c != Colonna::A || std::holds_alternative<Rettangolare>(t.forma);
+    const auto campo = campoDi(c);
+    return campo && !(dati(*campo).soloRettangolo && eTondo(t));
 }
 
 std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice) {
@@ -201,87 +252,17 @@ std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice
 }
 
 std::variant<Percorso, std::string> conTesto(Colonna c, const Percorso& p, std::size_t i, std::string_view testo) {
-    if (dati(c).tipo == Tipo::Scelta) return conParola(c, p, i, testo);
-    Percorso nuovo = p;
-    Tratto& t = nuovo.tratti[i];
-    if (c == Colonna::Id) return rinominato(p, i, std::string(testo));
-    auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
-    // An empty B or D is a size the sheet chooses.
-    if (c == Colonna::BoD && testo.find_first_not_of(' ') == std::string_view::npos) {
-        if (rettangolo != nullptr) {
-            rettangolo->B.reset();
-        } else {
-            std::get<Tondo>(t.forma).D.reset();
-        }
-        return nuovo;
+    const auto campo = campoDi(c);
+    if (!campo) return "«" + std::string(dati(c).titolo) + "» è calcolato dal foglio";
+    const DatiCampo& d = dati(*campo);
+    switch (d.genere) {
+        case Genere::Id: return rinominato(p, i, std::string(testo));
+        case Genere::Monte:
+        case Genere::Ruolo:
+        case Genere::Forma: return conParola(c, p, i, testo);
+        case Genere::Numero: break;
     }
-
-    struct Destinazione {
-        Intervallo intervallo;
-        bool intero;
-    };
-    Destinazione d{};
-    switch (c) {
-        case Colonna::L: d = {intervalloL, false}; break;
-        case Colonna::G: d = {intervalloG, true}; break;
-        case Colonna::Zeta: d = {intervalloZeta, false}; break;
-        case Colonna::A: d = {intervalloLato, true}; break;
-        case Colonna::BoD: d = {rettangolo != nullptr ? intervalloLato : intervalloD, true}; break;
-        case Colonna::DpTerminale: d = {intervalloDpTerminale, false}; break;
-        default: return "«" + std::string(dati(c).titolo) + "» è calcolato dal foglio";
-    }
-    if (c == Colonna::A && rettangolo == nullptr) return std::string("un tratto tondo non ha il lato A");
-
-    const auto letto =
-        numero(testo, luogoDelTratto(i, t.id) + ", " + std::string(dati(c).titolo), d.intervallo, d.intero);
-    if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;
-    const Reale x = std::get<Reale>(letto);
-    switch (c) {
-        case Colonna::L: t.L = x; break;
-        case Colonna::G: t.G = static_cast<Intero>(x); break;
-        case Colonna::Zeta: t.zeta = x; break;
-        case Colonna::A: rettangolo->A = static_cast<Intero>(x); break;
-        case Colonna::BoD:
-            if (rettangolo != nullptr) {
-                rettangolo->B = static_cast<Intero>(x);
-            } else {
-                std::get<Tondo>(t.forma).D = static_cast<Intero>(x);
-            }
-            break;
-        default: t.dp_terminale = x; break;
-    }
-    return nuovo;
-}
-
-std::string avviso(Colonna c, const Percorso& p, std::size_t indice, const RisultatoTratto& r) {
-    std::string s;
-    auto aggiungi = [&s](bool acceso, const std::string& perche) {
-        if (!acceso) return;
-        if (!s.empty()) s += '\n';
-        s += perche;
-    };
-    switch (c) {
-        case Colonna::v: {
-            if (!r.avvisi.velocita) break;  // the text is made only for a warning: this runs at every paint
-            const Ruolo ruolo = p.tratti[indice].ruolo;
-            aggiungi(true, "velocità oltre il limite del tratto " + std::string(parolaDi(ruolo)) + ", " +
-                               RealeInTesto(p.velocitaMassima(ruolo)) + " m/s");
-            break;
-        }
-        case Colonna::R:
-            if (!r.avvisi.perdita) break;
-            aggiungi(true,
-                     "perdita per metro oltre l'obiettivo di " + RealeInTesto(p.perdita_obiettivo) + " mm c.a./m");
-            break;
-        case Colonna::Sezione:
-            aggiungi(r.avvisi.nessuna_misura, "nessuna misura provata rispetta la velocità e la perdita");
-            aggiungi(r.fallimento.has_value(), "calcolo non riuscito per questa misura");
-            break;
-        case Colonna::GTotale: aggiungi(r.avvisi.senza_portata, "senza portata: nessun terminale a valle"); break;
-        case Colonna::Ruolo: aggiungi(r.avvisi.ruolo, "un terminale con tratti a valle: il ruolo è da rivedere"); break;
-        default: break;
-    }
-    return s;
+    return conNumero(d, p, i, testo);
 }
 
 }  // namespace flumetra::percorso

@@ -20,7 +20,7 @@
 #include "logic/finestra.h"
 #include "percorso/colonne.h"
 #include "percorso/modifiche.h"
-#include "percorso/testo_fisso.h"
+#include "percorso/totali.h"
 #include "percorso/verifica.h"
 #include "ui/campo_accessibile.h"
 #include "ui/campo_testo.h"
@@ -170,27 +170,25 @@ QWidget* FoglioPercorso::creaTotali() {
         ++coppia;
         return valore;
     };
-    portata_ = riga(QStringLiteral("Portata al ventilatore [m³/h]"), "Text_PortataVentilatore");
-    pressione_ = riga(QStringLiteral("Pressione al ventilatore [Pa]"), "Text_PressioneVentilatore");
-    indice_ = riga(QStringLiteral("Percorso indice"), "Text_PercorsoIndice");
+    using percorso::Totale;
+    portata_ = riga(inQt(percorso::intestazione(Totale::Portata)), "Text_PortataVentilatore");
+    pressione_ = riga(inQt(percorso::intestazione(Totale::Pressione)), "Text_PressioneVentilatore");
+    indice_ = riga(inQt(percorso::intestazione(Totale::Indice)), "Text_PercorsoIndice");
     indice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    superficie_ = riga(QStringLiteral("Superficie [m²]"), "Text_Superficie");
+    superficie_ = riga(inQt(percorso::intestazione(Totale::Superficie)), "Text_Superficie");
     return totali;
 }
 
 void FoglioPercorso::mostraTotali() {
     const std::optional<percorso::Risultati>& r = risultati();
-    auto scrivi = [](CampoTesto* campo, const std::string& testo) {
+    auto scrivi = [&](CampoTesto* campo, percorso::Totale totale) {
+        const std::string testo = r ? percorso::testoDi(totale, percorso(), *r) : std::string();
         campo->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
     };
-    auto pressione = [](const std::optional<Reale>& x) {
-        return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();
-    };
-    scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
-    scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
-    scrivi(indice_, r ? percorso::percorsoIndice(percorso(), *r) : std::string());
-    scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
-                                              : std::string());
+    scrivi(portata_, percorso::Totale::Portata);
+    scrivi(pressione_, percorso::Totale::Pressione);
+    scrivi(indice_, percorso::Totale::Indice);
+    scrivi(superficie_, percorso::Totale::Superficie);
 }
 
 // Every change of the run passes here: recomputed whole, shown everywhere.
@@ -279,7 +277,8 @@ std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const Q
     const auto [nuovo, dove] = percorso::conTrattoAggiunto(
         percorso(), std::move(tratto), monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt);
     if (auto perche = proponi(nuovo, descrizione)) return perche;
-    tabella_->setCurrentIndex(modello_->index(static_cast<int>(dove), static_cast<int>(percorso::Colonna::Id)));
+    tabella_->setCurrentIndex(
+        modello_->index(static_cast<int>(dove), percorso::posizioneNelFoglio(percorso::Colonna::Id)));
     return std::nullopt;
 }
 
@@ -330,7 +329,7 @@ void FoglioPercorso::eliminaTratto() {
     }
     if (!nuovo.tratti.empty()) {
         const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
-        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(percorso::Colonna::Id)));
+        tabella_->setCurrentIndex(modello_->index(resta, percorso::posizioneNelFoglio(percorso::Colonna::Id)));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <utility>
 
+#include "percorso/avvisi.h"
 #include "percorso/colonne.h"
 #include "ui/messaggi.h"
 
@@ -17,6 +18,8 @@ namespace {
 using percorso::Colonna;
 
 const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warning icon
+
+Colonna colonna(int posizione) { return percorso::colonneDelFoglio()[static_cast<std::size_t>(posizione)]; }
 
 }  // namespace
 
@@ -54,15 +57,16 @@ int ModelloPercorso::rowCount(const QModelIndex& parent) const {
 }
 
 int ModelloPercorso::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(percorso::numeroColonne);
+    return parent.isValid() ? 0 : static_cast<int>(percorso::colonneDelFoglio().size());
 }
 
 QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     const percorso::Tratto& t = percorso_.tratti.at(riga);
-    const percorso::RisultatoTratto* r = risultati_ ? &risultati_->tratti.at(riga) : nullptr;
+    const percorso::Risultati* tutti = risultati_ ? &*risultati_ : nullptr;
+    const percorso::RisultatoTratto* r = tutti != nullptr ? &tutti->tratti.at(riga) : nullptr;
     const bool calcolata = percorso::dati(c).tipo == percorso::Tipo::Calcolata;
     const bool indice = sulPercorsoIndice(index.row());
     // Made only for the roles that show it.
@@ -71,10 +75,10 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("▶") : QString();
-            return inQt(percorso::testoDi(c, t, r));
+            return inQt(percorso::testoDi(c, percorso_, riga, tutti));
         case Qt::AccessibleTextRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("sul percorso indice") : QStringLiteral("no");
-            return inQt(percorso::testoDi(c, t, r));
+            return inQt(percorso::testoDi(c, percorso_, riga, tutti));
         case Qt::EditRole: return inQt(percorso::testoDaModificare(c, t));
         case ScelteRole: {
             QStringList scelte;
@@ -99,10 +103,8 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
             if (calcolata || !percorso::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
             return {};
         case Qt::TextAlignmentRole: {
-            const percorso::Tipo tipo = percorso::dati(c).tipo;
-            const bool testo = c == Colonna::Id || tipo == percorso::Tipo::Scelta;
             if (c == Colonna::Indice) return QVariant(Qt::AlignCenter);
-            return QVariant((testo ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            return QVariant((percorso::aSinistra(c) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         }
         default: return {};
     }
@@ -113,7 +115,7 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return section + 1;
         return {};
     }
-    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(section));
+    const Colonna c = colonna(section);
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return QStringLiteral("▶");
@@ -131,7 +133,7 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (percorso::modificabile(c, percorso_.tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
     return f;
@@ -140,7 +142,7 @@ Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
 bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = percorso::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     const std::string testo = value.toString().toStdString();
     auto nuovo = percorso::conTesto(c, percorso_, riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {

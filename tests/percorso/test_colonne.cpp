@@ -65,7 +65,7 @@ TEST(CelleDelFoglio, ASectionWithoutAirShowsADashWhereNothingIsSized) {
         {4, Colonna::DaTarare, ""},     {1, Colonna::DaTarare, "0,0"},  // T2 the index, alone with air
     };
     for (const auto& [i, colonna, atteso] : celle) {
-        EXPECT_EQ(testoDi(colonna, p.tratti[i], &r.tratti[i]), atteso) << i << intestazione(colonna);
+        EXPECT_EQ(testoDi(colonna, p, i, &r), atteso) << i << intestazione(colonna);
     }
 }
 

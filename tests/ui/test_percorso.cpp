@@ -50,7 +50,7 @@ protected:
         file.write(testo.data(), static_cast<qint64>(testo.size()));
         return file.fileName();
     }
-    QModelIndex cella(int riga, Colonna c) { return foglio().modello()->index(riga, static_cast<int>(c)); }
+    QModelIndex cella(int riga, Colonna c) { return foglio().modello()->index(riga, percorso::posizioneNelFoglio(c)); }
     QString testo(int riga, Colonna c) { return cella(riga, c).data().toString(); }
     QString pressione() { return foglio().findChild<QLineEdit*>(QStringLiteral("Text_PressioneVentilatore"))->text(); }
 
