@@ -6,6 +6,7 @@
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
+#include "dettagli/attrito.h"
 #include "percorso/albero.h"
 #include "percorso/csv.h"
 #include "percorso/json_testo.h"
@@ -39,6 +40,13 @@ constexpr auto tabellaCalcolate = std::to_array<DatiCalcolata>({
     {"B", "mm", "lato B del rettangolo, dato o scelto", 0, true, "B",
      [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return seDato(r.B); }, true, true, false},
     {"v", "m/s", "velocità nella sezione", decimaliVelocita, false, "v", perdita<&Perdite::v>, true},
+    {"Re", "", "numero di Reynolds nel tondo di diametro D o De, dove si calcola la perdita", 0, false, "Re",
+     [](const Tratto&, const RisultatoTratto& r, const Risultati& tutti) -> Valore {
+         if (!r.D || r.G == 0) return std::nullopt;
+         const auto D = static_cast<Reale>(*r.D);
+         return dettagli::reynolds(dettagli::velocitaNelTondo(r.G, D), D, tutti.aria);
+     },
+     true},
     {"R", "Pa/m", "perdita per attrito per metro", decimaliPerdita, false, "R_Pa_m", perdita<&Perdite::R_Pa_m>, true},
     {"Δp attrito", "Pa", "R × L", decimaliPressione, false, "dp_attrito", perdita<&Perdite::dp_attrito>, true},
     {"pd", "Pa", "pressione dinamica", decimaliPressione, false, "pd", perdita<&Perdite::pd>, true},
@@ -89,30 +97,19 @@ constexpr auto ordineFoglio = [] {
 
 // The CSV's columns, as a spreadsheet has had them.
 constexpr std::array ordineCsv = {
-    Colonna::Id,         Colonna::Monte,     Colonna::Ruolo,       Colonna::Forma,      Colonna::A,
-    Colonna::B,          Colonna::De,        Colonna::L,           Colonna::GTotale,    Colonna::v,
-    Colonna::R,          Colonna::DpAttrito, Colonna::Zeta,        Colonna::pd,         Colonna::DpAccidentali,
-    Colonna::DpTratto,   Colonna::pFine,     Colonna::DpTerminale, Colonna::pTerminale, Colonna::DaTarare,
-    Colonna::Superficie,
+    Colonna::Id,        Colonna::Monte,      Colonna::Ruolo,       Colonna::Forma,
+    Colonna::A,         Colonna::B,          Colonna::De,          Colonna::L,
+    Colonna::GTotale,   Colonna::v,          Colonna::Re,          Colonna::R,
+    Colonna::DpAttrito, Colonna::Zeta,       Colonna::pd,          Colonna::DpAccidentali,
+    Colonna::DpTratto,  Colonna::pFine,      Colonna::DpTerminale, Colonna::pTerminale,
+    Colonna::DaTarare,  Colonna::Superficie,
 };
 
 // The keys of the player's line, in the order scripts read them.
 constexpr std::array ordineRighe = {
-    Colonna::Id,
-    Colonna::GTotale,
-    Colonna::Forma,
-    Colonna::De,
-    Colonna::A,
-    Colonna::B,
-    Colonna::v,
-    Colonna::R,
-    Colonna::DpAttrito,
-    Colonna::pd,
-    Colonna::DpAccidentali,
-    Colonna::DpTratto,
-    Colonna::pFine,
-    Colonna::pTerminale,
-    Colonna::DaTarare,
+    Colonna::Id,       Colonna::GTotale, Colonna::Forma,      Colonna::De,        Colonna::A,  Colonna::B,
+    Colonna::v,        Colonna::Re,      Colonna::R,          Colonna::DpAttrito, Colonna::pd, Colonna::DpAccidentali,
+    Colonna::DpTratto, Colonna::pFine,   Colonna::pTerminale, Colonna::DaTarare,
 };
 
 std::string sezione(const Tratto& t, const RisultatoTratto& r) {

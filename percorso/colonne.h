@@ -32,7 +32,7 @@
 // What the sheet computes for a section, in the order of its columns.
 // clang-format off
 #define FLUMETRA_CALCOLATE(X) \
-    X(GTotale) X(Sezione) X(De) X(B) X(v) X(R) X(DpAttrito) X(pd) X(DpAccidentali) X(DpTratto) \
+    X(GTotale) X(Sezione) X(De) X(B) X(v) X(Re) X(R) X(DpAttrito) X(pd) X(DpAccidentali) X(DpTratto) \
     X(pFine) X(pTerminale) X(DaTarare) X(Superficie)
 // clang-format on
 
