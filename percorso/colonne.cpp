@@ -7,6 +7,7 @@
 #include "calc/fallimento.h"
 #include "calc/testo.h"
 #include "dettagli/attrito.h"
+#include "dettagli/righe.h"
 #include "percorso/albero.h"
 #include "percorso/csv.h"
 #include "percorso/json_testo.h"
@@ -114,7 +115,7 @@ constexpr std::array ordineRighe = {
 
 std::string sezione(const Tratto& t, const RisultatoTratto& r) {
     if (const auto* rettangolo = std::get_if<Rettangolare>(&t.forma)) {
-        return InteroInTesto(rettangolo->A) + " × " + (r.B ? InteroInTesto(*r.B) : std::string("—"));
+        return InteroInTesto(rettangolo->A) + " × " + (r.B ? InteroInTesto(*r.B) : std::string(dettagli::nessunValore));
     }
     return r.D ? "Ø " + InteroInTesto(*r.D) : std::string();
 }

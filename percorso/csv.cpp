@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dettagli/righe.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
 #include "percorso/totali.h"
@@ -35,7 +36,9 @@ void riga(std::string& s, const std::vector<std::string>& campi) {
 
 }  // namespace
 
-std::string senzaValore(const RisultatoTratto& r) { return r.avvisi.senza_portata ? "—" : ""; }
+std::string senzaValore(const RisultatoTratto& r) {
+    return r.avvisi.senza_portata ? std::string(dettagli::nessunValore) : "";
+}
 
 std::string csv(const Percorso& percorso, const Risultati& risultati) {
     std::string s(bom);

@@ -17,6 +17,7 @@
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
+#include "dettagli/righe.h"
 #include "logic/finestra.h"
 #include "percorso/colonne.h"
 #include "percorso/modifiche.h"
@@ -183,7 +184,7 @@ void FoglioPercorso::mostraTotali() {
     const std::optional<percorso::Risultati>& r = risultati();
     auto scrivi = [&](CampoTesto* campo, percorso::Totale totale) {
         const std::string testo = r ? percorso::testoDi(totale, percorso(), *r) : std::string();
-        campo->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
+        campo->scriviDalProgramma(inQt(testo.empty() ? std::string(dettagli::nessunValore) : testo));
     };
     scrivi(portata_, percorso::Totale::Portata);
     scrivi(pressione_, percorso::Totale::Pressione);

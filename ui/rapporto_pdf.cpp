@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "calc/testo.h"
+#include "dettagli/righe.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
 #include "percorso/totali.h"
@@ -67,7 +68,8 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     for (std::size_t k = 0; k < percorso::numeroTotali; ++k) {
         const percorso::DatiTotale& d = percorso::dati(percorso::totaleDi(k));
         const std::string testo = d.testo(p, r);
-        s += QStringLiteral("%1: %2").arg(html(std::string(d.nome)), testo.empty() ? QStringLiteral("—") : html(testo));
+        s += QStringLiteral("%1: %2").arg(html(std::string(d.nome)),
+                                          html(testo.empty() ? std::string(dettagli::nessunValore) : testo));
         if (!d.unita.empty()) s += QStringLiteral(" ") + html(std::string(d.unita));
         s += k + 1 < percorso::numeroTotali ? QStringLiteral("<br>") : QStringLiteral("</p>");
     }
