@@ -22,7 +22,8 @@ constexpr auto tabellaAvvisi = std::to_array<DatiAvviso>({
      }},
     {acceso<&Avvisi::perdita>, "perdita", "perdita", Colonna::R,
      [](const Percorso& p, std::size_t) {
-         return "perdita per metro oltre l'obiettivo di " + RealeInTesto(p.perdita_obiettivo) + " mm c.a./m";
+         return "perdita per metro oltre l'obiettivo di " + RealeInTesto(p.perdita_obiettivo) + " " +
+                std::string(unitaPerditaObiettivo);
      }},
     {acceso<&Avvisi::nessuna_misura>, "nessuna misura", "nessuna misura", Colonna::Sezione,
      [](const Percorso&, std::size_t) {

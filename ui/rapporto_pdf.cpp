@@ -34,10 +34,10 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     s += QStringLiteral("Metodo per R: %1; materiale: %2<br>")
              .arg(nomeMetodo(p.metodo).toHtmlEscaped(), nomeMateriale(p.materiale).toHtmlEscaped());
     s += QStringLiteral(
-             "Perdita obiettivo Y°: %1 mm c.a./m; velocità massime: principale %2, secondario %3, "
+             "Perdita obiettivo Y°: %1 %5; velocità massime: principale %2, secondario %3, "
              "terminale %4 m/s</p>")
              .arg(reale(p.perdita_obiettivo), reale(p.velocita_massime[0]), reale(p.velocita_massime[1]),
-                  reale(p.velocita_massime[2]));
+                  reale(p.velocita_massime[2]), html(std::string(percorso::unitaPerditaObiettivo)));
 
     s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
     std::vector<Colonna> colonne;
