@@ -126,24 +126,31 @@ const std::string& testo(const json& v, std::string_view chiave, const Luogo& l)
     return v.get_ref<const std::string&>();
 }
 
+// A word that is not one of a list, the list's words given in order.
+template <typename Parole, typename Parola>
+[[noreturn]] void nonTra(const Luogo& l, std::string_view chiave, const std::string& s, const Parole& parole,
+                         Parola parola) {
+    std::string elenco;
+    for (const auto& p : parole) {
+        if (!elenco.empty()) elenco += ", ";
+        elenco += parola(p);
+    }
+    rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
+}
+
 // One of the words of a list: the index of the word.
 template <std::size_t N>
 std::size_t parola(const json& o, std::string_view chiave, const std::array<std::string_view, N>& parole,
                    const Luogo& l) {
     const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
     if (const auto i = daParola<std::size_t>(parole, s)) return *i;
-    std::string elenco;
-    for (const std::string_view p : parole) {
-        if (!elenco.empty()) elenco += ", ";
-        elenco += p;
-    }
-    rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
+    nonTra(l, chiave, s, parole, [](std::string_view p) { return p; });
 }
 
-std::array<std::string_view, dettagli::tabellaMateriali.size()> paroleMateriale() {
-    std::array<std::string_view, dettagli::tabellaMateriali.size()> parole{};
-    for (std::size_t i = 0; i < parole.size(); ++i) parole[i] = dettagli::tabellaMateriali[i].nome;
-    return parole;
+dettagli::Materiale materiale(const json& o, std::string_view chiave, const Luogo& l) {
+    const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
+    if (const auto m = dettagli::materialeDi(s)) return *m;
+    nonTra(l, chiave, s, dettagli::tabellaMateriali, [](const dettagli::DatiMateriale& m) { return m.nome; });
 }
 
 void formatoEVersione(const json& documento) {
@@ -232,7 +239,7 @@ Percorso percorsoDi(const json& documento) {
     p.aria = {reale(a, "temperatura", aria), reale(a, "quota", aria)};
 
     p.metodo = static_cast<Metodo>(parola(documento, "metodo", paroleMetodo, file));
-    p.materiale = static_cast<dettagli::Materiale>(parola(documento, "materiale", paroleMateriale(), file));
+    p.materiale = materiale(documento, "materiale", file);
     p.perdita_obiettivo = reale(documento, "perdita_obiettivo", file);
 
     const Luogo velocita{"velocita_massime", std::nullopt, std::nullopt};
