@@ -2,7 +2,7 @@
 // pressure at its end; the fan's pressure along the index run and what each
 // other terminal's damper must take up; the sheet metal's surface.
 //
-// The reference run (tests/percorso/riferimento.flumetra):
+// The reference run (tests/scenarios/riferimento.flumetra):
 //   T1 300 × 550 (De 443), v 5,051 m/s, R 0,6767 Pa/m; T2 D 300; T3 D 400; T4 D 355;
 //   T5 D 250 given, warned for velocity and loss; the fan 3000 m³/h at 94,934 Pa
 //   along T1, T3, T5; T2's damper takes up 43,779 Pa; surface 56,623 m².
