@@ -143,6 +143,15 @@ Decimale TestoInDecimale(std::string_view testo) {
                                                         std::numeric_limits<std::int64_t>::max(), "Decimale"));
 }
 
+bool puntiDelleMigliaia(std::string_view testo) {
+    for (std::size_t i = testo.find('.'); i != std::string_view::npos; i = testo.find('.', i + 1)) {
+        std::size_t cifre = 0;
+        while (i + 1 + cifre < testo.size() && isDigit(testo[i + 1 + cifre])) ++cifre;
+        if (cifre != 3) return false;
+    }
+    return true;
+}
+
 Reale TestoInReale(std::string_view testo) {
     const ValoreEsatto v = scomponi(testo);
     if (v.cifre.empty()) return 0.0;

@@ -31,6 +31,10 @@ Intero TestoInIntero(std::string_view testo);
 Decimale TestoInDecimale(std::string_view testo);
 Reale TestoInReale(std::string_view testo);
 
+// Whether every full stop stands before exactly three digits, as a digit
+// group's separator does: "1.000" and "12.345,5" yes; "4.5", "1.0000" no.
+bool puntiDelleMigliaia(std::string_view testo);
+
 std::string InteroInTesto(Intero valore);
 std::string DecimaleInTesto(Decimale valore);
 std::string RealeInTesto(Reale valore);  // a NaN or an infinity is a calculation failure

@@ -9,8 +9,6 @@
 namespace flumetra::dettagli {
 namespace {
 
-constexpr std::string_view nessunValore = "—";
-
 std::string scritto(std::optional<Reale> valore, int cifre) {
     return valore ? cifreSignificative(*valore, cifre) : std::string(nessunValore);
 }

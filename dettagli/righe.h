@@ -17,6 +17,9 @@
 
 namespace flumetra::dettagli {
 
+// What every window, text and export shows for a value not given.
+inline constexpr std::string_view nessunValore = "—";
+
 // The row of that key; it must be one.
 const RigaDettaglio& riga(std::string_view chiave);
 

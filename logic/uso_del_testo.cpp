@@ -5,21 +5,6 @@
 #include "logic/quantita.h"
 
 namespace flumetra {
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
-bool puntiDelleMigliaia(std::string_view testo) {
-    for (std::size_t i = testo.find('.'); i != std::string_view::npos; i = testo.find('.', i + 1)) {
-        std::size_t cifre = 0;
-        while (i + 1 + cifre < testo.size() && isDigit(testo[i + 1 + cifre])) ++cifre;
-        if (cifre != 3) return false;
-    }
-    return true;
-}
-
 // The text must be a number strictly between the field's limits.
 Uso usoDelTesto(Campo campo, std::string_view testo) {
     const Immissione& limiti = *dati(campo).immissione;

@@ -46,8 +46,4 @@ struct Avviso {
 
 std::optional<Avviso> avviso(Campo campo, std::string_view testo);
 
-// Whether every full stop stands before exactly three digits, as a digit
-// group's separator does: "1.000" and "12.345,5" yes; "4.5", "1.0000" no.
-bool puntiDelleMigliaia(std::string_view testo);
-
 }  // namespace flumetra

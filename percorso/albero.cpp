@@ -8,7 +8,6 @@
 
 #include "percorso/json_testo.h"
 #include "percorso/nomi.h"
-#include "percorso/verifica.h"
 
 namespace flumetra::percorso {
 namespace {

@@ -80,12 +80,14 @@ void totali(const Percorso& p, const Albero& albero, Risultati& ris) {
 
 }  // namespace
 
-Risultati calcola(const Percorso& percorso) {
-    const Albero albero = alberoVerificato(percorso);
+Risultati calcola(const Percorso& percorso) { return calcola(percorso, alberoVerificato(percorso)); }
+
+Risultati calcola(const Percorso& percorso, const Albero& albero) {
     const Condizioni condizioni = condizioniDi(percorso);
     const std::size_t n = percorso.tratti.size();
 
     Risultati ris;
+    ris.aria = condizioni.aria;
     ris.tratti.resize(n);
     for (std::size_t i = 0; i < n; ++i) ris.tratti[i].G = percorso.tratti[i].G;
     for (std::size_t k = n - 1; k > 0; --k) {

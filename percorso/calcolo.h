@@ -2,7 +2,7 @@
 // pressure at its end; the fan's pressure along the index run and what each
 // other terminal's damper must take up; the sheet metal's surface.
 //
-// The reference run (tests/percorso/riferimento.flumetra):
+// The reference run (tests/scenarios/riferimento.flumetra):
 //   T1 300 × 550 (De 443), v 5,051 m/s, R 0,6767 Pa/m; T2 D 300; T3 D 400; T4 D 355;
 //   T5 D 250 given, warned for velocity and loss; the fan 3000 m³/h at 94,934 Pa
 //   along T1, T3, T5; T2's damper takes up 43,779 Pa; surface 56,623 m².
@@ -15,6 +15,8 @@
 
 #include "calc/decimale.h"
 #include "calc/fallimento.h"
+#include "dettagli/aria.h"
+#include "percorso/albero.h"
 #include "percorso/percorso.h"
 
 namespace flumetra::percorso {
@@ -55,6 +57,7 @@ struct RisultatoTratto {
 
 struct Risultati {
     std::vector<RisultatoTratto> tratti;  // in the run's order
+    dettagli::ProprietaAria aria;         // the air every section was computed in
     Intero G_ventilatore = 0;             // m³/h, the flow of the section at the fan
     // Given only when some section carries air and every one that does has
     // its losses; from those, and the surface also from the sections without
@@ -65,8 +68,11 @@ struct Risultati {
     std::optional<Reale> superficie_m2;                       // summed over the run
 };
 
-// Throws PercorsoNonValido for a run verifica refuses. Linear in the number
-// of sections; a size search stops at the first size that passes.
+// The run with the tree verificaConAlbero built for it. Linear in the
+// number of sections; a size search stops at the first size that passes.
+Risultati calcola(const Percorso& percorso, const Albero& albero);
+
+// The same, checked first: throws PercorsoNonValido for a run verifica refuses.
 Risultati calcola(const Percorso& percorso);
 
 // The index run's ids from the fan: "T1 → T3 → T5"; empty without one.

@@ -4,7 +4,8 @@
 // «"» or a line break. A header row with units, one row per section in the
 // run's order, an empty row, then the totals as label and value. A value not
 // given is an empty field, or «—» in a section without air, where nothing is
-// sized; numbers as the sheet shows them (testoFisso).
+// sized; numbers as the sheet shows them (testoFisso). The columns are the
+// sheet's (colonne.h) in the CSV's order, the totals totali.h's.
 //
 //   id;monte;ruolo;forma;A [mm];B [mm];D o De [mm];L [m];G [m³/h];v [m/s];R [Pa/m];Δp attrito [Pa];Σζ;…
 //   T1;;principale;rettangolare;300;550;443;12;3000;5,05;0,68;8,1;0,5;15,4;7,7;15,8;15,8;0;;;20,40;
@@ -21,10 +22,6 @@
 namespace flumetra::percorso {
 
 std::string csv(const Percorso& percorso, const Risultati& risultati);
-
-// A section's warnings in words, as the CSV's last column lists them:
-// "velocità, perdita"; empty for none.
-std::string paroleDegliAvvisi(const RisultatoTratto& r);
 
 // What the sheet and the CSV show for a size, loss or pressure the section
 // does not have: «—» where it carries no air, so nothing is sized; else

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "percorso/verifica.h"
+#include "percorso/nomi.h"
 
 namespace flumetra::percorso {
 namespace {

@@ -4,13 +4,14 @@
 
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "calc/testo.h"
 #include "dettagli/materiali.h"
+#include "percorso/campi.h"
 #include "percorso/file.h"
 #include "percorso/json_lettura.h"
 #include "percorso/nomi.h"
@@ -80,7 +81,7 @@ const json& richiesto(const json& oggetto, std::string_view chiave, const Luogo&
 }
 
 // Refuses the first key (in the order of their names) outside ammesse.
-void soloChiavi(const json& oggetto, std::initializer_list<std::string_view> ammesse, const Luogo& l,
+void soloChiavi(const json& oggetto, const std::vector<std::string_view>& ammesse, const Luogo& l,
                 std::string_view perche = "") {
     for (const auto& [chiave, valore] : oggetto.items()) {
         bool nota = false;
@@ -125,24 +126,31 @@ const std::string& testo(const json& v, std::string_view chiave, const Luogo& l)
     return v.get_ref<const std::string&>();
 }
 
+// A word that is not one of a list, the list's words given in order.
+template <typename Parole, typename Parola>
+[[noreturn]] void nonTra(const Luogo& l, std::string_view chiave, const std::string& s, const Parole& parole,
+                         Parola parola) {
+    std::string elenco;
+    for (const auto& p : parole) {
+        if (!elenco.empty()) elenco += ", ";
+        elenco += parola(p);
+    }
+    rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
+}
+
 // One of the words of a list: the index of the word.
 template <std::size_t N>
 std::size_t parola(const json& o, std::string_view chiave, const std::array<std::string_view, N>& parole,
                    const Luogo& l) {
     const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
     if (const auto i = daParola<std::size_t>(parole, s)) return *i;
-    std::string elenco;
-    for (const std::string_view p : parole) {
-        if (!elenco.empty()) elenco += ", ";
-        elenco += p;
-    }
-    rifiuta(Motivo::ParolaSconosciuta, l.di(chiave) + ": «" + s + "» non è tra " + elenco, l.tratto);
+    nonTra(l, chiave, s, parole, [](std::string_view p) { return p; });
 }
 
-std::array<std::string_view, dettagli::tabellaMateriali.size()> paroleMateriale() {
-    std::array<std::string_view, dettagli::tabellaMateriali.size()> parole{};
-    for (std::size_t i = 0; i < parole.size(); ++i) parole[i] = dettagli::tabellaMateriali[i].nome;
-    return parole;
+dettagli::Materiale materiale(const json& o, std::string_view chiave, const Luogo& l) {
+    const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
+    if (const auto m = dettagli::materialeDi(s)) return *m;
+    nonTra(l, chiave, s, dettagli::tabellaMateriali, [](const dettagli::DatiMateriale& m) { return m.nome; });
 }
 
 void formatoEVersione(const json& documento) {
@@ -161,37 +169,58 @@ void formatoEVersione(const json& documento) {
                                  std::to_string(versioneDelFile));
 }
 
+// The keys a section of that shape may have.
+std::vector<std::string_view> chiaviDelTratto(bool tondo) {
+    std::vector<std::string_view> chiavi;
+    for (const DatiCampo& d : tabellaCampi) {
+        if (!(tondo && d.soloRettangolo)) chiavi.push_back(chiaveDi(d, tondo));
+    }
+    return chiavi;
+}
+
+// One input of a section whose id and shape are read.
+void campo(const json& t, const DatiCampo& d, bool tondo, Tratto& tr, const Luogo& l) {
+    const std::string_view chiave = chiaveDi(d, tondo);
+    switch (d.genere) {
+        case Genere::Id:
+        case Genere::Forma: return;
+        case Genere::Monte:
+            if (const json& monte = richiesto(t, chiave, l); !monte.is_null()) {
+                if (!monte.is_string()) {
+                    rifiuta(Motivo::Tipo, l.di(chiave) + ": atteso un testo o null, trovato " + descrivi(monte),
+                            l.tratto);
+                }
+                tr.monte = monte.get<std::string>();
+            }
+            return;
+        case Genere::Ruolo: tr.ruolo = static_cast<Ruolo>(parola(t, chiave, paroleRuolo, l)); return;
+        case Genere::Numero: break;
+    }
+    if (tondo && d.soloRettangolo) return;
+    if (d.omessoSeZero && !t.contains(chiave)) return;
+    if (!d.intero) {
+        d.imposta(tr, reale(t, chiave, l));
+        return;
+    }
+    const std::optional<Intero> x = intero(richiesto(t, chiave, l), chiave, intervalloDi(d, tondo), d.vuotoAmmesso, l);
+    d.imposta(tr, x ? std::optional<Reale>(*x) : std::nullopt);
+}
+
 Tratto tratto(const json& t, std::size_t i) {
     Luogo l{{}, i, std::nullopt};
     if (!t.is_object()) rifiuta(Motivo::Tipo, l.prefisso() + "atteso un oggetto, trovato " + descrivi(t), i);
     Tratto tr;
-    tr.id = testo(richiesto(t, "id", l), "id", l);
+    const std::string_view id = dati(Campo::Id).chiave;
+    tr.id = testo(richiesto(t, id, l), id, l);
     l.id = tr.id;
-    const bool tondo = parola(t, "forma", std::array{parolaTondo, parolaRettangolare}, l) == 0;
+    const bool tondo = parola(t, dati(Campo::Forma).chiave, std::array{parolaTondo, parolaRettangolare}, l) == 0;
+    soloChiavi(t, chiaviDelTratto(tondo), l, tondo ? " in un tratto tondo" : " in un tratto rettangolare");
     if (tondo) {
-        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "D", "dp_terminale"}, l,
-                   " in un tratto tondo");
+        tr.forma = Tondo{};
     } else {
-        soloChiavi(t, {"id", "monte", "L", "G", "zeta", "ruolo", "forma", "A", "B", "dp_terminale"}, l,
-                   " in un tratto rettangolare");
+        tr.forma = Rettangolare{};
     }
-    if (const json& monte = richiesto(t, "monte", l); !monte.is_null()) {
-        if (!monte.is_string()) {
-            rifiuta(Motivo::Tipo, l.di("monte") + ": atteso un testo o null, trovato " + descrivi(monte), i);
-        }
-        tr.monte = monte.get<std::string>();
-    }
-    tr.L = reale(t, "L", l);
-    tr.G = *intero(richiesto(t, "G", l), "G", intervalloG, false, l);
-    tr.zeta = reale(t, "zeta", l);
-    tr.ruolo = static_cast<Ruolo>(parola(t, "ruolo", paroleRuolo, l));
-    if (tondo) {
-        tr.forma = Tondo{intero(richiesto(t, "D", l), "D", intervalloD, true, l)};
-    } else {
-        const Intero A = *intero(richiesto(t, "A", l), "A", intervalloLato, false, l);
-        tr.forma = Rettangolare{A, intero(richiesto(t, "B", l), "B", intervalloLato, true, l)};
-    }
-    if (t.contains("dp_terminale")) tr.dp_terminale = reale(t, "dp_terminale", l);
+    for (const DatiCampo& d : tabellaCampi) campo(t, d, tondo, tr, l);
     return tr;
 }
 
@@ -210,7 +239,7 @@ Percorso percorsoDi(const json& documento) {
     p.aria = {reale(a, "temperatura", aria), reale(a, "quota", aria)};
 
     p.metodo = static_cast<Metodo>(parola(documento, "metodo", paroleMetodo, file));
-    p.materiale = static_cast<dettagli::Materiale>(parola(documento, "materiale", paroleMateriale(), file));
+    p.materiale = materiale(documento, "materiale", file);
     p.perdita_obiettivo = reale(documento, "perdita_obiettivo", file);
 
     const Luogo velocita{"velocita_massime", std::nullopt, std::nullopt};

@@ -57,6 +57,10 @@ struct Tratto {
 
 inline constexpr std::size_t numeroRuoli = 3;
 
+// The unit of the friction target Y° as the sheet, its warnings and the
+// report write it; the details window writes its own, dettagli::mmcaAlMetro.
+inline constexpr std::string_view unitaPerditaObiettivo = "mm c.a./m";
+
 struct Percorso {
     dettagli::Aria aria;
     Metodo metodo = Metodo::Calcolatore;

@@ -1,59 +1,29 @@
 #include "percorso/righe.h"
 
-#include <optional>
 #include <variant>
 
+#include "percorso/avvisi.h"
+#include "percorso/colonne.h"
 #include "percorso/file.h"
 #include "percorso/json_testo.h"
+#include "percorso/totali.h"
 
 namespace flumetra::percorso {
 namespace {
 
 using Spazi = OggettoJson::Spazi;
 
-std::string numero(const std::optional<Reale>& v) { return v ? numeroJson(*v) : "null"; }
-std::string intero(const std::optional<Intero>& v) { return v ? std::to_string(*v) : "null"; }
-
-// A JSON list of texts: ["a","b"].
-class Lista {
-public:
-    void aggiungi(std::string_view testo) {
-        if (testo_.size() > 1) testo_ += ',';
-        testo_ += stringaJson(testo);
-    }
-    [[nodiscard]] std::string testo() const {
-        std::string s = testo_;
-        s += ']';
-        return s;
-    }
-
-private:
-    std::string testo_ = "[";
-};
-
-std::string avvisi(const Avvisi& a) {
-    Lista l;
-    if (a.velocita) l.aggiungi("velocita");
-    if (a.perdita) l.aggiungi("perdita");
-    if (a.nessuna_misura) l.aggiungi("nessuna misura");
-    if (a.senza_portata) l.aggiungi("senza portata");
-    if (a.ruolo) l.aggiungi("ruolo");
-    return l.testo();
-}
-
-std::string riga(const Tratto& t, const RisultatoTratto& r) {
-    const auto* rettangolo = std::get_if<Rettangolare>(&t.forma);
-    auto perdita = [&r](Reale Perdite::*membro) {
-        return r.perdite ? numeroJson((*r.perdite).*membro) : std::string("null");
-    };
+std::string riga(const Tratto& t, const RisultatoTratto& r, const Risultati& tutti) {
     OggettoJson o(Spazi::No);
-    o.con("id", stringaJson(t.id)).con("G", std::to_string(r.G)).con("forma", stringaJson(parolaDi(t.forma)));
-    o.con("D", intero(r.D)).con("A", rettangolo ? std::to_string(rettangolo->A) : "null").con("B", intero(r.B));
-    o.con("v", perdita(&Perdite::v)).con("R_Pa_m", perdita(&Perdite::R_Pa_m));
-    o.con("dp_attrito", perdita(&Perdite::dp_attrito)).con("pd", perdita(&Perdite::pd));
-    o.con("dp_accidentali", perdita(&Perdite::dp_accidentali)).con("dp_tratto", perdita(&Perdite::dp_tratto));
-    o.con("p_fine", numero(r.p_fine)).con("p_terminale", numero(r.p_terminale)).con("da_tarare", numero(r.da_tarare));
-    o.con("avvisi", avvisi(r.avvisi));
+    for (const Colonna c : colonneDelleRighe()) {
+        if (const auto campo = campoDi(c)) {
+            o.con(dati(*campo).chiave, jsonDelCampo(*campo, t).value_or("null"));
+        } else {
+            const Calcolata k = *calcolataDi(c);
+            o.con(dati(k).chiave, jsonDi(k, t, r, tutti));
+        }
+    }
+    o.con("avvisi", listaDegliAvvisi(r));
     return o.testo();
 }
 
@@ -63,19 +33,12 @@ std::vector<std::string> righeDelPercorso(const Percorso& percorso, const Risult
     std::vector<std::string> righe;
     righe.reserve(percorso.tratti.size() + 1);
     for (std::size_t i = 0; i < percorso.tratti.size(); ++i) {
-        righe.push_back(riga(percorso.tratti[i], risultati.tratti[i]));
-    }
-
-    std::string indice = "null";
-    if (risultati.percorso_indice) {
-        Lista l;
-        for (const std::size_t k : *risultati.percorso_indice) l.aggiungi(percorso.tratti[k].id);
-        indice = l.testo();
+        righe.push_back(riga(percorso.tratti[i], risultati.tratti[i], risultati));
     }
     OggettoJson o(Spazi::No);
-    o.con("G_ventilatore", std::to_string(risultati.G_ventilatore))
-        .con("p_ventilatore", numero(risultati.p_ventilatore));
-    o.con("percorso_indice", indice).con("superficie_m2", numero(risultati.superficie_m2));
+    for (std::size_t k = 0; k < numeroTotali; ++k) {
+        o.con(dati(totaleDi(k)).chiave, jsonDi(totaleDi(k), percorso, risultati));
+    }
     righe.push_back(o.testo());
     return righe;
 }

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "dettagli/materiali.h"
+#include "percorso/campi.h"
 #include "percorso/file.h"
 #include "percorso/json_testo.h"
 
@@ -13,20 +14,12 @@ namespace {
 
 using Spazi = OggettoJson::Spazi;
 
-std::string misura(const std::optional<Intero>& m) { return m ? std::to_string(*m) : "null"; }
-
 std::string tratto(const Tratto& t) {
     OggettoJson o(Spazi::Si);
-    o.con("id", stringaJson(t.id)).con("monte", t.monte ? stringaJson(*t.monte) : "null");
-    o.con("L", numeroJson(t.L)).con("G", std::to_string(t.G)).con("zeta", numeroJson(t.zeta));
-    o.con("ruolo", stringaJson(parolaDi(t.ruolo))).con("forma", stringaJson(parolaDi(t.forma)));
-    if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
-        o.con("D", misura(tondo->D));
-    } else {
-        const auto& rettangolo = std::get<Rettangolare>(t.forma);
-        o.con("A", std::to_string(rettangolo.A)).con("B", misura(rettangolo.B));
+    for (std::size_t k = 0; k < numeroCampi; ++k) {
+        const Campo c = campoDi(k);
+        if (const std::optional<std::string> valore = jsonDelCampo(c, t)) o.con(chiaveDi(dati(c), eTondo(t)), *valore);
     }
-    if (t.dp_terminale != 0) o.con("dp_terminale", numeroJson(t.dp_terminale));
     return o.testo();
 }
 

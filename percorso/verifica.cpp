@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "calc/testo.h"
+#include "percorso/campi.h"
 #include "percorso/nomi.h"
 
 namespace flumetra::percorso {
@@ -34,26 +35,18 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
     }
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const Tratto& t = p.tratti[i];
-        if (auto r = fuoriNelTratto(i, t, nomeL, t.L, intervalloL)) return r;
-        if (auto r = fuoriNelTratto(i, t, nomeG, t.G, intervalloG)) return r;
-        if (auto r = fuoriNelTratto(i, t, nomeZeta, t.zeta, intervalloZeta)) return r;
-        if (const auto* tondo = std::get_if<Tondo>(&t.forma)) {
-            if (tondo->D) {
-                if (auto r = fuoriNelTratto(i, t, nomeMisura, *tondo->D, intervalloD)) return r;
-            }
-        } else {
-            const auto& rettangolo = std::get<Rettangolare>(t.forma);
-            if (auto r = fuoriNelTratto(i, t, nomeA, rettangolo.A, intervalloLato)) return r;
-            if (rettangolo.B) {
-                if (auto r = fuoriNelTratto(i, t, nomeMisura, *rettangolo.B, intervalloLato)) return r;
-            }
+        for (const DatiCampo& d : tabellaCampi) {
+            if (d.genere != Genere::Numero) continue;
+            const std::optional<Reale> x = d.valore(t);
+            if (!x) continue;
+            if (auto r = fuoriNelTratto(i, t, d.nome, *x, intervalloDi(d, eTondo(t)))) return r;
         }
-        if (auto r = fuoriNelTratto(i, t, nomeDpTerminale, t.dp_terminale, intervalloDpTerminale)) return r;
     }
     return std::nullopt;
 }
 
-// The tree, or why the run is refused.
+}  // namespace
+
 std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
     if (auto r = primoFuori(p)) return *r;
     auto albero = costruisciAlbero(p.tratti);
@@ -71,14 +64,6 @@ std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& p) {
         return *r;
     }
     return albero;
-}
-
-}  // namespace
-
-std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id) {
-    std::string s = "tratto " + std::to_string(indice + 1);
-    if (id) s += " («" + std::string(*id) + "»)";
-    return s;
 }
 
 std::string fuoriIntervallo(std::string_view luogo, Reale valore, Intervallo intervallo) {

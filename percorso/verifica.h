@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "calc/decimale.h"
 #include "dettagli/aria.h"
@@ -42,14 +43,15 @@ inline constexpr Intervallo intervalloDpTerminale{0, 10000};  // Pa
 inline constexpr Intervallo intervalloD{11, 4999};            // mm, whole
 inline constexpr Intervallo intervalloLato{11, 2999};         // A and B, mm, whole
 
-// "tratto 3 («T3»)"; "tratto 3" while its id is not known.
-std::string luogoDelTratto(std::size_t indice, std::optional<std::string_view> id);
-
 // "<luogo>: <valore> è fuori dall'intervallo <minimo> – <massimo>", with decimal commas.
 std::string fuoriIntervallo(std::string_view luogo, Reale valore, Intervallo intervallo);
 
 // Nothing when the run is one a file may hold and the sheet can compute.
 std::optional<Rifiuto> verifica(const Percorso& percorso);
+
+// The tree the check built, or why the run is refused: what computes the
+// run after the check takes the tree from here rather than build it again.
+std::variant<Albero, Rifiuto> verificaConAlbero(const Percorso& percorso);
 
 // The tree of a run that verifica accepts; throws PercorsoNonValido otherwise.
 Albero alberoVerificato(const Percorso& percorso);

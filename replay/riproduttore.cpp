@@ -245,9 +245,7 @@ void Riproduttore::apriDettagli() {
 void Riproduttore::scegliMateriale(const std::string& nome) {
     if (!programma_.dettagliAperti()) return;
     auto* scelta = programma_.dettagli()->findChild<QComboBox*>(QStringLiteral("Combo_Materiale"));
-    for (std::size_t i = 0; i < dettagli::tabellaMateriali.size(); ++i) {
-        if (dettagli::tabellaMateriali[i].nome == nome) scelta->setCurrentIndex(static_cast<int>(i));
-    }
+    if (const auto m = dettagli::materialeDi(nome)) scelta->setCurrentIndex(static_cast<int>(*m));
 }
 
 // As a person sets the two inputs; not while the window is closed.

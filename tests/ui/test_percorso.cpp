@@ -14,13 +14,12 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <tuple>
 
 #include "open_window_test.h"
 #include "percorso/calcolo.h"
+#include "percorso/colonne.h"
 #include "percorso/file.h"
 #include "riferimento.h"
-#include "ui/grafica/colonne_percorso.h"
 #include "ui/comune/cartella_dei_dati.h"
 #include "ui/comune/estensione_chiesta.h"
 #include "ui/diagramma/finestra_diagramma.h"
@@ -34,7 +33,7 @@
 namespace flumetra {
 namespace {
 
-using foglio::Colonna;
+using percorso::Colonna;
 
 class Foglio : public OpenWindowTest {
 protected:
@@ -53,7 +52,7 @@ protected:
         file.write(testo.data(), static_cast<qint64>(testo.size()));
         return file.fileName();
     }
-    QModelIndex cella(int riga, Colonna c) { return foglio().modello()->index(riga, static_cast<int>(c)); }
+    QModelIndex cella(int riga, Colonna c) { return foglio().modello()->index(riga, percorso::posizioneNelFoglio(c)); }
     QString testo(int riga, Colonna c) { return cella(riga, c).data().toString(); }
     QString pressione() { return foglio().findChild<QLineEdit*>(QStringLiteral("Text_PressioneVentilatore"))->text(); }
 
@@ -269,7 +268,8 @@ TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
         {Colonna::Id, "T6"},  {Colonna::Monte, "T3"}, {Colonna::Forma, "rettangolare"},
         {Colonna::G, "3000"}, {Colonna::L, "10"},
     };
-    for (const auto& [colonna, atteso] : attesi) EXPECT_EQ(testo(3, colonna), atteso) << foglio::intestazione(colonna);
+    for (const auto& [colonna, atteso] : attesi)
+        EXPECT_EQ(testo(3, colonna), atteso) << percorso::intestazione(colonna);
     EXPECT_EQ(testo(3, Colonna::A), t("Text_A"));
     EXPECT_EQ(testo(3, Colonna::BoD), t("Text_B"));
     EXPECT_EQ(f.tabella()->currentIndex().row(), 3);
@@ -281,60 +281,6 @@ TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {
     EXPECT_EQ(testo(4, Colonna::Monte), "T6");
     EXPECT_EQ(cella(3, Colonna::Ruolo).data(Qt::AccessibleDescriptionRole).toString(),
               "un terminale con tratti a valle: il ruolo è da rivedere");
-}
-
-// What a person's text in a cell becomes, or why it cannot.
-TEST(CelleDelFoglio, ATextIsTheCellsValueOrTheReasonItIsNot) {
-    const auto riferimento = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
-    struct Riga {
-        Colonna colonna;
-        std::size_t tratto;
-        const char* testo;
-        const char* rifiuto;  // nullptr: accepted
-    };
-    const Riga righe[] = {
-        {Colonna::L, 2, "12000", "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000"},
-        {Colonna::BoD, 4, "5000", "tratto 5 («T5»), B o D dato: 5000 è fuori dall'intervallo 11 – 4999"},
-        {Colonna::G, 1, "2,5", "«2,5» non è un numero intero"},
-        {Colonna::Zeta, 1, "1.5", "«1.5»: il punto separa le migliaia; i decimali vogliono la virgola"},
-        {Colonna::G, 1, "1.000", nullptr},  // a full stop that groups digits
-        {Colonna::Zeta, 1, "abc", "«abc» non è un numero"},
-        {Colonna::Zeta, 1, "150", "tratto 2 («T2»), Σζ: 150 è fuori dall'intervallo 0 – 100"},
-        {Colonna::Ruolo, 1, "ramo", "«ramo» non è tra le scelte di ruolo"},
-        {Colonna::Monte, 3, "T4", "«T4» non è tra le scelte di monte"},
-        {Colonna::Monte, 2, "T5", "«T5» non è tra le scelte di monte"},  // downstream of T3
-        {Colonna::Monte, 2, "(ventilatore)", "«(ventilatore)» non è tra le scelte di monte"},
-        {Colonna::Id, 2, "Dorsale", nullptr},
-    };
-    for (const Riga& r : righe) {
-        const auto esito = foglio::conTesto(r.colonna, riferimento, r.tratto, r.testo);
-        if (r.rifiuto != nullptr) {
-            ASSERT_TRUE(std::holds_alternative<std::string>(esito)) << r.testo;
-            EXPECT_EQ(std::get<std::string>(esito), r.rifiuto);
-        } else {
-            EXPECT_TRUE(std::holds_alternative<percorso::Percorso>(esito)) << r.testo;
-        }
-    }
-    const auto rinominato = std::get<percorso::Percorso>(foglio::conTesto(Colonna::Id, riferimento, 2, "Dorsale"));
-    EXPECT_EQ(rinominato.tratti[3].monte, "Dorsale") << "its downstream sections follow a renamed section";
-    const auto mille = std::get<percorso::Percorso>(foglio::conTesto(Colonna::G, riferimento, 1, "1.000"));
-    EXPECT_EQ(mille.tratti[1].G, 1000);
-}
-
-// T3's branch without air: «—» where nothing is sized, what was given as it was.
-TEST(CelleDelFoglio, ASectionWithoutAirShowsADashWhereNothingIsSized) {
-    auto p = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
-    p.tratti[3].G = 0;
-    p.tratti[4].G = 0;
-    const percorso::Risultati r = percorso::calcola(p);
-    const std::tuple<std::size_t, Colonna, const char*> celle[] = {
-        {2, Colonna::Sezione, "—"},     {2, Colonna::De, "—"},         {2, Colonna::pFine, "—"},
-        {4, Colonna::Sezione, "Ø 250"}, {4, Colonna::v, "—"},          {4, Colonna::Superficie, "3,14"},
-        {4, Colonna::DaTarare, ""},     {1, Colonna::DaTarare, "0,0"},  // T2 the index, alone with air
-    };
-    for (const auto& [i, colonna, atteso] : celle) {
-        EXPECT_EQ(foglio::testoDi(colonna, p.tratti[i], &r.tratti[i]), atteso) << i << foglio::intestazione(colonna);
-    }
 }
 
 // Why a file was not written or read, in Italian whatever the system says.

@@ -19,7 +19,7 @@ QString riepilogo(const Form_Principale& finestra, const dettagli::Dettagli& d) 
     riga(QStringLiteral("Dimensionamento del canale"), QStringLiteral("Flumetra %1").arg(inQt(progetto::versione)),
          QString());
     for (const Campo c : allValues<Campo>()) {
-        const QString testo = finestra.testoUsato(c) ? inQt(finestra.testo(c)) : QStringLiteral("—");
+        const QString testo = finestra.testoUsato(c) ? inQt(finestra.testo(c)) : inQt(dettagli::nessunValore);
         riga(inQt(dati(c).descrizione), testo, inQt(dati(c).unita));
     }
     for (const Modo m : allValues<Modo>()) {

@@ -142,7 +142,7 @@ void FinestraDettagli::aggiorna() {
     const dettagli::Dettagli d = valori();
     std::size_t prossimo = 0;
     auto mostra = [&](const std::string& testo, std::string_view unita) {
-        const bool vuoto = testo == "—" || unita.empty();
+        const bool vuoto = testo == dettagli::nessunValore || unita.empty();
         valori_[prossimo++]->scriviDalProgramma(vuoto ? inQt(testo)
                                                       : QStringLiteral("%1 %2").arg(inQt(testo), inQt(unita)));
     };

@@ -17,10 +17,12 @@
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
+#include "dettagli/righe.h"
 #include "logic/finestra.h"
-#include "percorso/testo_fisso.h"
+#include "percorso/colonne.h"
+#include "percorso/modifiche.h"
+#include "percorso/totali.h"
 #include "percorso/verifica.h"
-#include "ui/grafica/colonne_percorso.h"
 #include "ui/comune/campo_accessibile.h"
 #include "ui/comune/campo_testo.h"
 #include "ui/comune/scorciatoie.h"
@@ -33,20 +35,7 @@
 
 namespace flumetra {
 
-namespace {
-
-// An id the run does not have yet: T1, T2, …
-std::string nuovoId(const percorso::Percorso& p) {
-    for (std::size_t n = p.tratti.size() + 1;; ++n) {
-        std::string id(1, 'T');  // not "T" + …: GCC 12's -Wrestrict sees an overlap there at -O3
-        id += std::to_string(n);
-        bool usato = false;
-        for (const percorso::Tratto& t : p.tratti) usato = usato || t.id == id;
-        if (!usato) return id;
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     : QMainWindow(&principale, Qt::Window),
@@ -172,27 +161,25 @@ QWidget* FoglioPercorso::creaTotali() {
         ++coppia;
         return valore;
     };
-    portata_ = riga(QStringLiteral("Portata al ventilatore [m³/h]"), "Text_PortataVentilatore");
-    pressione_ = riga(QStringLiteral("Pressione al ventilatore [Pa]"), "Text_PressioneVentilatore");
-    indice_ = riga(QStringLiteral("Percorso indice"), "Text_PercorsoIndice");
+    using percorso::Totale;
+    portata_ = riga(inQt(percorso::intestazione(Totale::Portata)), "Text_PortataVentilatore");
+    pressione_ = riga(inQt(percorso::intestazione(Totale::Pressione)), "Text_PressioneVentilatore");
+    indice_ = riga(inQt(percorso::intestazione(Totale::Indice)), "Text_PercorsoIndice");
     indice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    superficie_ = riga(QStringLiteral("Superficie [m²]"), "Text_Superficie");
+    superficie_ = riga(inQt(percorso::intestazione(Totale::Superficie)), "Text_Superficie");
     return totali;
 }
 
 void FoglioPercorso::mostraTotali() {
     const std::optional<percorso::Risultati>& r = risultati();
-    auto scrivi = [](CampoTesto* campo, const std::string& testo) {
-        campo->scriviDalProgramma(inQt(testo.empty() ? std::string("—") : testo));
+    auto scrivi = [&](CampoTesto* campo, percorso::Totale totale) {
+        const std::string testo = r ? percorso::testoDi(totale, percorso(), *r) : std::string();
+        campo->scriviDalProgramma(inQt(testo.empty() ? std::string(dettagli::nessunValore) : testo));
     };
-    auto pressione = [](const std::optional<Reale>& x) {
-        return x ? percorso::testoFisso(*x, percorso::decimaliPressione) : std::string();
-    };
-    scrivi(portata_, r ? InteroInTesto(r->G_ventilatore) : std::string());
-    scrivi(pressione_, r ? pressione(r->p_ventilatore) : std::string());
-    scrivi(indice_, r ? percorso::percorsoIndice(percorso(), *r) : std::string());
-    scrivi(superficie_, r && r->superficie_m2 ? percorso::testoFisso(*r->superficie_m2, percorso::decimaliSuperficie)
-                                              : std::string());
+    scrivi(portata_, percorso::Totale::Portata);
+    scrivi(pressione_, percorso::Totale::Pressione);
+    scrivi(indice_, percorso::Totale::Indice);
+    scrivi(superficie_, percorso::Totale::Superficie);
 }
 
 // After every change of the run: the settings, the totals and the menus
@@ -233,19 +220,12 @@ int FoglioPercorso::rigaScelta() const {
 
 // Right after the section it hangs from, and selected.
 std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const QString& descrizione) {
-    percorso::Percorso nuovo = percorso();
     const int monte = rigaScelta();
-    tratto.id = nuovoId(nuovo);
-    if (monte >= 0) {
-        tratto.monte = nuovo.tratti[static_cast<std::size_t>(monte)].id;
-        tratto.ruolo = percorso::Ruolo::Terminale;
-    } else {
-        tratto.ruolo = percorso::Ruolo::Principale;
-    }
-    const int dove = monte + 1;
-    nuovo.tratti.insert(nuovo.tratti.begin() + dove, std::move(tratto));
+    const auto [nuovo, dove] = percorso::conTrattoAggiunto(
+        percorso(), std::move(tratto), monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt);
     if (auto perche = documento_->modifica(nuovo, descrizione)) return perche;
-    tabella_->setCurrentIndex(modello_->index(dove, static_cast<int>(foglio::Colonna::Id)));
+    tabella_->setCurrentIndex(
+        modello_->index(static_cast<int>(dove), percorso::posizioneNelFoglio(percorso::Colonna::Id)));
     return std::nullopt;
 }
 
@@ -287,13 +267,8 @@ std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
 void FoglioPercorso::eliminaTratto() {
     const int riga = rigaScelta();
     if (riga < 0) return;
-    percorso::Percorso nuovo = percorso();
-    const auto i = static_cast<std::size_t>(riga);
-    const percorso::Tratto tolto = nuovo.tratti[i];
-    nuovo.tratti.erase(nuovo.tratti.begin() + riga);
-    for (percorso::Tratto& t : nuovo.tratti) {
-        if (t.monte == tolto.id) t.monte = tolto.monte;
-    }
+    const percorso::Tratto tolto = percorso().tratti[static_cast<std::size_t>(riga)];
+    const percorso::Percorso nuovo = percorso::senzaTratto(percorso(), static_cast<std::size_t>(riga));
     const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
     if (auto perche = documento_->modifica(nuovo, descrizione)) {
         rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
@@ -301,7 +276,7 @@ void FoglioPercorso::eliminaTratto() {
     }
     if (!nuovo.tratti.empty()) {
         const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
-        tabella_->setCurrentIndex(modello_->index(resta, static_cast<int>(foglio::Colonna::Id)));
+        tabella_->setCurrentIndex(modello_->index(resta, percorso::posizioneNelFoglio(percorso::Colonna::Id)));
     }
 }
 

@@ -46,8 +46,9 @@ ImpostazioniPercorso::ImpostazioniPercorso(const DocumentoPercorso& documento, Q
     materiale_ = elenco(QStringLiteral("M&ateriale"), materiali, 0, 3,
                         [](Percorso& p, int i) { p.materiale = static_cast<dettagli::Materiale>(i); });
 
-    obiettivo_ = numero(QStringLiteral("&Y° obiettivo"), percorso::intervalloPerditaObiettivo, 0.01,
-                        QStringLiteral("mm c.a./m"), 1, 0, [](Percorso& p, Reale x) { p.perdita_obiettivo = x; });
+    obiettivo_ =
+        numero(QStringLiteral("&Y° obiettivo"), percorso::intervalloPerditaObiettivo, 0.01,
+               inQt(percorso::unitaPerditaObiettivo), 1, 0, [](Percorso& p, Reale x) { p.perdita_obiettivo = x; });
     const std::array<QString, percorso::numeroRuoli> etichette = {
         QStringLiteral("v max p&rincipale"), QStringLiteral("v max &secondario"), QStringLiteral("v max termina&le")};
     for (std::size_t k = 0; k < percorso::numeroRuoli; ++k) {

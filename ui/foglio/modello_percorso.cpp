@@ -8,16 +8,19 @@
 #include <QStyle>
 #include <utility>
 
-#include "ui/grafica/colonne_percorso.h"
+#include "percorso/avvisi.h"
+#include "percorso/colonne.h"
 #include "ui/foglio/documento_percorso.h"
 #include "ui/grafica/testo_qt.h"
 
 namespace flumetra {
 namespace {
 
-using foglio::Colonna;
+using percorso::Colonna;
 
 const QColor coloreAvviso(255, 222, 173);  // light amber, always with the warning icon
+
+Colonna colonna(int posizione) { return percorso::colonneDelFoglio()[static_cast<std::size_t>(posizione)]; }
 
 }  // namespace
 
@@ -59,37 +62,38 @@ bool ModelloPercorso::sulPercorsoIndice(int riga) const {
 int ModelloPercorso::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : righe_; }
 
 int ModelloPercorso::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(foglio::numeroColonne);
+    return parent.isValid() ? 0 : static_cast<int>(percorso::colonneDelFoglio().size());
 }
 
 QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     const percorso::Tratto& t = percorso().tratti.at(riga);
-    const percorso::RisultatoTratto* r = risultati() ? &risultati()->tratti.at(riga) : nullptr;
-    const bool calcolata = foglio::dati(c).tipo == foglio::Tipo::Calcolata;
+    const percorso::Risultati* tutti = risultati() ? &*risultati() : nullptr;
+    const percorso::RisultatoTratto* r = tutti != nullptr ? &tutti->tratti.at(riga) : nullptr;
+    const bool calcolata = percorso::dati(c).tipo == percorso::Tipo::Calcolata;
     const bool indice = sulPercorsoIndice(index.row());
     // Made only for the roles that show it.
-    auto avviso = [&] { return r != nullptr ? inQt(foglio::avviso(c, percorso(), riga, *r)) : QString(); };
+    auto avviso = [&] { return r != nullptr ? inQt(percorso::avviso(c, percorso(), riga, *r)) : QString(); };
 
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("▶") : QString();
-            return inQt(foglio::testoDi(c, t, r));
+            return inQt(percorso::testoDi(c, percorso(), riga, tutti));
         case Qt::AccessibleTextRole:
             if (c == Colonna::Indice) return indice ? QStringLiteral("sul percorso indice") : QStringLiteral("no");
-            return inQt(foglio::testoDi(c, t, r));
-        case Qt::EditRole: return inQt(foglio::testoDaModificare(c, t));
+            return inQt(percorso::testoDi(c, percorso(), riga, tutti));
+        case Qt::EditRole: return inQt(percorso::testoDaModificare(c, t));
         case ScelteRole: {
             QStringList scelte;
-            for (const std::string& s : foglio::scelte(c, percorso(), riga)) scelte << inQt(s);
+            for (const std::string& s : percorso::scelte(c, percorso(), riga)) scelte << inQt(s);
             return scelte;
         }
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
             if (QString perche = avviso(); !perche.isEmpty()) return perche;
-            if (c == Colonna::BoD && foglio::testoDaModificare(c, t).empty())
+            if (c == Colonna::BoD && percorso::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");
             return {};
         case Qt::DecorationRole: return avviso().isEmpty() ? QVariant() : QVariant(iconaAvviso_);
@@ -101,13 +105,11 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         }
         case Qt::BackgroundRole:
             if (!avviso().isEmpty()) return QBrush(coloreAvviso);
-            if (calcolata || !foglio::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
+            if (calcolata || !percorso::modificabile(c, t)) return QApplication::palette().brush(QPalette::Window);
             return {};
         case Qt::TextAlignmentRole: {
-            const foglio::Tipo tipo = foglio::dati(c).tipo;
-            const bool testo = c == Colonna::Id || tipo == foglio::Tipo::Scelta;
             if (c == Colonna::Indice) return QVariant(Qt::AlignCenter);
-            return QVariant((testo ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            return QVariant((percorso::aSinistra(c) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         }
         default: return {};
     }
@@ -118,17 +120,17 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return section + 1;
         return {};
     }
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(section));
+    const Colonna c = colonna(section);
     switch (role) {
         case Qt::DisplayRole:
             if (c == Colonna::Indice) return QStringLiteral("▶");
-            return inQt(foglio::intestazione(c));
-        case Qt::AccessibleTextRole: return inQt(foglio::intestazione(c));
+            return inQt(percorso::intestazione(c));
+        case Qt::AccessibleTextRole: return inQt(percorso::intestazione(c));
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: {
-            const foglio::DatiColonna& d = foglio::dati(c);
+            const percorso::DatiColonna& d = percorso::dati(c);
             const QString cosa = inQt(d.descrizione);
-            return d.tipo == foglio::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
+            return d.tipo == percorso::Tipo::Calcolata ? cosa + QStringLiteral(" (calcolato)") : cosa;
         }
         default: return {};
     }
@@ -136,18 +138,18 @@ QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags ModelloPercorso::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (foglio::modificabile(c, percorso().tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
+    if (percorso::modificabile(c, percorso().tratti.at(static_cast<std::size_t>(index.row())))) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     const auto riga = static_cast<std::size_t>(index.row());
-    const Colonna c = foglio::colonnaDi(static_cast<std::size_t>(index.column()));
+    const Colonna c = colonna(index.column());
     const std::string testo = value.toString().toStdString();
-    auto nuovo = foglio::conTesto(c, percorso(), riga, testo);
+    auto nuovo = percorso::conTesto(c, percorso(), riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {
         emit rifiutato(inQt(*perche));
         return false;
@@ -155,7 +157,7 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     // Whether it changes anything, and whether the run still holds, the
     // document decides, as for every other edit.
     const QString descrizione =
-        QStringLiteral("%1 di %2").arg(inQt(foglio::dati(c).titolo), inQt(percorso().tratti[riga].id));
+        QStringLiteral("%1 di %2").arg(inQt(percorso::dati(c).titolo), inQt(percorso().tratti[riga].id));
     if (auto perche = documento_.modifica(std::get<percorso::Percorso>(nuovo), descrizione)) {
         emit rifiutato(*perche);
         return false;

@@ -1,5 +1,5 @@
 // The run sheet's table: one row per section, the columns of
-// colonne_percorso.h, over the document's run and its results, shown anew
+// percorso/colonne.h, over the document's run and its results, shown anew
 // whenever the document changes. An edit in place is a named edit sent to
 // the document, which decides; a text that makes no run is told
 // (rifiutato).

@@ -9,9 +9,10 @@
 #include <QTextDocument>
 
 #include "calc/testo.h"
-#include "percorso/csv.h"
-#include "percorso/testo_fisso.h"
-#include "ui/grafica/colonne_percorso.h"
+#include "dettagli/righe.h"
+#include "percorso/avvisi.h"
+#include "percorso/colonne.h"
+#include "percorso/totali.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
 #include "ui/grafica/nomi.h"
@@ -20,7 +21,7 @@
 namespace flumetra {
 namespace {
 
-using foglio::Colonna;
+using percorso::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
 
@@ -32,16 +33,18 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     s += QStringLiteral("Metodo per R: %1; materiale: %2<br>")
              .arg(nomeMetodo(p.metodo).toHtmlEscaped(), nomeMateriale(p.materiale).toHtmlEscaped());
     s += QStringLiteral(
-             "Perdita obiettivo Y°: %1 mm c.a./m; velocità massime: principale %2, secondario %3, "
+             "Perdita obiettivo Y°: %1 %5; velocità massime: principale %2, secondario %3, "
              "terminale %4 m/s</p>")
              .arg(reale(p.perdita_obiettivo), reale(p.velocita_massime[0]), reale(p.velocita_massime[1]),
-                  reale(p.velocita_massime[2]));
+                  reale(p.velocita_massime[2]), html(std::string(percorso::unitaPerditaObiettivo)));
 
     s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
-    for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
-        s += QStringLiteral("<th>%1</th>").arg(html(foglio::intestazione(foglio::colonnaDi(k))));
+    std::vector<Colonna> colonne;
+    for (const Colonna c : percorso::colonneDelFoglio()) {
+        if (percorso::dati(c).nelRapporto) colonne.push_back(c);
     }
-    s += QStringLiteral("<th>avvisi</th></tr></thead>");
+    for (const Colonna c : colonne) s += QStringLiteral("<th>%1</th>").arg(html(percorso::intestazione(c)));
+    s += QStringLiteral("<th>%1</th></tr></thead>").arg(html(std::string(percorso::titoloAvvisi)));
     std::vector<bool> indice(p.tratti.size());
     if (r.percorso_indice) {
         for (const std::size_t k : *r.percorso_indice) indice[k] = true;
@@ -49,29 +52,26 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const QString grassetto = indice[i] ? QStringLiteral(" style='font-weight:bold'") : QString();
         s += QStringLiteral("<tr%1>").arg(grassetto);
-        for (std::size_t k = 1; k < foglio::numeroColonne; ++k) {
-            const Colonna c = foglio::colonnaDi(k);
-            const bool testo = c == Colonna::Id || foglio::dati(c).tipo == foglio::Tipo::Scelta;
+        for (const Colonna c : colonne) {
             s += QStringLiteral("<td align='%1' style='white-space:nowrap'>%2</td>")
-                     .arg(testo ? QStringLiteral("left") : QStringLiteral("right"),
-                          html(foglio::testoDi(c, p.tratti[i], &r.tratti[i])));
+                     .arg(percorso::aSinistra(c) ? QStringLiteral("left") : QStringLiteral("right"),
+                          html(percorso::testoDi(c, p, i, &r)));
         }
         s += QStringLiteral("<td style='white-space:nowrap'>%1</td></tr>")
                  .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));
     }
     s += QStringLiteral("</table>");
 
-    auto pressione = [](const std::optional<Reale>& x) {
-        return x ? html(percorso::testoFisso(*x, percorso::decimaliPressione)) : QStringLiteral("—");
-    };
+    // Each total as «name: value unit», «—» where it is not given.
     s += QStringLiteral("<p>In grassetto i tratti del percorso indice.</p><p>");
-    s += QStringLiteral("Portata al ventilatore: %1 m³/h<br>").arg(html(InteroInTesto(r.G_ventilatore)));
-    s += QStringLiteral("Pressione al ventilatore: %1 Pa<br>").arg(pressione(r.p_ventilatore));
-    const std::string ids = percorso::percorsoIndice(p, r);
-    s += QStringLiteral("Percorso indice: %1<br>").arg(ids.empty() ? QStringLiteral("—") : html(ids));
-    s += QStringLiteral("Superficie: %1 m²</p>")
-             .arg(r.superficie_m2 ? html(percorso::testoFisso(*r.superficie_m2, percorso::decimaliSuperficie))
-                                  : QStringLiteral("—"));
+    for (std::size_t k = 0; k < percorso::numeroTotali; ++k) {
+        const percorso::DatiTotale& d = percorso::dati(percorso::totaleDi(k));
+        const std::string testo = d.testo(p, r);
+        s += QStringLiteral("%1: %2").arg(html(std::string(d.nome)),
+                                          html(testo.empty() ? std::string(dettagli::nessunValore) : testo));
+        if (!d.unita.empty()) s += QStringLiteral(" ") + html(std::string(d.unita));
+        s += k + 1 < percorso::numeroTotali ? QStringLiteral("<br>") : QStringLiteral("</p>");
+    }
     return s;
 }
 
