@@ -18,13 +18,14 @@ DocumentoPercorso::DocumentoPercorso(QObject* parent) : QObject(parent), recuper
 
 bool DocumentoPercorso::daSalvare() const { return !storia_.salvata() && !percorso_.tratti.empty(); }
 
-// Every run shown passes here: computed once, then shown everywhere.
-void DocumentoPercorso::mostra(percorso::Percorso nuovo) {
+// Every run shown passes here: computed once, on the tree its check built
+// when there was one, then shown everywhere.
+void DocumentoPercorso::mostra(percorso::Percorso nuovo, const percorso::Albero* albero) {
     percorso_ = std::move(nuovo);
     if (percorso_.tratti.empty()) {
         risultati_.reset();
     } else {
-        risultati_ = percorso::calcola(percorso_);
+        risultati_ = albero != nullptr ? percorso::calcola(percorso_, *albero) : percorso::calcola(percorso_);
     }
     emit cambiato();
 }
@@ -43,12 +44,15 @@ void DocumentoPercorso::dopoLaStoria() {
 std::optional<QString> DocumentoPercorso::modifica(const percorso::Percorso& nuovo, const QString& descrizione,
                                                    const QString& chiave) {
     if (nuovo == percorso_) return std::nullopt;
+    std::optional<percorso::Albero> albero;
     if (!nuovo.tratti.empty()) {
-        if (auto rifiuto = percorso::verifica(nuovo)) return inQt(rifiuto->messaggio);
+        auto verificato = percorso::verificaConAlbero(nuovo);
+        if (const auto* rifiuto = std::get_if<percorso::Rifiuto>(&verificato)) return inQt(rifiuto->messaggio);
+        albero = std::get<percorso::Albero>(std::move(verificato));
     }
     emit notizia(QString(), 0);  // what it said was of the run before
     storia_.registra(percorso_, nuovo, descrizione.toStdString(), chiave.toStdString());
-    mostra(nuovo);
+    mostra(nuovo, albero ? &*albero : nullptr);
     dopoLaStoria();
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 // The run a sheet edits, as one document: the run and its results
-// (computed once for each edit), its undo history, its file, whether it has
-// unsaved changes, and its recovery copy. The sheet's window, its settings
+// (computed once for each edit, on the tree its check built), its undo
+// history, its file, whether it has unsaved changes, and its recovery copy. The sheet's window, its settings
 // and its table observe it and send it named edits; nothing else holds the
 // run. The run is either empty or one that verifica accepts: an edit it
 // refuses changes nothing and says why.
@@ -15,6 +15,7 @@
 #include <QString>
 #include <optional>
 
+#include "percorso/albero.h"
 #include "percorso/calcolo.h"
 #include "percorso/percorso.h"
 #include "percorso/storia.h"
@@ -71,7 +72,7 @@ signals:
     void notizia(const QString& testo, int ms);
 
 private:
-    void mostra(percorso::Percorso nuovo);
+    void mostra(percorso::Percorso nuovo, const percorso::Albero* albero = nullptr);
     void dopoLaStoria();
     void scriviCopia();
 
