@@ -25,7 +25,9 @@ using percorso::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
 
-QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
+}  // namespace
+
+QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
     auto reale = [](Reale x) { return html(RealeInTesto(x)); };
     QString s = QStringLiteral("<h2>Percorso «%1»</h2>").arg(nome.toHtmlEscaped());
     s += QStringLiteral("<p>Data: %1<br>").arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
@@ -75,8 +77,6 @@ QString corpo(const QString& nome, const percorso::Percorso& p, const percorso::
     return s;
 }
 
-}  // namespace
-
 std::optional<QString> scriviRapportoPdf(const QString& percorsoFile, const QString& nomeDelPercorso,
                                          const percorso::Percorso& percorso, const percorso::Risultati& risultati) {
     QSaveFile file(percorsoFile);
@@ -97,7 +97,7 @@ std::optional<QString> scriviRapportoPdf(const QString& percorsoFile, const QStr
         QTextDocument documento;
         documento.documentLayout()->setPaintDevice(&pdf);
         documento.setDefaultFont(carattere);
-        documento.setHtml(corpo(nomeDelPercorso, percorso, risultati));
+        documento.setHtml(htmlDelRapporto(nomeDelPercorso, percorso, risultati));
         const int piede = pdf.resolution() / 4;  // a quarter inch for «Pagina n di N»
         const QSizeF corpoPagina(pagina.width(), pagina.height() - piede);
         documento.setPageSize(corpoPagina);

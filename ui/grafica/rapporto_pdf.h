@@ -13,6 +13,10 @@
 
 namespace flumetra {
 
+// The report's text, as the PDF lays it out on its pages.
+QString htmlDelRapporto(const QString& nomeDelPercorso, const percorso::Percorso& percorso,
+                        const percorso::Risultati& risultati);
+
 // Nothing when written; else why not, naming the file.
 std::optional<QString> scriviRapportoPdf(const QString& percorsoFile, const QString& nomeDelPercorso,
                                          const percorso::Percorso& percorso, const percorso::Risultati& risultati);
