@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "percorso/json_testo.h"
 #include "percorso/nomi.h"
@@ -62,27 +65,29 @@ Rifiuto anello(const std::vector<Tratto>& tratti, const std::vector<std::size_t>
                    ", " + std::string(nomeMonte) + ": risalendo a monte si torna al tratto stesso: " + giro);
 }
 
-}  // namespace
+using Indici = std::unordered_map<std::string_view, std::size_t>;
 
-std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti) {
-    const std::size_t n = tratti.size();
-    if (n == 0) return Rifiuto{Motivo::SenzaTratti, "il percorso non ha tratti", std::nullopt};
-    if (auto r = idNonValido(tratti)) return *r;
-
-    std::unordered_map<std::string_view, std::size_t> indici;
-    indici.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
+// Each id's section, or the first section whose id an earlier one has.
+std::variant<Indici, Rifiuto> indiciUnici(const std::vector<Tratto>& tratti) {
+    Indici indici;
+    indici.reserve(tratti.size());
+    for (std::size_t i = 0; i < tratti.size(); ++i) {
         const auto [gia, nuovo] = indici.try_emplace(tratti[i].id, i);
         if (!nuovo) {
             return rifiuto(Motivo::IdRipetuto, i, tratti[i],
                            ": l'id è già del " + luogoDelTratto(gia->second, std::nullopt));
         }
     }
+    return indici;
+}
 
-    Albero albero;
-    albero.monte.assign(n, nessunMonte);
+// Each section's upstream into monte, and the section at the fan; refused
+// for an upstream no section is, and for none or two at the fan.
+std::variant<std::size_t, Rifiuto> collega(const std::vector<Tratto>& tratti, const Indici& indici,
+                                           std::vector<std::size_t>& monte) {
+    monte.assign(tratti.size(), nessunMonte);
     std::size_t ventilatore = nessunMonte;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < tratti.size(); ++i) {
         const Tratto& t = tratti[i];
         if (!t.monte) {
             if (ventilatore != nessunMonte) {
@@ -99,7 +104,7 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
             return rifiuto(Motivo::MonteInesistente, i, t,
                            ", " + std::string(nomeMonte) + ": nessun tratto ha l'id " + tra(*t.monte));
         }
-        albero.monte[i] = trovato->second;
+        monte[i] = trovato->second;
     }
     if (ventilatore == nessunMonte) {
         return Rifiuto{Motivo::VentilatoreNonUnico,
@@ -107,7 +112,13 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
                            std::string(parolaVentilatore),
                        std::nullopt};
     }
+    return ventilatore;
+}
 
+// Breadth first from the fan, each section after its upstream, into
+// albero.ordine; which sections it reached (a loop's are not).
+std::vector<bool> ordina(Albero& albero, std::size_t ventilatore) {
+    const std::size_t n = albero.monte.size();
     // The sections downstream of each, side by side: those of section k are
     // figli[inizio[k]] … figli[inizio[k + 1] - 1], in the run's order.
     std::vector<std::size_t> inizio(n + 1, 0);
@@ -121,7 +132,6 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
         if (i != ventilatore) figli[posto[albero.monte[i]]++] = i;
     }
 
-    // Breadth first from the fan: each section after its upstream.
     albero.ordine.reserve(n);
     albero.ordine.push_back(ventilatore);
     std::vector<bool> raggiunto(n, false);
@@ -133,7 +143,22 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
             raggiunto[figli[f]] = true;
         }
     }
-    if (albero.ordine.size() < n) return anello(tratti, albero.monte, raggiunto);
+    return raggiunto;
+}
+
+}  // namespace
+
+std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti) {
+    if (tratti.empty()) return Rifiuto{Motivo::SenzaTratti, "il percorso non ha tratti", std::nullopt};
+    if (auto r = idNonValido(tratti)) return *r;
+    auto indici = indiciUnici(tratti);
+    if (auto* r = std::get_if<Rifiuto>(&indici)) return std::move(*r);
+
+    Albero albero;
+    const auto ventilatore = collega(tratti, std::get<Indici>(indici), albero.monte);
+    if (const auto* r = std::get_if<Rifiuto>(&ventilatore)) return *r;
+    const std::vector<bool> raggiunto = ordina(albero, std::get<std::size_t>(ventilatore));
+    if (albero.ordine.size() < tratti.size()) return anello(tratti, albero.monte, raggiunto);
     return albero;
 }
 

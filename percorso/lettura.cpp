@@ -2,17 +2,19 @@
 // whole number where one is due, a word of its list), then verifica. A
 // message names a section's key as the sheet's heading does (nomi.h).
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "calc/testo.h"
-#include "dettagli/materiali.h"
 #include "percorso/campi.h"
 #include "percorso/file.h"
+#include "percorso/impostazioni.h"
 #include "percorso/json_lettura.h"
 #include "percorso/nomi.h"
 #include "percorso/verifica.h"
@@ -139,18 +141,11 @@ template <typename Parole, typename Parola>
 }
 
 // One of the words of a list: the index of the word.
-template <std::size_t N>
-std::size_t parola(const json& o, std::string_view chiave, const std::array<std::string_view, N>& parole,
-                   const Luogo& l) {
+std::size_t parola(const json& o, std::string_view chiave, std::span<const std::string_view> parole, const Luogo& l) {
     const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
-    if (const auto i = daParola<std::size_t>(parole, s)) return *i;
+    const auto i = std::find(parole.begin(), parole.end(), s);
+    if (i != parole.end()) return static_cast<std::size_t>(i - parole.begin());
     nonTra(l, chiave, s, parole, [](std::string_view p) { return p; });
-}
-
-dettagli::Materiale materiale(const json& o, std::string_view chiave, const Luogo& l) {
-    const std::string& s = testo(richiesto(o, chiave, l), chiave, l);
-    if (const auto m = dettagli::materialeDi(s)) return *m;
-    nonTra(l, chiave, s, dettagli::tabellaMateriali, [](const dettagli::DatiMateriale& m) { return m.nome; });
 }
 
 void formatoEVersione(const json& documento) {
@@ -224,28 +219,54 @@ Tratto tratto(const json& t, std::size_t i) {
     return tr;
 }
 
+// The keys the file itself may have: its own, the settings' (an object's
+// once), its sections.
+std::vector<std::string_view> chiaviDelFile() {
+    std::vector<std::string_view> chiavi = {"formato", "versione"};
+    for (const DatiImpostazione& d : tabellaImpostazioni) {
+        const std::string_view chiave = d.oggetto.empty() ? d.chiave : d.oggetto;
+        if (std::find(chiavi.begin(), chiavi.end(), chiave) == chiavi.end()) chiavi.push_back(chiave);
+    }
+    chiavi.emplace_back("tratti");
+    return chiavi;
+}
+
+// The keys of one of the file's objects: its settings'.
+std::vector<std::string_view> chiaviDellOggetto(std::string_view oggetto) {
+    std::vector<std::string_view> chiavi;
+    for (const DatiImpostazione& d : tabellaImpostazioni) {
+        if (d.oggetto == oggetto) chiavi.push_back(d.chiave);
+    }
+    return chiavi;
+}
+
+// The settings, in the table's order: an object is checked for its kind and
+// its keys when its first setting is read.
+void impostazioni(const json& documento, Percorso& p) {
+    const Luogo file{};
+    const json* aperto = nullptr;  // the object of the setting before, if any
+    std::string_view nomeAperto;
+    for (const DatiImpostazione& d : tabellaImpostazioni) {
+        const Luogo l{d.oggetto, std::nullopt, std::nullopt};
+        if (!d.oggetto.empty() && d.oggetto != nomeAperto) {
+            if (d.facoltativo && !documento.contains(d.oggetto)) continue;
+            aperto = &oggetto(documento, d.oggetto, file);
+            nomeAperto = d.oggetto;
+            soloChiavi(*aperto, chiaviDellOggetto(d.oggetto), l);
+        }
+        const json& dove = d.oggetto.empty() ? documento : *aperto;
+        if (d.facoltativo && !dove.contains(d.chiave)) continue;
+        d.imposta(
+            p, d.parole.empty() ? reale(dove, d.chiave, l) : static_cast<Reale>(parola(dove, d.chiave, d.parole, l)));
+    }
+}
+
 Percorso percorsoDi(const json& documento) {
     formatoEVersione(documento);
     const Luogo file{};
-    soloChiavi(
-        documento,
-        {"formato", "versione", "aria", "metodo", "materiale", "perdita_obiettivo", "velocita_massime", "tratti"},
-        file);
+    soloChiavi(documento, chiaviDelFile(), file);
     Percorso p;
-
-    const Luogo aria{"aria", std::nullopt, std::nullopt};
-    const json& a = oggetto(documento, "aria", file);
-    soloChiavi(a, {"temperatura", "quota"}, aria);
-    p.aria = {reale(a, "temperatura", aria), reale(a, "quota", aria)};
-
-    p.metodo = static_cast<Metodo>(parola(documento, "metodo", paroleMetodo, file));
-    p.materiale = materiale(documento, "materiale", file);
-    p.perdita_obiettivo = reale(documento, "perdita_obiettivo", file);
-
-    const Luogo velocita{"velocita_massime", std::nullopt, std::nullopt};
-    const json& v = oggetto(documento, "velocita_massime", file);
-    soloChiavi(v, {paroleRuolo[0], paroleRuolo[1], paroleRuolo[2]}, velocita);
-    for (std::size_t k = 0; k < numeroRuoli; ++k) p.velocita_massime[k] = reale(v, paroleRuolo[k], velocita);
+    impostazioni(documento, p);
 
     const json& tratti = richiesto(documento, "tratti", file);
     if (!tratti.is_array()) rifiuta(Motivo::Tipo, "tratti: attesa una lista, trovato " + descrivi(tratti));

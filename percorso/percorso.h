@@ -61,6 +61,8 @@ inline constexpr std::size_t numeroRuoli = 3;
 // report write it; the details window writes its own, dettagli::mmcaAlMetro.
 inline constexpr std::string_view unitaPerditaObiettivo = "mm c.a./m";
 
+// The settings before the sections each have their row in impostazioni.h:
+// the file, the check, the settings panel and the report go through it.
 struct Percorso {
     dettagli::Aria aria;
     Metodo metodo = Metodo::Calcolatore;

@@ -1,12 +1,12 @@
 // Writing a run's file: the keys in the format's order, the run's settings
-// on three lines, then one section a line.
+// on the lines their table starts (aCapo), then one section a line.
 
 #include <string>
 #include <variant>
 
-#include "dettagli/materiali.h"
 #include "percorso/campi.h"
 #include "percorso/file.h"
+#include "percorso/impostazioni.h"
 #include "percorso/json_testo.h"
 
 namespace flumetra::percorso {
@@ -26,27 +26,32 @@ std::string tratto(const Tratto& t) {
 }  // namespace
 
 std::string scrivi(const Percorso& p) {
-    OggettoJson aria(Spazi::Si);
-    aria.con("temperatura", numeroJson(p.aria.temperatura)).con("quota", numeroJson(p.aria.quota));
-    OggettoJson velocita(Spazi::Si);
-    for (std::size_t k = 0; k < numeroRuoli; ++k) velocita.con(paroleRuolo[k], numeroJson(p.velocita_massime[k]));
-
     std::string s = "{";
     // The file's own keys, after the separator that puts them on their line.
-    auto coppia = [&s](std::string_view prima, std::string_view chiave, std::string_view valore) {
-        s += prima;
+    auto coppia = [&s](bool aCapo, std::string_view chiave, std::string_view valore) {
+        s += aCapo ? ",\n " : ", ";
         s += stringaJson(chiave);
         s += ": ";
         s += valore;
     };
-    coppia("", "formato", stringaJson(formatoDelFile));
-    coppia(", ", "versione", std::to_string(versioneDelFile));
-    coppia(",\n ", "aria", aria.testo());
-    coppia(", ", "metodo", stringaJson(parolaDi(p.metodo)));
-    coppia(", ", "materiale", stringaJson(dettagli::dati(p.materiale).nome));
-    coppia(",\n ", "perdita_obiettivo", numeroJson(p.perdita_obiettivo));
-    coppia(", ", "velocita_massime", velocita.testo());
-    coppia(",\n ", "tratti", "[");
+    s += stringaJson("formato") + ": " + stringaJson(formatoDelFile);
+    coppia(false, "versione", std::to_string(versioneDelFile));
+    // The settings, an object's together: each object is written whole
+    // where its first setting is.
+    for (std::size_t k = 0; k < tabellaImpostazioni.size(); ++k) {
+        const DatiImpostazione& d = tabellaImpostazioni[k];
+        if (d.oggetto.empty()) {
+            coppia(d.aCapo, d.chiave, jsonDi(d, p));
+            continue;
+        }
+        if (k > 0 && tabellaImpostazioni[k - 1].oggetto == d.oggetto) continue;
+        OggettoJson oggetto(Spazi::Si);
+        for (std::size_t j = k; j < tabellaImpostazioni.size() && tabellaImpostazioni[j].oggetto == d.oggetto; ++j) {
+            oggetto.con(tabellaImpostazioni[j].chiave, jsonDi(tabellaImpostazioni[j], p));
+        }
+        coppia(d.aCapo, d.oggetto, oggetto.testo());
+    }
+    coppia(true, "tratti", "[");
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         s += i == 0 ? "\n  " : ",\n  ";
         s += tratto(p.tratti[i]);

@@ -7,6 +7,7 @@
 
 #include "calc/testo.h"
 #include "percorso/campi.h"
+#include "percorso/impostazioni.h"
 #include "percorso/nomi.h"
 
 namespace flumetra::percorso {
@@ -26,12 +27,10 @@ std::optional<Rifiuto> fuoriNelTratto(std::size_t i, const Tratto& t, std::strin
 }
 
 std::optional<Rifiuto> primoFuori(const Percorso& p) {
-    if (auto r = fuori("aria, temperatura", p.aria.temperatura, intervalloTemperatura)) return r;
-    if (auto r = fuori("aria, quota", p.aria.quota, intervalloQuota)) return r;
-    if (auto r = fuori("perdita_obiettivo", p.perdita_obiettivo, intervalloPerditaObiettivo)) return r;
-    for (std::size_t k = 0; k < numeroRuoli; ++k) {
-        const std::string luogo = "velocita_massime, " + std::string(paroleRuolo[k]);
-        if (auto r = fuori(luogo, p.velocita_massime[k], intervalloVelocitaMassima)) return r;
+    for (const DatiImpostazione& d : tabellaImpostazioni) {
+        if (!d.parole.empty()) continue;  // a choice is one of its words
+        const Reale x = d.valore(p);
+        if (!d.intervallo.contiene(x)) return fuori(luogoDi(d), x, d.intervallo);
     }
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         const Tratto& t = p.tratti[i];

@@ -6,7 +6,7 @@
 //   verifica(riferimento)           -> nothing (accepted)
 //   verifica(with T3's L at 12000)  -> {FuoriIntervallo,
 //                                       "tratto 3 («T3»), L: 12000 è fuori dall'intervallo 0 – 10000", 2}
-//   fuoriIntervallo("perdita_obiettivo", 0, intervalloPerditaObiettivo)
+//   fuoriIntervallo("perdita_obiettivo", 0, {0.0001, 100})
 //                                   -> "perdita_obiettivo: 0 è fuori dall'intervallo 0,0001 – 100"
 #pragma once
 
@@ -17,7 +17,6 @@
 #include <variant>
 
 #include "calc/decimale.h"
-#include "dettagli/aria.h"
 #include "percorso/albero.h"
 #include "percorso/percorso.h"
 #include "percorso/rifiuto.h"
@@ -31,13 +30,9 @@ struct Intervallo {
     [[nodiscard]] constexpr bool contiene(Reale x) const { return x >= minimo && x <= massimo; }
 };
 
-inline constexpr Intervallo intervalloTemperatura{dettagli::temperatureAmmesse.minimo,
-                                                  dettagli::temperatureAmmesse.massimo};                     // °C
-inline constexpr Intervallo intervalloQuota{dettagli::quoteAmmesse.minimo, dettagli::quoteAmmesse.massimo};  // m
-inline constexpr Intervallo intervalloPerditaObiettivo{0.0001, 100};  // mm c.a./m
-inline constexpr Intervallo intervalloVelocitaMassima{0.1, 100};      // m/s
-inline constexpr Intervallo intervalloL{0, 10000};                    // m
-inline constexpr Intervallo intervalloG{0, 900000};                   // m³/h, whole; also the fan's flow
+// The sections' inputs; the run's settings have theirs in impostazioni.h.
+inline constexpr Intervallo intervalloL{0, 10000};   // m
+inline constexpr Intervallo intervalloG{0, 900000};  // m³/h, whole; also the fan's flow
 inline constexpr Intervallo intervalloZeta{0, 100};
 inline constexpr Intervallo intervalloDpTerminale{0, 10000};  // Pa
 inline constexpr Intervallo intervalloD{11, 4999};            // mm, whole

@@ -119,5 +119,28 @@ TEST(File, EditsAreCheckedAsFilesAre) {
     EXPECT_EQ(verifica(p)->motivo, Motivo::IdNonValido);
 }
 
+// Each setting out of its range is named by its object and key, as its file has it.
+TEST(File, SettingsOutOfRangeNamedByTheirKey) {
+    struct Riga {
+        void (*cambia)(Percorso&);
+        const char* messaggio;
+    };
+    const Riga righe[] = {
+        {[](Percorso& p) { p.aria.temperatura = 80.5; }, "aria, temperatura: 80,5 è fuori dall'intervallo -30 – 80"},
+        {[](Percorso& p) { p.aria.quota = -1; }, "aria, quota: -1 è fuori dall'intervallo 0 – 4000"},
+        {[](Percorso& p) { p.velocita_massime[0] = 0; },
+         "velocita_massime, principale: 0 è fuori dall'intervallo 0,1 – 100"},
+        {[](Percorso& p) { p.velocita_massime[1] = 100.5; },
+         "velocita_massime, secondario: 100,5 è fuori dall'intervallo 0,1 – 100"},
+        {[](Percorso& p) { p.velocita_massime[2] = 0.05; },
+         "velocita_massime, terminale: 0,05 è fuori dall'intervallo 0,1 – 100"},
+    };
+    for (const Riga& r : righe) {
+        Percorso p = std::get<Percorso>(leggi(testoRiferimento));
+        r.cambia(p);
+        EXPECT_EQ(verifica(p), (Rifiuto{Motivo::FuoriIntervallo, r.messaggio, std::nullopt}));
+    }
+}
+
 }  // namespace
 }  // namespace flumetra::percorso

@@ -1,24 +1,21 @@
-// The run's settings above the sheet's table: the air (temperature and
-// altitude), how R is computed, the duct material, the friction target Y°
-// and the velocity each role allows. Each input is labelled and takes only
-// its range (verifica.h). A change asks the sheet for the run with that one
-// setting changed; the inputs show the document's run (mostra).
+// The run's settings above the sheet's table, one input for each row of
+// their table (percorso/impostazioni.h), in its order, four to a line of the
+// grid: a number takes only its range, a choice lists its words' names. Each
+// is labelled. A change asks the sheet for the run with that one setting
+// changed; the inputs show the document's run (mostra).
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
+#include "percorso/impostazioni.h"
 #include "percorso/percorso.h"
-#include "percorso/verifica.h"
 
-class QComboBox;
 class QGridLayout;
 
 namespace flumetra {
 
-class CampoNumero;
 class DocumentoPercorso;
 
 class ImpostazioniPercorso : public QWidget {
@@ -35,22 +32,17 @@ signals:
     void modificaRichiesta(const percorso::Percorso& nuovo, const QString& descrizione);
 
 private:
-    // An input in the grid at (riga, coppia), its label on its left; scrivi
-    // puts its value into a run.
-    CampoNumero* numero(const QString& etichetta, percorso::Intervallo limiti, double passo, const QString& unita,
-                        int riga, int coppia, std::function<void(percorso::Percorso&, Reale)> scrivi);
-    QComboBox* elenco(const QString& etichetta, const QStringList& voci, int riga, int coppia,
-                      std::function<void(percorso::Percorso&, int)> scrivi);
-    void chiedi(const percorso::Percorso& nuovo, const QString& descrizione);
+    // The input of a setting in the grid at (riga, coppia), its label on its
+    // left.
+    QWidget* numero(const percorso::DatiImpostazione& d, int riga, int coppia);
+    QWidget* elenco(const percorso::DatiImpostazione& d, int riga, int coppia);
+    void etichetta(const percorso::DatiImpostazione& d, QWidget* ingresso, int riga, int coppia);
+    // The document's run with setting d at x: a number, or its word's index.
+    void chiedi(const percorso::DatiImpostazione& d, double x);
 
     const DocumentoPercorso& documento_;
     QGridLayout* griglia_ = nullptr;
-    CampoNumero* temperatura_ = nullptr;
-    CampoNumero* quota_ = nullptr;
-    QComboBox* metodo_ = nullptr;
-    QComboBox* materiale_ = nullptr;
-    CampoNumero* obiettivo_ = nullptr;
-    std::array<CampoNumero*, percorso::numeroRuoli> velocita_{};
+    std::array<QWidget*, percorso::numeroImpostazioni> ingressi_{};  // by Impostazione
 };
 
 }  // namespace flumetra

@@ -1,18 +1,12 @@
 #include "ui/grafica/nomi.h"
 
-#include "calc/testo.h"
+#include "percorso/impostazioni.h"
 #include "ui/grafica/testo_qt.h"
 
 namespace flumetra {
 
-QString nomeMateriale(dettagli::Materiale materiale) {
-    const dettagli::DatiMateriale& m = dettagli::dati(materiale);
-    return QStringLiteral("%1 (ε %2 mm)").arg(inQt(m.descrizione), inQt(RealeInTesto(m.rugosita_mm)));
-}
+QString nomeMateriale(dettagli::Materiale materiale) { return inQt(percorso::nomeDi(materiale)); }
 
-QString nomeMetodo(percorso::Metodo metodo) {
-    return metodo == percorso::Metodo::Calcolatore ? QStringLiteral("formula del calcolatore")
-                                                   : QStringLiteral("Colebrook");
-}
+QString nomeMetodo(percorso::Metodo metodo) { return inQt(percorso::nomeDi(metodo)); }
 
 }  // namespace flumetra

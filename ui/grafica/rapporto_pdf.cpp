@@ -7,15 +7,16 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <array>
 
 #include "calc/testo.h"
 #include "dettagli/righe.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
+#include "percorso/impostazioni.h"
 #include "percorso/totali.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
-#include "ui/grafica/nomi.h"
 #include "ui/grafica/testo_qt.h"
 
 namespace flumetra {
@@ -25,20 +26,41 @@ using percorso::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
 
+// The run's settings as the report words them, a line each for the air, how
+// R is found and the targets, read through their table; a setting these
+// lines leave out follows on a line of its own, as the panel names it.
+QString impostazioni(const percorso::Percorso& p) {
+    using percorso::Impostazione;
+    std::array<bool, percorso::numeroImpostazioni> dette{};
+    auto v = [&](Impostazione i) {
+        dette[static_cast<std::size_t>(i)] = true;
+        return html(percorso::testoDi(percorso::dati(i), p));
+    };
+    QStringList righe;
+    righe << QStringLiteral("Aria: %1 °C, quota %2 m").arg(v(Impostazione::Temperatura), v(Impostazione::Quota));
+    righe << QStringLiteral("Metodo per R: %1; materiale: %2").arg(v(Impostazione::Metodo), v(Impostazione::Materiale));
+    righe << QStringLiteral(
+                 "Perdita obiettivo Y°: %1 %5; velocità massime: principale %2, secondario %3, terminale %4 m/s")
+                 .arg(v(Impostazione::PerditaObiettivo), v(Impostazione::VelocitaPrincipale),
+                      v(Impostazione::VelocitaSecondaria), v(Impostazione::VelocitaTerminale),
+                      html(std::string(percorso::dati(Impostazione::PerditaObiettivo).unita)));
+    for (std::size_t k = 0; k < percorso::numeroImpostazioni; ++k) {
+        if (dette[k]) continue;
+        const percorso::DatiImpostazione& d = percorso::tabellaImpostazioni[k];
+        righe << QStringLiteral("%1: %2 %3")
+                     .arg(inQt(d.etichetta).remove(QLatin1Char('&')).toHtmlEscaped(), html(percorso::testoDi(d, p)),
+                          html(std::string(d.unita)))
+                     .trimmed();
+    }
+    return righe.join(QStringLiteral("<br>"));
+}
+
 }  // namespace
 
 QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
-    auto reale = [](Reale x) { return html(RealeInTesto(x)); };
     QString s = QStringLiteral("<h2>Percorso «%1»</h2>").arg(nome.toHtmlEscaped());
     s += QStringLiteral("<p>Data: %1<br>").arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-    s += QStringLiteral("Aria: %1 °C, quota %2 m<br>").arg(reale(p.aria.temperatura), reale(p.aria.quota));
-    s += QStringLiteral("Metodo per R: %1; materiale: %2<br>")
-             .arg(nomeMetodo(p.metodo).toHtmlEscaped(), nomeMateriale(p.materiale).toHtmlEscaped());
-    s += QStringLiteral(
-             "Perdita obiettivo Y°: %1 %5; velocità massime: principale %2, secondario %3, "
-             "terminale %4 m/s</p>")
-             .arg(reale(p.perdita_obiettivo), reale(p.velocita_massime[0]), reale(p.velocita_massime[1]),
-                  reale(p.velocita_massime[2]), html(std::string(percorso::unitaPerditaObiettivo)));
+    s += impostazioni(p) + QStringLiteral("</p>");
 
     s += QStringLiteral("<table width='100%' border='1' cellspacing='0' cellpadding='2'><thead><tr>");
     std::vector<Colonna> colonne;
