@@ -26,7 +26,7 @@ struct Intorno {
     Sezione proprio;
     Intero A = 0;  // a rectangle's sides, mm, for its elbow; 0 for a round section
     Intero B = 0;
-    std::optional<Sezione> monte;  // none at the fan, or while the upstream has no size or pd
+    std::optional<Sezione> monte{};  // none at the fan, or while the upstream has no size or pd
     Intero De_altri = 0;  // the largest De of the other sections from the same upstream that have one; 0 for none
     Intero G_altri = 0;   // all the other sections' flow from the same upstream, summed
 };
