@@ -57,7 +57,7 @@ inline constexpr auto tabellaParametri = std::to_array<DatiParametro>({
      .valore = [](const Raccordo& r) { return r.angolo; },
      .imposta = [](Raccordo& r, Reale x) { r.angolo = x; }},
     {.chiave = "lato",
-     .etichetta = "lato nel piano della curva",
+     .etichetta = "W sul lato",
      .parole = paroleLato,
      .valore = [](const Raccordo& r) { return static_cast<Reale>(r.lato); },
      .imposta = [](Raccordo& r, Reale x) { r.lato = x == 0 ? Lato::A : Lato::B; }},

@@ -8,6 +8,7 @@
 #include "calc/testo.h"
 #include "percorso/campi.h"
 #include "percorso/nomi.h"
+#include "percorso/verifica_raccordi.h"
 
 namespace flumetra::percorso {
 namespace {
@@ -41,6 +42,7 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
             if (!x) continue;
             if (auto r = fuoriNelTratto(i, t, d.nome, *x, intervalloDi(d, eTondo(t)))) return r;
         }
+        if (auto r = raccordoNonAmmesso(i, t)) return r;
     }
     return std::nullopt;
 }
