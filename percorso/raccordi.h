@@ -122,9 +122,7 @@ inline constexpr auto tabellaRaccordi = std::to_array<DatiTipoRaccordo>({
     {.parola = "ingresso", .nome = "Imbocco", .fonte = "valore fisso"},
     {.parola = "uscita", .nome = "Sbocco", .fonte = "valore fisso"},
 });
-#define FLUMETRA_UNO(nome) +1
-static_assert(tabellaRaccordi.size() == 0 FLUMETRA_RACCORDI(FLUMETRA_UNO), "one row for each of FLUMETRA_RACCORDI");
-#undef FLUMETRA_UNO
+static_assert(tabellaRaccordi.size() == nomiTipiRaccordo.size(), "one row for each of FLUMETRA_RACCORDI, in its order");
 inline constexpr std::size_t numeroTipiRaccordo = tabellaRaccordi.size();
 
 constexpr const DatiTipoRaccordo& dati(TipoRaccordo t) { return tabellaRaccordi[static_cast<std::size_t>(t)]; }

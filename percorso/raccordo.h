@@ -7,6 +7,8 @@
 //   Raccordo{.tipo = TipoRaccordo::Ingresso}  -> one sharp entry
 #pragma once
 
+#include <array>
+
 #include "calc/decimale.h"
 
 // In the catalogue's order, the file's words in raccordi.h.
@@ -20,6 +22,9 @@ namespace flumetra::percorso {
 #define FLUMETRA_VALORE(nome) nome,
 enum class TipoRaccordo { FLUMETRA_RACCORDI(FLUMETRA_VALORE) };
 #undef FLUMETRA_VALORE
+#define FLUMETRA_NOME(nome) #nome,
+inline constexpr std::array nomiTipiRaccordo = {FLUMETRA_RACCORDI(FLUMETRA_NOME)};  // "Curva": as the enum names it
+#undef FLUMETRA_NOME
 
 // The side of a rectangle that lies in the plane of an elbow's turn (W).
 enum class Lato { A, B };
