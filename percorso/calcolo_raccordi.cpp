@@ -56,7 +56,9 @@ Intorno intornoDi(const Tratto& t, std::size_t i, const Albero& albero, const st
     if (m == nessunMonte) return x;
     x.monte = sezioneDi(ris.tratti[m]);
     const Diramazione& d = dir[m];
-    x.G_altri = d.G - r.G;
+    // q = (G upstream − G) / G upstream: all that leaves the tee but this
+    // section, the upstream's own terminal flow too.
+    x.G_altri = ris.tratti[m].G - r.G;
     x.De_altri = d.diPrimo == i ? d.secondo : d.primo;
     return x;
 }

@@ -52,7 +52,7 @@ constexpr auto tabellaCalcolate = std::to_array<DatiCalcolata>({
     {"Δp attrito", "Pa", "R × L", decimaliPressione, false, "dp_attrito", perdita<&Perdite::dp_attrito>, true},
     {"pd", "Pa", "pressione dinamica", decimaliPressione, false, "pd", perdita<&Perdite::pd>, true},
     {"ζ raccordi", "", "somma di n × ζ dei raccordi, riferita alla pd del tratto", decimaliZeta, false, "zeta_raccordi",
-     perdita<&Perdite::zeta_raccordi>, true, false, true, false},
+     perdita<&Perdite::zeta_raccordi>, true, false, true},
     {"Δp accidentali", "Pa", "(Σζ + ζ raccordi) × pd", decimaliPressione, false, "dp_accidentali",
      perdita<&Perdite::dp_accidentali>, true},
     {"Δp tratto", "Pa", "attrito più accidentali", decimaliPressione, false, "dp_tratto", perdita<&Perdite::dp_tratto>,

@@ -28,7 +28,7 @@ struct Intorno {
     Intero B = 0;
     std::optional<Sezione> monte{};  // none at the fan, or while the upstream has no size or pd
     Intero De_altri = 0;  // the largest De of the other sections from the same upstream that have one; 0 for none
-    Intero G_altri = 0;   // all the other sections' flow from the same upstream, summed
+    Intero G_altri = 0;   // all the upstream's flow but this section's: the other sections' and its own terminal's
 };
 
 // Nothing where the fitting needs the upstream and monte is empty, or a
