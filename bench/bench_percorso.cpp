@@ -1,7 +1,8 @@
 // A duct run of 1 000 and of 10 000 sections: one full recompute (what each
 // edit in the sheet costs; the aim is under 16 ms at 10 000), by the
-// calculator's loss and by Colebrook's, and reading its file, parsed and
-// checked (the aim: well under 300 ms at 10 000).
+// calculator's loss and by Colebrook's, and at 10 000 with two or three
+// fittings a section; and reading its file, parsed and checked (the aim:
+// well under 300 ms at 10 000).
 //
 // The run: a chain of mains from the fan, each feeding two branches of three
 // segments, each segment feeding two terminals (19 sections a main). The
@@ -106,6 +107,43 @@ BENCHMARK(Ricalcolo)
     ->ArgsProduct({{1000, 10000}, {0, 1}})
     ->ArgNames({"sezioni", "colebrook"})
     ->Unit(benchmark::kMillisecond);
+
+// Two or three fittings a section, as its place gives: elbows on its shape,
+// a tee's straight run or branch, a transition, the terminal's exit.
+void conRaccordi(Percorso& p) {
+    for (Tratto& t : p.tratti) {
+        const bool tondo = std::holds_alternative<Tondo>(t.forma);
+        const Raccordo curva = tondo ? Raccordo{.tipo = TipoRaccordo::Curva, .rapporto = 1.5, .angolo = 90, .n = 2}
+                                     : Raccordo{.tipo = TipoRaccordo::CurvaRettangolare, .rapporto = 1, .angolo = 90};
+        const Raccordo tee = t.ruolo == Ruolo::Principale ? Raccordo{.tipo = TipoRaccordo::Diritto}
+                                                          : Raccordo{.tipo = TipoRaccordo::Derivazione, .angolo = 90};
+        t.raccordi = {curva, t.monte ? tee : Raccordo{.tipo = TipoRaccordo::Ingresso}};
+        if (t.ruolo == Ruolo::Terminale) t.raccordi.push_back({.tipo = TipoRaccordo::Uscita});
+        if (t.ruolo == Ruolo::Secondario) t.raccordi.push_back({.tipo = TipoRaccordo::Riduzione, .angolo = 30});
+    }
+}
+
+void RicalcoloConRaccordi(benchmark::State& stato) {
+    Percorso p = rete(static_cast<std::size_t>(stato.range(0)));
+    conRaccordi(p);
+    Risultati r;
+    for (auto _ : stato) {
+        r = calcola(p);
+        benchmark::DoNotOptimize(r);
+    }
+    std::size_t raccordi = 0;
+    std::size_t senzaZeta = 0;
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) {
+        raccordi += p.tratti[i].raccordi.size();
+        const auto& perdite = r.tratti[i].perdite;
+        senzaZeta += perdite && !perdite->zeta_raccordi ? 1 : 0;
+    }
+    stato.counters["tratti"] = static_cast<double>(p.tratti.size());
+    stato.counters["raccordi"] = static_cast<double>(raccordi);
+    stato.counters["senza_zeta"] = static_cast<double>(senzaZeta);
+    stato.counters["con_totali"] = r.p_ventilatore ? 1 : 0;
+}
+BENCHMARK(RicalcoloConRaccordi)->Arg(10000)->ArgName("sezioni")->Unit(benchmark::kMillisecond);
 
 void Lettura(benchmark::State& stato) {
     const std::string testo = scrivi(rete(static_cast<std::size_t>(stato.range(0))));

@@ -6,6 +6,7 @@
 
 #include "dettagli/attrito.h"
 #include "percorso/albero.h"
+#include "percorso/calcolo_raccordi.h"
 #include "percorso/misura.h"
 #include "percorso/verifica.h"
 
@@ -40,9 +41,7 @@ void calcolaTratto(const Condizioni& c, const Tratto& t, Reale velocitaMassima, 
         p.v = m->v;
         p.R_Pa_m = m->R_Pa_m;
         p.dp_attrito = m->R_Pa_m * t.L;
-        p.pd = dettagli::pressioneDinamica(m->v, c.aria);
-        p.dp_accidentali = t.zeta * p.pd;
-        p.dp_tratto = p.dp_attrito + p.dp_accidentali;
+        p.pd = dettagli::pressioneDinamica(m->v, c.aria);  // its fittings' losses once every size is known
         r.superficie_m2 = superficie(t, *m);
         r.D = m->D;
         r.B = m->B;
@@ -107,17 +106,20 @@ Risultati calcola(const Percorso& percorso, const Albero& albero) {
         const Tratto& t = percorso.tratti[i];
         RisultatoTratto& r = ris.tratti[i];
         calcolaTratto(condizioni, t, percorso.velocitaMassima(t.ruolo), r);
-        tutte = tutte && (r.avvisi.senza_portata ? !r.fallimento : r.perdite.has_value());
+    }
+    perditeAccidentali(percorso, albero, ris);
+    for (const RisultatoTratto& r : ris.tratti) {
+        tutte = tutte && (r.avvisi.senza_portata ? !r.fallimento : r.perdite && r.perdite->dp_tratto);
     }
 
     for (const std::size_t i : albero.ordine) {
         RisultatoTratto& r = ris.tratti[i];
-        if (!r.perdite) continue;
+        if (!r.perdite || !r.perdite->dp_tratto) continue;
         const std::size_t m = albero.monte[i];
         if (m == nessunMonte) {
-            r.p_fine = r.perdite->dp_tratto;
+            r.p_fine = *r.perdite->dp_tratto;
         } else if (ris.tratti[m].p_fine) {
-            r.p_fine = *ris.tratti[m].p_fine + r.perdite->dp_tratto;
+            r.p_fine = *ris.tratti[m].p_fine + *r.perdite->dp_tratto;
         }
         if (r.p_fine && percorso.tratti[i].G > 0) r.p_terminale = *r.p_fine + percorso.tratti[i].dp_terminale;
     }

@@ -34,12 +34,16 @@ struct Avvisi {
 
 // The losses of a section whose size is known.
 struct Perdite {
-    Reale v = 0;               // m/s, G / 3600 / area of the section itself
-    Reale R_Pa_m = 0;          // loss per metre
-    Reale dp_attrito = 0;      // R · L, Pa
-    Reale pd = 0;              // ρ v² / 2, Pa
-    Reale dp_accidentali = 0;  // Σζ · pd, Pa
-    Reale dp_tratto = 0;       // their sum, Pa
+    Reale v = 0;           // m/s, G / 3600 / area of the section itself
+    Reale R_Pa_m = 0;      // loss per metre
+    Reale dp_attrito = 0;  // R · L, Pa
+    Reale pd = 0;          // ρ v² / 2, Pa
+    // Σ n·ζ of its fittings on its own pd, and the losses that need it; none
+    // while a fitting lacks what its ζ needs (the upstream's size).
+    std::optional<Reale> zeta_raccordi;
+    std::vector<std::optional<Reale>> zeta_di_ciascuno;  // each fitting's ζ on its pd, in its order
+    std::optional<Reale> dp_accidentali;                 // (Σζ + ζ raccordi) · pd, Pa
+    std::optional<Reale> dp_tratto;                      // with dp_attrito, Pa
 };
 
 struct RisultatoTratto {

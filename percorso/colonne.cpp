@@ -26,7 +26,7 @@ Valore seDato(const std::optional<T>& x) {
 }
 
 // A loss of the section, where it has them.
-template <Reale Perdite::*membro>
+template <auto membro>
 Valore perdita(const Tratto& /*t*/, const RisultatoTratto& r, const Risultati& /*tutti*/) {
     return r.perdite ? Valore((*r.perdite).*membro) : std::nullopt;
 }
@@ -51,8 +51,10 @@ constexpr auto tabellaCalcolate = std::to_array<DatiCalcolata>({
     {"R", "Pa/m", "perdita per attrito per metro", decimaliPerdita, false, "R_Pa_m", perdita<&Perdite::R_Pa_m>, true},
     {"Δp attrito", "Pa", "R × L", decimaliPressione, false, "dp_attrito", perdita<&Perdite::dp_attrito>, true},
     {"pd", "Pa", "pressione dinamica", decimaliPressione, false, "pd", perdita<&Perdite::pd>, true},
-    {"Δp accidentali", "Pa", "Σζ × pd", decimaliPressione, false, "dp_accidentali", perdita<&Perdite::dp_accidentali>,
-     true},
+    {"ζ raccordi", "", "somma di n × ζ dei raccordi, riferita alla pd del tratto", decimaliZeta, false, "zeta_raccordi",
+     perdita<&Perdite::zeta_raccordi>, true, false, true},
+    {"Δp accidentali", "Pa", "(Σζ + ζ raccordi) × pd", decimaliPressione, false, "dp_accidentali",
+     perdita<&Perdite::dp_accidentali>, true},
     {"Δp tratto", "Pa", "attrito più accidentali", decimaliPressione, false, "dp_tratto", perdita<&Perdite::dp_tratto>,
      true},
     {"p fine", "Pa", "perdite dal ventilatore alla fine del tratto", decimaliPressione, false, "p_fine",
@@ -77,12 +79,13 @@ constexpr std::array<DatiColonna, numeroColonne> tabellaColonne = [] {
     }
     for (std::size_t k = 0; k < numeroCalcolate; ++k) {
         const DatiCalcolata& d = tabellaCalcolate[k];
-        t[1 + numeroCampi + k] = {d.titolo, d.unita, d.descrizione, Tipo::Calcolata};
+        t[1 + numeroCampi + k] = {d.titolo, d.unita, d.descrizione, Tipo::Calcolata, d.nelRapporto};
     }
     return t;
 }();
 
-// The sheet's: every column in its order but those it leaves out.
+// The sheet's: every column in its order but those it leaves out, and ζ
+// raccordi beside Σζ.
 constexpr auto ordineFoglio = [] {
     constexpr std::size_t fuori = static_cast<std::size_t>(std::count_if(
         tabellaCalcolate.begin(), tabellaCalcolate.end(), [](const DatiCalcolata& d) { return !d.nelFoglio; }));
@@ -91,26 +94,59 @@ constexpr auto ordineFoglio = [] {
     for (std::size_t k = 0; k < numeroColonne; ++k) {
         const auto c = static_cast<Colonna>(k);
         const auto calcolata = calcolataDi(c);
+        if (c == Colonna::ZetaRaccordi) continue;
         if (!calcolata || tabellaCalcolate[static_cast<std::size_t>(*calcolata)].nelFoglio) colonne[n++] = c;
+        if (c == Colonna::Zeta) colonne[n++] = Colonna::ZetaRaccordi;
     }
     return colonne;
 }();
 
 // The CSV's columns, as a spreadsheet has had them.
 constexpr std::array ordineCsv = {
-    Colonna::Id,        Colonna::Monte,      Colonna::Ruolo,       Colonna::Forma,
-    Colonna::A,         Colonna::B,          Colonna::De,          Colonna::L,
-    Colonna::GTotale,   Colonna::v,          Colonna::Re,          Colonna::R,
-    Colonna::DpAttrito, Colonna::Zeta,       Colonna::pd,          Colonna::DpAccidentali,
-    Colonna::DpTratto,  Colonna::pFine,      Colonna::DpTerminale, Colonna::pTerminale,
-    Colonna::DaTarare,  Colonna::Superficie,
+    Colonna::Id,
+    Colonna::Monte,
+    Colonna::Ruolo,
+    Colonna::Forma,
+    Colonna::A,
+    Colonna::B,
+    Colonna::De,
+    Colonna::L,
+    Colonna::GTotale,
+    Colonna::v,
+    Colonna::Re,
+    Colonna::R,
+    Colonna::DpAttrito,
+    Colonna::Zeta,
+    Colonna::ZetaRaccordi,
+    Colonna::pd,
+    Colonna::DpAccidentali,
+    Colonna::DpTratto,
+    Colonna::pFine,
+    Colonna::DpTerminale,
+    Colonna::pTerminale,
+    Colonna::DaTarare,
+    Colonna::Superficie,
 };
 
 // The keys of the player's line, in the order scripts read them.
 constexpr std::array ordineRighe = {
-    Colonna::Id,       Colonna::GTotale, Colonna::Forma,      Colonna::De,        Colonna::A,  Colonna::B,
-    Colonna::v,        Colonna::Re,      Colonna::R,          Colonna::DpAttrito, Colonna::pd, Colonna::DpAccidentali,
-    Colonna::DpTratto, Colonna::pFine,   Colonna::pTerminale, Colonna::DaTarare,
+    Colonna::Id,
+    Colonna::GTotale,
+    Colonna::Forma,
+    Colonna::De,
+    Colonna::A,
+    Colonna::B,
+    Colonna::v,
+    Colonna::Re,
+    Colonna::R,
+    Colonna::DpAttrito,
+    Colonna::pd,
+    Colonna::ZetaRaccordi,
+    Colonna::DpAccidentali,
+    Colonna::DpTratto,
+    Colonna::pFine,
+    Colonna::pTerminale,
+    Colonna::DaTarare,
 };
 
 std::string sezione(const Tratto& t, const RisultatoTratto& r) {

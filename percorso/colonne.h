@@ -29,11 +29,12 @@
 #include "percorso/campi.h"
 #include "percorso/percorso.h"
 
-// What the sheet computes for a section, in the order of its columns.
+// What the sheet computes for a section, in the order of its columns but
+// ζ raccordi, which the sheet shows beside Σζ.
 // clang-format off
 #define FLUMETRA_CALCOLATE(X) \
-    X(GTotale) X(Sezione) X(De) X(B) X(v) X(Re) X(R) X(DpAttrito) X(pd) X(DpAccidentali) X(DpTratto) \
-    X(pFine) X(pTerminale) X(DaTarare) X(Superficie)
+    X(GTotale) X(Sezione) X(De) X(B) X(v) X(Re) X(R) X(DpAttrito) X(pd) X(ZetaRaccordi) X(DpAccidentali) \
+    X(DpTratto) X(pFine) X(pTerminale) X(DaTarare) X(Superficie)
 // clang-format on
 
 namespace flumetra::percorso {
@@ -72,7 +73,8 @@ struct DatiCalcolata {
     std::optional<Reale> (*valore)(const Tratto&, const RisultatoTratto&, const Risultati&) = nullptr;
     bool trattino = false;        // «—» for a value the section has not because it carries no air
     bool soloRettangolo = false;  // nothing at all for a round section
-    bool nelFoglio = true;        // a column of the sheet, and so of the report
+    bool nelFoglio = true;        // a column of the sheet
+    bool nelRapporto = true;      // and of the report's table
 };
 
 const DatiCalcolata& dati(Calcolata c);

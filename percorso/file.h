@@ -5,8 +5,9 @@
 //   leggi(scrivi(p))            -> p, for every run verifica accepts
 //   leggi("{\"formato\": 3}")   -> {Formato, "non è un percorso di Flumetra: «formato» non è «flumetra-percorso»"}
 //
-// Every key is required except a section's dp_terminale (0 when left out);
-// a null D or B is a size the sheet chooses. A key the format does not have
+// Every key is required except a section's dp_terminale (0 when left out)
+// and its raccordi (none when left out, and so written); a null D or B is a
+// size the sheet chooses. A key the format does not have
 // is refused, as is a key written twice: a version-1 file holds nothing
 // else, and a key nobody reads would be lost at the next save.
 #pragma once

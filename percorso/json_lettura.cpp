@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/testo.h"
 #include "percorso/nomi.h"
 
 namespace flumetra::percorso {
@@ -140,6 +141,24 @@ std::variant<json, Rifiuto> documentoJson(std::string_view testo) {
     json::sax_parse(testo, &c);
     if (c.rifiuto) return std::move(*c.rifiuto);
     return std::move(c.documento);
+}
+
+std::string descrivi(const json& v) {
+    switch (v.type()) {
+        case json::value_t::null: return "null";
+        case json::value_t::boolean: return v.get<bool>() ? "true" : "false";
+        case json::value_t::string: {
+            constexpr std::size_t mostrati = 40;
+            const auto& s = v.get_ref<const std::string&>();
+            if (s.size() <= mostrati) return "il testo «" + s + "»";
+            std::size_t fine = mostrati;
+            while (fine > 0 && (static_cast<unsigned char>(s[fine]) & 0xC0) == 0x80) --fine;  // a whole character
+            return "il testo «" + s.substr(0, fine) + "…»";
+        }
+        case json::value_t::object: return "un oggetto";
+        case json::value_t::array: return "una lista";
+        default: return RealeInTesto(v.get<Reale>());
+    }
 }
 
 }  // namespace flumetra::percorso

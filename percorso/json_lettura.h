@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -26,5 +27,8 @@ struct RigaColonna {
 
 // The place of the byte at offset (from 0; the end of the text is a place too).
 RigaColonna rigaColonna(std::string_view testo, std::size_t offset);
+
+// A value as a message shows it: "il testo «abc»", "null", "12,5", "una lista".
+std::string descrivi(const nlohmann::json& v);
 
 }  // namespace flumetra::percorso

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "calc/testo.h"
+#include "dettagli/materiali.h"
 #include "percorso/campi.h"
 #include "percorso/file.h"
+#include "percorso/file_raccordi.h"
 #include "percorso/impostazioni.h"
 #include "percorso/json_lettura.h"
 #include "percorso/nomi.h"
@@ -54,25 +56,6 @@ struct Luogo {
         return n.empty() ? n : n + ": ";
     }
 };
-
-// A value as a message shows it: "il testo «abc»", "null", "12,5", "una lista".
-std::string descrivi(const json& v) {
-    switch (v.type()) {
-        case json::value_t::null: return "null";
-        case json::value_t::boolean: return v.get<bool>() ? "true" : "false";
-        case json::value_t::string: {
-            constexpr std::size_t mostrati = 40;
-            const auto& s = v.get_ref<const std::string&>();
-            if (s.size() <= mostrati) return "il testo «" + s + "»";
-            std::size_t fine = mostrati;
-            while (fine > 0 && (static_cast<unsigned char>(s[fine]) & 0xC0) == 0x80) --fine;  // a whole character
-            return "il testo «" + s.substr(0, fine) + "…»";
-        }
-        case json::value_t::object: return "un oggetto";
-        case json::value_t::array: return "una lista";
-        default: return RealeInTesto(v.get<Reale>());
-    }
-}
 
 const json& richiesto(const json& oggetto, std::string_view chiave, const Luogo& l) {
     const auto i = oggetto.find(chiave);
@@ -170,6 +153,7 @@ std::vector<std::string_view> chiaviDelTratto(bool tondo) {
     for (const DatiCampo& d : tabellaCampi) {
         if (!(tondo && d.soloRettangolo)) chiavi.push_back(chiaveDi(d, tondo));
     }
+    chiavi.push_back(chiaveRaccordi);
     return chiavi;
 }
 
@@ -216,6 +200,11 @@ Tratto tratto(const json& t, std::size_t i) {
         tr.forma = Rettangolare{};
     }
     for (const DatiCampo& d : tabellaCampi) campo(t, d, tondo, tr, l);
+    if (const auto r = t.find(chiaveRaccordi); r != t.end()) {
+        auto raccordi = raccordiDalJson(*r, i, tr.id);
+        if (auto* rifiuto = std::get_if<Rifiuto>(&raccordi)) throw Rifiutato{std::move(*rifiuto)};
+        tr.raccordi = std::get<std::vector<Raccordo>>(std::move(raccordi));
+    }
     return tr;
 }
 

@@ -3,7 +3,7 @@
 // role allows, and the sections as a tree (each names the one upstream).
 //
 //   Percorso p;                         // 20 °C at sea level, galvanised steel,
-//   p.tratti.push_back({.id = "T1"});   // Y° 0,08 mm c.a./m, 7 / 5 / 3,5 m/s
+//   p.tratti.push_back({.id = "T1"});   // Y° 0,08 mm c.a./m, 7 / 5 / 3,5 m/s, no fittings
 //   parolaDi(Ruolo::Terminale)          -> "terminale"
 //   ruoloDi("secondario")               -> Ruolo::Secondario
 #pragma once
@@ -19,6 +19,7 @@
 #include "calc/decimale.h"
 #include "dettagli/aria.h"
 #include "dettagli/materiali.h"
+#include "percorso/raccordo.h"
 
 namespace flumetra::percorso {
 
@@ -47,10 +48,11 @@ struct Tratto {
     std::optional<std::string> monte;  // the section upstream; none at the fan
     Reale L = 0;                       // length, m
     Intero G = 0;                      // its own terminal flow, m³/h; 0 when it only carries air on
-    Reale zeta = 0;                    // Σζ of its fittings
+    Reale zeta = 0;                    // Σζ typed, for what the catalogue lacks
     Ruolo ruolo = Ruolo::Principale;
     Forma forma = Tondo{};
-    Reale dp_terminale = 0;  // the terminal device's drop, Pa
+    Reale dp_terminale = 0;            // the terminal device's drop, Pa
+    std::vector<Raccordo> raccordi{};  // its fittings from the catalogue, besides Σζ
 
     friend bool operator==(const Tratto&, const Tratto&) = default;
 };

@@ -20,6 +20,7 @@ enum class Motivo {
     ChiaveSconosciuta,    // a key the format does not have, or one written twice
     ParolaSconosciuta,    // a word outside its list (a method, a material, a role, a shape)
     FuoriIntervallo,      // a number outside its range
+    RaccordoNonAmmesso,   // a fitting on a shape it does not go on, or needing an upstream at the fan
     IdNonValido,          // an empty id, or one that is not UTF-8
     IdRipetuto,           // two sections with one id
     MonteInesistente,     // an upstream id that no section has

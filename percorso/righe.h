@@ -4,7 +4,7 @@
 // text that reads back as the same double), null for a value not given.
 //
 //   {"id":"T2","G":800,"forma":"tondo","D":300,"A":null,"B":null,"v":3.14…,"Re":62638.46…,
-//    "R_Pa_m":…,"dp_attrito":…,"pd":…,"dp_accidentali":…,"dp_tratto":…,"p_fine":…,
+//    "R_Pa_m":…,"dp_attrito":…,"pd":…,"zeta_raccordi":0,"dp_accidentali":…,"dp_tratto":…,"p_fine":…,
 //    "p_terminale":…,"da_tarare":43.77…,"avvisi":[]}
 //   {"G_ventilatore":3000,"p_ventilatore":94.93…,"percorso_indice":["T1","T3","T5"],"superficie_m2":56.62…}
 //

@@ -6,6 +6,7 @@
 
 #include "percorso/campi.h"
 #include "percorso/file.h"
+#include "percorso/file_raccordi.h"
 #include "percorso/impostazioni.h"
 #include "percorso/json_testo.h"
 
@@ -20,6 +21,7 @@ std::string tratto(const Tratto& t) {
         const Campo c = campoDi(k);
         if (const std::optional<std::string> valore = jsonDelCampo(c, t)) o.con(chiaveDi(dati(c), eTondo(t)), *valore);
     }
+    if (!t.raccordi.empty()) o.con(chiaveRaccordi, raccordiInJson(t.raccordi));
     return o.testo();
 }
 

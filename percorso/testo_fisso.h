@@ -2,7 +2,7 @@
 // decimal comma, no locale: rounded as the calculator rounds (the value
 // times 10^decimali to the nearest whole number, ties to even), never with
 // digit groups. The sheet shows flows and sizes whole, v and R with two
-// decimals, pressures with one, surfaces with two.
+// decimals, pressures with one, surfaces and ζ with two.
 //
 //   testoFisso(5.050505, 2)  -> "5,05"     testoFisso(94.9344, 1) -> "94,9"
 //   testoFisso(0.35, 1)      -> "0,4"      (0.35 × 10 is exactly 3.5: ties to even, up)
@@ -21,6 +21,7 @@ inline constexpr int decimaliVelocita = 2;    // v, m/s
 inline constexpr int decimaliPerdita = 2;     // R, Pa/m
 inline constexpr int decimaliPressione = 1;   // every Δp and p, Pa
 inline constexpr int decimaliSuperficie = 2;  // m²
+inline constexpr int decimaliZeta = 2;        // a ζ
 
 std::string testoFisso(Reale valore, int decimali);
 

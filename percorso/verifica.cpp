@@ -9,6 +9,7 @@
 #include "percorso/campi.h"
 #include "percorso/impostazioni.h"
 #include "percorso/nomi.h"
+#include "percorso/verifica_raccordi.h"
 
 namespace flumetra::percorso {
 namespace {
@@ -40,6 +41,7 @@ std::optional<Rifiuto> primoFuori(const Percorso& p) {
             if (!x) continue;
             if (auto r = fuoriNelTratto(i, t, d.nome, *x, intervalloDi(d, eTondo(t)))) return r;
         }
+        if (auto r = raccordoNonAmmesso(i, t)) return r;
     }
     return std::nullopt;
 }

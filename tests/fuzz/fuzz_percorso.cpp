@@ -1,7 +1,8 @@
 // Any bytes given to the run's reader give a run or a refusal whose message
 // is UTF-8 (the player prints it as JSON). A run accepted passes the check,
-// computes without throwing, gives its CSV and player lines in UTF-8, and,
-// written and read again, is the same run written the same way.
+// computes without throwing, gives its CSV, player lines and fittings'
+// texts in UTF-8, and, written and read again, is the same run written the
+// same way.
 
 #include <cstdint>
 #include <string>
@@ -13,6 +14,7 @@
 #include "percorso/file.h"
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
+#include "percorso/testo_raccordo.h"
 #include "percorso/verifica.h"
 #include "require.h"
 
@@ -35,6 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     for (const auto& riga : righe) require(utf8Valido(riga));
     const std::string foglio = csv(percorso, risultati);
     require(!foglio.empty() && utf8Valido(foglio));
+    for (std::size_t i = 0; i < percorso.tratti.size(); ++i) {
+        const auto& perdite = risultati.tratti[i].perdite;
+        for (std::size_t k = 0; k < percorso.tratti[i].raccordi.size(); ++k) {
+            const auto zeta = perdite ? perdite->zeta_di_ciascuno.at(k) : std::nullopt;
+            require(utf8Valido(testoDelRaccordo(percorso.tratti[i].raccordi[k], zeta)));
+        }
+    }
 
     const std::string scritto = scrivi(percorso);
     const auto riletto = leggi(scritto);

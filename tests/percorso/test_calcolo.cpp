@@ -61,7 +61,7 @@ TEST(Calcolo, TheReferenceRun) {
         }
         EXPECT_EQ(t.avvisi, (Avvisi{i == 4, i == 4, false, false, false})) << i;
     }
-    EXPECT_NEAR(r.tratti[1].perdite->dp_tratto, 3.2165812 + 1.2 * 5.950353286327761, 1e-9) << "R L + Σζ pd";
+    EXPECT_NEAR(*r.tratti[1].perdite->dp_tratto, 3.2165812 + 1.2 * 5.950353286327761, 1e-9) << "R L + Σζ pd";
     EXPECT_NEAR(*r.tratti[4].p_terminale, 64.93410309196082 + 30, 1e-9);
     EXPECT_EQ(r.G_ventilatore, 3000);
     EXPECT_NEAR(*r.p_ventilatore, 94.93410309196082, 1e-9);
