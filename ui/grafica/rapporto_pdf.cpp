@@ -6,12 +6,15 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QStringList>
 #include <QTextDocument>
 
 #include "calc/testo.h"
 #include "dettagli/righe.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
+#include "percorso/testo_raccordi.h"
+#include "percorso/zeta_raccordo.h"
 #include "percorso/totali.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
@@ -24,6 +27,22 @@ namespace {
 using percorso::Colonna;
 
 QString html(const std::string& testo) { return inQt(testo).toHtmlEscaped(); }
+
+// Under the table, each section's fittings: kind, parameters, n and ζ.
+QString raccordiDelRapporto(const percorso::Percorso& p, const percorso::Risultati& r) {
+    QString s;
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) {
+        const std::vector<percorso::Raccordo>& raccordi = p.tratti[i].raccordi;
+        if (raccordi.empty()) continue;
+        const std::vector<std::optional<Reale>> zeta = percorso::zetaDeiRaccordi(p, r, i);
+        QStringList voci;
+        for (std::size_t k = 0; k < raccordi.size(); ++k) {
+            voci << html(percorso::descrizioneRaccordo(raccordi[k], zeta.at(k)));
+        }
+        s += QStringLiteral("<li>%1: %2</li>").arg(html(p.tratti[i].id), voci.join(QStringLiteral("; ")));
+    }
+    return s.isEmpty() ? s : QStringLiteral("<p>Raccordi dei tratti:</p><ul>%1</ul>").arg(s);
+}
 
 }  // namespace
 
@@ -63,6 +82,7 @@ QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const 
                  .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));
     }
     s += QStringLiteral("</table>");
+    s += raccordiDelRapporto(p, r);
 
     // Each total as «name: value unit», «—» where it is not given.
     s += QStringLiteral("<p>In grassetto i tratti del percorso indice.</p><p>");
