@@ -1,6 +1,7 @@
 #include "percorso/testo_raccordo.h"
 
 #include <cstddef>
+#include <vector>
 
 #include "calc/testo.h"
 #include "dettagli/righe.h"
@@ -19,9 +20,20 @@ std::string testoDelRaccordo(const Raccordo& r, std::optional<Reale> zeta) {
         s += dp.parole.empty() ? RealeInTesto(x) + std::string(dp.unita)
                                : std::string(dp.parole[static_cast<std::size_t>(x)]);
     }
-    s += ": n " + InteroInTesto(r.n) + ", ζ ";
-    s += zeta ? testoFisso(*zeta, decimaliZeta) : std::string(dettagli::nessunValore);
-    return s + " (" + std::string(d.fonte) + ")";
+    return s + ": n " + InteroInTesto(r.n) + ", ζ " + testoDellaZeta(r, zeta);
+}
+
+std::string testoDellaZeta(const Raccordo& r, std::optional<Reale> zeta) {
+    const std::string valore = zeta ? testoFisso(*zeta, decimaliZeta) : std::string(dettagli::nessunValore);
+    return valore + " (" + std::string(dati(r.tipo).fonte) + ")";
+}
+
+std::vector<std::optional<Reale>> zetaDeiRaccordi(const Percorso& p, const Risultati& r, std::size_t tratto) {
+    const std::optional<Perdite>& perdite = r.tratti.at(tratto).perdite;
+    if (perdite && perdite->zeta_di_ciascuno.size() == p.tratti.at(tratto).raccordi.size()) {
+        return perdite->zeta_di_ciascuno;
+    }
+    return std::vector<std::optional<Reale>>(p.tratti.at(tratto).raccordi.size());
 }
 
 }  // namespace flumetra::percorso

@@ -13,12 +13,22 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/decimale.h"
+#include "percorso/calcolo.h"
+#include "percorso/percorso.h"
 #include "percorso/raccordo.h"
 
 namespace flumetra::percorso {
 
 std::string testoDelRaccordo(const Raccordo& r, std::optional<Reale> zeta);
+
+// Its ζ and its source alone: "0,15 (tabella CD3-1)", "— (Crane TP-410)".
+std::string testoDellaZeta(const Raccordo& r, std::optional<Reale> zeta);
+
+// Each of a section's fittings' ζ on its pd, in its order; nothing for
+// each while the section has no losses.
+std::vector<std::optional<Reale>> zetaDeiRaccordi(const Percorso& p, const Risultati& r, std::size_t tratto);
 
 }  // namespace flumetra::percorso

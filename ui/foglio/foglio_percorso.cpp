@@ -28,6 +28,7 @@
 #include "ui/comune/scorciatoie.h"
 #include "ui/foglio/delegato_percorso.h"
 #include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/editore_raccordi.h"
 #include "ui/foglio/impostazioni_percorso.h"
 #include "ui/foglio/modello_percorso.h"
 #include "ui/grafica/file_percorso.h"
@@ -60,6 +61,11 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
     filtraScorciatoie();  // F2 edits the table's cell here, as in any table
     // Enter edits the cell, as F2 does.
+    // A double click on «ζ raccordi» opens the section's fittings.
+    connect(tabella_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (i.column() == percorso::posizioneNelFoglio(percorso::Colonna::ZetaRaccordi)) apriRaccordi();
+    });
+    tabella_->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
         if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
     });
@@ -136,6 +142,10 @@ void FoglioPercorso::creaMenu() {
          [this] { rispondi(aggiungiTratto()); });
     voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
          [this] { rispondi(aggiungiDalCalcolatore()); });
+    QAction* raccordi = voce(modifica, QStringLiteral("Racc&ordi del tratto…"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                             [this] { apriRaccordi(); });
+    serveUnTratto_ << raccordi;
+    tabella_->addAction(raccordi);
     serveUnTratto_ << voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete),
                            &FoglioPercorso::eliminaTratto);
 }
@@ -210,6 +220,14 @@ void FoglioPercorso::dopoLaStoria() {
 
 void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
     if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
+}
+
+EditoreRaccordi* FoglioPercorso::apriRaccordi() {
+    const int riga = rigaScelta();
+    if (riga < 0) return nullptr;
+    auto* editore = new EditoreRaccordi(*documento_, percorso().tratti.at(static_cast<std::size_t>(riga)).id, this);
+    editore->show();
+    return editore;
 }
 
 int FoglioPercorso::rigaScelta() const {

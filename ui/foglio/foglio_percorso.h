@@ -19,6 +19,7 @@ namespace flumetra {
 
 class CampoTesto;
 class DocumentoPercorso;
+class EditoreRaccordi;
 class Finestra;
 class ImpostazioniPercorso;
 class ModelloPercorso;
@@ -48,6 +49,9 @@ public:
     // why not.
     std::optional<QString> aggiungiTratto();
     std::optional<QString> aggiungiDalCalcolatore();
+    // The selected section's fittings, in their window beside the sheet
+    // (Ctrl+R, the table's context menu, a double click on «ζ raccordi»).
+    EditoreRaccordi* apriRaccordi();
 
     // What a person does through the menus, each asking what it must.
     void nuovo();

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QStringList>
 #include <QTextDocument>
 #include <array>
 
@@ -14,6 +15,7 @@
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
 #include "percorso/impostazioni.h"
+#include "percorso/testo_raccordo.h"
 #include "percorso/totali.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
@@ -55,6 +57,22 @@ QString impostazioni(const percorso::Percorso& p) {
     return righe.join(QStringLiteral("<br>"));
 }
 
+// Under the table, each section's fittings: kind, parameters, n and ζ.
+QString raccordiDelRapporto(const percorso::Percorso& p, const percorso::Risultati& r) {
+    QString s;
+    for (std::size_t i = 0; i < p.tratti.size(); ++i) {
+        const std::vector<percorso::Raccordo>& raccordi = p.tratti[i].raccordi;
+        if (raccordi.empty()) continue;
+        const std::vector<std::optional<Reale>> zeta = percorso::zetaDeiRaccordi(p, r, i);
+        QStringList voci;
+        for (std::size_t k = 0; k < raccordi.size(); ++k) {
+            voci << html(percorso::testoDelRaccordo(raccordi[k], zeta.at(k)));
+        }
+        s += QStringLiteral("<li>%1: %2</li>").arg(html(p.tratti[i].id), voci.join(QStringLiteral("; ")));
+    }
+    return s.isEmpty() ? s : QStringLiteral("<p>Raccordi dei tratti:</p><ul>%1</ul>").arg(s);
+}
+
 }  // namespace
 
 QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
@@ -85,6 +103,7 @@ QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const 
                  .arg(html(percorso::paroleDegliAvvisi(r.tratti[i])));
     }
     s += QStringLiteral("</table>");
+    s += raccordiDelRapporto(p, r);
 
     // Each total as «name: value unit», «—» where it is not given.
     s += QStringLiteral("<p>In grassetto i tratti del percorso indice.</p><p>");
