@@ -9,8 +9,11 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QListWidget>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,6 +28,7 @@
 #include "ui/diagramma/finestra_diagramma.h"
 #include "ui/foglio/copia_di_recupero.h"
 #include "ui/foglio/documento_percorso.h"
+#include "ui/foglio/editore_raccordi.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/foglio/modello_percorso.h"
 #include "ui/grafica/errori_dei_file.h"
@@ -145,6 +149,40 @@ TEST_F(Foglio, ASettingsArrowsAreOneUndoStep) {
     EXPECT_EQ(f.percorso().aria.temperatura, 20);
     EXPECT_EQ(temperatura->value(), 20) << "the panel shows the document's run";
     EXPECT_FALSE(f.isWindowModified());
+}
+
+// A section's fittings, edited beside the sheet: each change an edit of the
+// run, its ζ in the sheet, undone as any other; a shape they do not go on
+// refused.
+TEST_F(Foglio, FittingsAreEditsOfTheRun) {
+    FoglioPercorso& f = foglio();
+    f.tabella()->setCurrentIndex(cella(2, Colonna::L));  // T3, round, below T1
+    EditoreRaccordi* editore = f.apriRaccordi();
+    ASSERT_NE(editore, nullptr);
+    auto* aggiungi = editore->findChild<QPushButton*>();
+    ASSERT_NE(aggiungi, nullptr);
+    ASSERT_EQ(aggiungi->text(), "A&ggiungi");
+    aggiungi->click();
+    ASSERT_EQ(f.percorso().tratti[2].raccordi.size(), 1U);
+    EXPECT_EQ(editore->lista()->item(0)->text(), "Curva circolare, r/D 1,5, angolo 90°: n 1, ζ 0,15 (tabella CD3-1)");
+    EXPECT_EQ(testo(2, Colonna::ZetaRaccordi), "0,15");
+    EXPECT_TRUE(f.isWindowModified());
+    editore->findChild<QSpinBox*>()->setValue(2);
+    EXPECT_EQ(testo(2, Colonna::ZetaRaccordi), "0,30");
+
+    percorso::Percorso rettangolo = f.percorso();
+    rettangolo.tratti[2].forma = percorso::Rettangolare{400, std::nullopt};
+    const auto rifiuto = f.documento().modifica(rettangolo, QStringLiteral("forma di T3"));
+    ASSERT_TRUE(rifiuto.has_value());
+    EXPECT_TRUE(rifiuto->startsWith("tratto 3 («T3»), raccordo 1")) << rifiuto->toStdString();
+    EXPECT_TRUE(std::holds_alternative<percorso::Tondo>(f.percorso().tratti[2].forma));
+
+    f.documento().annulla();
+    f.documento().annulla();
+    EXPECT_TRUE(f.percorso().tratti[2].raccordi.empty());
+    EXPECT_EQ(editore->lista()->count(), 0) << "the editor follows the document";
+    EXPECT_FALSE(f.isWindowModified());
+    editore->close();
 }
 
 // The recovery copies: each program keeps its own, held while it runs,
