@@ -8,7 +8,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -160,11 +162,16 @@ void EditoreRaccordi::mostra() {
         documento_.risultati() ? percorso::zetaDeiRaccordi(documento_.percorso(), *documento_.risultati(), *i)
                                : std::vector<std::optional<Reale>>(raccordi.size());
     const int prima = std::max(0, scelto());
-    lista_->clear();
-    for (std::size_t k = 0; k < raccordi.size(); ++k) {
-        lista_->addItem(inQt(percorso::testoDelRaccordo(raccordi[k], zeta.at(k))));
+    {
+        // One selection, shown once below: an empty list on the way would
+        // disable the inputs, and the focus would leave the one in use.
+        const QSignalBlocker zitta(lista_);
+        lista_->clear();
+        for (std::size_t k = 0; k < raccordi.size(); ++k) {
+            lista_->addItem(inQt(percorso::testoDelRaccordo(raccordi[k], zeta.at(k))));
+        }
+        if (!raccordi.empty()) lista_->setCurrentRow(std::min(prima, static_cast<int>(raccordi.size()) - 1));
     }
-    if (!raccordi.empty()) lista_->setCurrentRow(std::min(prima, static_cast<int>(raccordi.size()) - 1));
     mostrando_ = false;
     mostraScelto();
 }
@@ -186,7 +193,16 @@ void EditoreRaccordi::mostraScelto() {
         return;
     }
     mostrando_ = true;
-    const Raccordo& r = documento_.percorso().tratti[*i].raccordi[static_cast<std::size_t>(scelto())];
+    const percorso::Tratto& t = documento_.percorso().tratti[*i];
+    // Only the kinds the section takes where it stands can be chosen; the
+    // arrows pass over the others.
+    auto* tipi = qobject_cast<QStandardItemModel*>(tipo_->model());
+    for (std::size_t k = 0; k < percorso::numeroTipiRaccordo; ++k) {
+        const auto tipo = static_cast<TipoRaccordo>(k);
+        tipi->item(static_cast<int>(k))
+            ->setEnabled(percorso::vaSullaForma(tipo, t.forma) && (!percorso::dati(tipo).richiedeMonte || t.monte));
+    }
+    const Raccordo& r = t.raccordi[static_cast<std::size_t>(scelto())];
     tipo_->setCurrentIndex(static_cast<int>(r.tipo));
     for (const percorso::ParametroDelTipo& p : percorso::dati(r.tipo).parametri()) {
         const auto k = static_cast<std::size_t>(p.parametro);
