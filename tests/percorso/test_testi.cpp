@@ -45,8 +45,10 @@ TEST(Testi, TheCsvOfTheReferenceRun) {
         "id;monte;ruolo;forma;A [mm];B [mm];D o De [mm];L [m];G [m³/h];v [m/s];Re;R [Pa/m];Δp attrito [Pa];Σζ;"
         "ζ raccordi;pd [Pa];Δp accidentali [Pa];Δp tratto [Pa];p fine [Pa];Δp terminale [Pa];p terminale [Pa];"
         "da tarare [Pa];superficie [m²];avvisi\r\n"
-        "T1;;principale;rettangolare;300;550;443;12;3000;5,05;159071;0,68;8,1;0,5;0,00;15,4;7,7;15,8;15,8;0;;;20,40;\r\n"
-        "\"T;\"\"2\"\"\";T1;terminale;tondo;;;300;8;800;3,14;62638;0,40;3,2;1,2;0,00;6,0;7,1;10,4;26,2;25;51,2;43,8;7,54;\r\n"
+        "T1;;principale;rettangolare;300;550;443;12;3000;5,05;159071;0,68;8,1;0,5;0,00;15,4;7,7;15,8;15,8;0;;;20,40;"
+        "\r\n"
+        "\"T;\"\"2\"\"\";T1;terminale;tondo;;;300;8;800;3,14;62638;0,40;3,2;1,2;0,00;6,0;7,1;10,4;26,2;25;51,2;43,8;7,"
+        "54;\r\n"
         "T3;T1;secondario;tondo;;;400;15;2200;4,86;129192;0,65;9,7;0,3;0,00;14,2;4,3;14,0;29,8;0;;;18,85;\r\n"
         "T4;T3;terminale;tondo;;;355;6;1200;3,37;79401;0,38;2,3;1,5;0,00;6,8;10,2;12,5;42,3;30;72,3;22,6;6,69;\r\n"
         "T5;T3;terminale;tondo;;;250;4;1000;5,66;93958;1,56;6,2;1,5;0,00;19,3;28,9;35,2;64,9;30;94,9;0,0;3,14;"
@@ -82,14 +84,15 @@ TEST(Testi, ThePlayersLines) {
     r.tratti[0].avvisi = {true, true, true, true, true};
     r.G_ventilatore = 900000;
     r.superficie_m2 = 0.1 + 0.2;
-    EXPECT_EQ(righeDelPercorso(p, r),
-              (std::vector<std::string>{
-                  R"({"id":"«A» \"1\"\\\n\u0001","G":900000,"forma":"rettangolare","D":null,"A":300,"B":null,)"
-                  R"("v":null,"Re":null,"R_Pa_m":null,"dp_attrito":null,"pd":null,"zeta_raccordi":null,"dp_accidentali":null,"dp_tratto":null,)"
-                  R"("p_fine":null,"p_terminale":null,"da_tarare":null,)"
-                  R"("avvisi":["velocita","perdita","nessuna misura","senza portata","ruolo"]})",
-                  R"({"G_ventilatore":900000,"p_ventilatore":null,"percorso_indice":null,)"
-                  R"("superficie_m2":0.30000000000000004})"}));
+    EXPECT_EQ(
+        righeDelPercorso(p, r),
+        (std::vector<std::string>{
+            R"({"id":"«A» \"1\"\\\n\u0001","G":900000,"forma":"rettangolare","D":null,"A":300,"B":null,)"
+            R"("v":null,"Re":null,"R_Pa_m":null,"dp_attrito":null,"pd":null,"zeta_raccordi":null,"dp_accidentali":null,"dp_tratto":null,)"
+            R"("p_fine":null,"p_terminale":null,"da_tarare":null,)"
+            R"("avvisi":["velocita","perdita","nessuna misura","senza portata","ruolo"]})",
+            R"({"G_ventilatore":900000,"p_ventilatore":null,"percorso_indice":null,)"
+            R"("superficie_m2":0.30000000000000004})"}));
 
     const auto riferimento = righeDelPercorso(testoRiferimento);
     ASSERT_EQ(riferimento.size(), 6U);
