@@ -23,7 +23,6 @@
 namespace flumetra {
 namespace {
 
-using percorso::Parametro;
 using percorso::Raccordo;
 using percorso::TipoRaccordo;
 
