@@ -51,13 +51,13 @@ EditoreRaccordi::EditoreRaccordi(DocumentoPercorso& documento, std::string id, Q
     pulsanti->addWidget(aggiungi_);
     pulsanti->addWidget(rimuovi_);
     pulsanti->addStretch(1);
-    auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, this);
-
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(etichettaLista);
     colonna->addWidget(lista_, 1);
     colonna->addLayout(pulsanti);
     creaScheda();
+    // Made last, so that Tab reaches it last.
+    auto* chiudi = new QDialogButtonBox(QDialogButtonBox::Close, this);
     colonna->addWidget(chiudi);
 
     connect(lista_, &QListWidget::currentRowChanged, this, &EditoreRaccordi::mostraScelto);
