@@ -4,8 +4,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 #include <span>
+
+#include "dettagli/trigonometria.h"
 
 namespace flumetra::percorso {
 namespace {
@@ -38,8 +39,6 @@ constexpr std::array<std::array<Reale, 11>, 5> zeta90Rettangolare = {{
     {0.20, 0.18, 0.16, 0.15, 0.14, 0.13, 0.13, 0.14, 0.14, 0.15, 0.15},
 }};
 
-Reale inRadianti(Reale gradi) { return gradi * std::numbers::pi / 180; }
-
 }  // namespace
 
 Reale fattoreAngolo(Reale angolo) { return interpola(angoli, fattori, angolo); }
@@ -68,7 +67,7 @@ Reale kDerivazione(Reale beta, Reale q, Reale angolo) {
         Gp = beta2 <= 2.0 / 3 ? 1 : 1 + 0.3 * q * q;
     }
     const Reale x = q / beta2;
-    return Gp * (1 + H * x * x - J * x * std::cos(inRadianti(angolo)));
+    return Gp * (1 + H * x * x - J * x * dettagli::cosenoGradi(angolo));
 }
 
 Reale kDiritto(Reale beta, Reale q) {
@@ -82,7 +81,7 @@ Reale kDiritto(Reale beta, Reale q) {
 }
 
 Reale kConico(Reale beta, Reale angolo, Verso verso) {
-    const Reale s = std::sin(inRadianti(angolo / 2));
+    const Reale s = dettagli::senoGradi(angolo / 2);
     const Reale a = 1 - beta * beta;
     if (verso == Verso::Contrazione) return angolo < 45 ? 0.8 * s * a : 0.5 * std::sqrt(s) * a;
     return angolo < 45 ? 2.6 * s * a * a : a * a;
