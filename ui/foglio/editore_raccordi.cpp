@@ -134,7 +134,6 @@ void EditoreRaccordi::creaScheda() {
     zeta_->setFocusPolicy(Qt::StrongFocus);  // reached by Tab, so that a screen reader reads it
     auto* etichettaZeta = new QLabel(QStringLiteral("ζ riferito al tratto"), this);
     etichettaZeta->setBuddy(zeta_);
-    zeta_->setAccessibleName(etichettaZeta->text());
     scheda->addRow(etichettaZeta, zeta_);
     static_cast<QVBoxLayout*>(layout())->addLayout(scheda);
 }
@@ -226,6 +225,7 @@ void EditoreRaccordi::mostraScelto() {
                                      .at(static_cast<std::size_t>(scelto()))
                                : std::nullopt;
     zeta_->setText(inQt(percorso::testoDellaZeta(r, zeta)));
+    zeta_->setAccessibleName(QStringLiteral("ζ riferito al tratto: %1").arg(zeta_->text()));
     mostrando_ = false;
 }
 
