@@ -216,6 +216,7 @@ std::vector<std::string_view> chiaviDelFile() {
         const std::string_view chiave = d.oggetto.empty() ? d.chiave : d.oggetto;
         if (std::find(chiavi.begin(), chiavi.end(), chiave) == chiavi.end()) chiavi.push_back(chiave);
     }
+    chiavi.push_back(chiaveIntestazione);
     chiavi.emplace_back("tratti");
     return chiavi;
 }
@@ -250,12 +251,32 @@ void impostazioni(const json& documento, Percorso& p) {
     }
 }
 
+// The title block: none in an older file, each key left out when empty.
+Intestazione intestazione(const json& documento) {
+    Intestazione t;
+    const auto i = documento.find(chiaveIntestazione);
+    if (i == documento.end()) return t;
+    const Luogo l{chiaveIntestazione, std::nullopt, std::nullopt};
+    if (!i->is_object()) {
+        rifiuta(Motivo::Tipo, std::string(chiaveIntestazione) + ": atteso un oggetto, trovato " + descrivi(*i));
+    }
+    std::vector<std::string_view> chiavi;
+    for (const DatiVoce& d : tabellaVoci) chiavi.push_back(d.chiave);
+    soloChiavi(*i, chiavi, l);
+    for (std::size_t k = 0; k < numeroVoci; ++k) {
+        const auto v = i->find(tabellaVoci[k].chiave);
+        if (v != i->end()) t.voci[k] = testo(*v, tabellaVoci[k].chiave, l);
+    }
+    return t;
+}
+
 Percorso percorsoDi(const json& documento) {
     formatoEVersione(documento);
     const Luogo file{};
     soloChiavi(documento, chiaviDelFile(), file);
     Percorso p;
     impostazioni(documento, p);
+    p.intestazione = intestazione(documento);
 
     const json& tratti = richiesto(documento, "tratti", file);
     if (!tratti.is_array()) rifiuta(Motivo::Tipo, "tratti: attesa una lista, trovato " + descrivi(tratti));

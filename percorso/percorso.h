@@ -19,6 +19,7 @@
 #include "calc/decimale.h"
 #include "dettagli/aria.h"
 #include "dettagli/materiali.h"
+#include "percorso/intestazione.h"
 #include "percorso/raccordo.h"
 
 namespace flumetra::percorso {
@@ -71,6 +72,7 @@ struct Percorso {
     dettagli::Materiale materiale = dettagli::materialeIniziale;
     Reale perdita_obiettivo = 0.08;                                 // Y°, mm c.a./m
     std::array<Reale, numeroRuoli> velocita_massime = {7, 5, 3.5};  // m/s, by Ruolo
+    Intestazione intestazione;                                      // for the report
     std::vector<Tratto> tratti;
 
     [[nodiscard]] Reale velocitaMassima(Ruolo r) const { return velocita_massime[static_cast<std::size_t>(r)]; }

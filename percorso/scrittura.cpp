@@ -53,6 +53,15 @@ std::string scrivi(const Percorso& p) {
         }
         coppia(d.aCapo, d.oggetto, oggetto.testo());
     }
+    if (!p.intestazione.vuota()) {
+        OggettoJson intestazione(Spazi::Si);
+        for (std::size_t k = 0; k < numeroVoci; ++k) {
+            if (!p.intestazione.voci[k].empty()) {
+                intestazione.con(tabellaVoci[k].chiave, stringaJson(p.intestazione.voci[k]));
+            }
+        }
+        coppia(true, chiaveIntestazione, intestazione.testo());
+    }
     coppia(true, "tratti", "[");
     for (std::size_t i = 0; i < p.tratti.size(); ++i) {
         s += i == 0 ? "\n  " : ",\n  ";

@@ -9,6 +9,7 @@
 #include "calc/testo.h"
 #include "dettagli/materiali.h"
 #include "logic/quantita.h"
+#include "percorso/intestazione.h"
 
 namespace flumetra::copione {
 namespace {
@@ -41,6 +42,12 @@ std::vector<std::string_view> campi() {
 }
 
 std::vector<std::string_view> materiali() { return nomiDi(dettagli::tabellaMateriali); }
+
+std::vector<std::string_view> vociDellIntestazione() {
+    std::vector<std::string_view> nomi;
+    for (const percorso::DatiVoce& v : percorso::tabellaVoci) nomi.push_back(v.chiave);
+    return nomi;
+}
 
 // The pieces one after the other. (GCC 12 at -O3 warns, wrongly, of an
 // overlapping copy in a literal added to a temporary string.)
@@ -76,7 +83,7 @@ struct DatiComando {
 };
 
 // One row a command, in the order of Comando.
-const std::array<DatiComando, 18> comandi = {{
+const std::array<DatiComando, 21> comandi = {{
     {"click", Seguito::Nome, pulsanti, nullptr},
     {"up", Seguito::Nome, spinner, nullptr},
     {"down", Seguito::Nome, spinner, nullptr},
@@ -95,8 +102,11 @@ const std::array<DatiComando, 18> comandi = {{
     {"copy", Seguito::Niente, nullptr, nullptr},
     {"air", Seguito::Testo, nullptr, valoriDellAria},
     {"run", Seguito::Testo, nullptr, nullptr},
+    {"title", Seguito::NomeETesto, vociDellIntestazione, nullptr},
+    {"csv", Seguito::Testo, nullptr, nullptr},
+    {"pdf", Seguito::Testo, nullptr, nullptr},
 }};
-static_assert(comandi.size() == static_cast<std::size_t>(Comando::Run) + 1);
+static_assert(comandi.size() == static_cast<std::size_t>(Comando::Pdf) + 1);
 
 const DatiComando& dati(Comando comando) { return comandi.at(static_cast<std::size_t>(comando)); }
 

@@ -51,6 +51,9 @@ enum class Comando {
     Copy,
     Air,
     Run,
+    Title,
+    Csv,
+    Pdf,
 };
 
 // What follows a command's word on its line.
@@ -58,7 +61,7 @@ enum class Seguito {
     Niente,      // dump
     Nome,        // click Check1: one of the command's names, alone
     NomeETesto,  // type Text_A 550: a name, one space, then the rest of the line
-    Testo,       // air 20 0, run FILE: the rest of the line
+    Testo,       // air 20 0, run FILE, csv FILE: the rest of the line
 };
 
 struct Azione {

@@ -20,6 +20,7 @@
 
 #include "dettagli/righe.h"
 #include "logic/quantita.h"
+#include "percorso/intestazione.h"
 #include "percorso/json_testo.h"
 #include "percorso/righe.h"
 #include "ui/calcolatore/form_principale.h"
@@ -97,6 +98,9 @@ std::string Riproduttore::esegui(const copione::Azione& azione) {
         case Comando::Material: scegliMateriale(azione.controllo); return {};
         case Comando::Air: scegliAria(azione.testo); return {};
         case Comando::Run: return percorso(azione.testo);
+        case Comando::Title: intitola(azione.controllo, azione.testo); return {};
+        case Comando::Csv:
+        case Comando::Pdf: esporta(azione.comando, azione.testo); return {};
         default: break;
     }
     QWidget* target = controllo(azione.controllo);
@@ -312,6 +316,27 @@ std::string Riproduttore::percorso(const std::string& file) {
         righe += riga;
     }
     return righe;
+}
+
+// As typed in the sheet: an edit of the open run; nothing while none is open.
+void Riproduttore::intitola(const std::string& voce, const std::string& testo) {
+    const FoglioPercorso* foglio = programma_.foglio();
+    const auto v = percorso::voceDi(voce);
+    if (!programma_.percorsoAperto() || foglio->percorso().tratti.empty() || !v) return;
+    percorso::Percorso nuovo = foglio->percorso();
+    nuovo.intestazione.di(*v) = testo;
+    (void)foglio->documento().modifica(nuovo, QString::fromStdString(voce));
+}
+
+// As the sheet's menu writes them, with no dialog; nothing while no run is
+// open. A file not written is said on standard error.
+void Riproduttore::esporta(copione::Comando comando, const std::string& file) {
+    const FoglioPercorso* foglio = programma_.foglio();
+    if (!programma_.percorsoAperto() || foglio->percorso().tratti.empty()) return;
+    const QString dove = QDir(cartella_).filePath(QString::fromStdString(file));
+    const DocumentoPercorso& documento = foglio->documento();
+    const auto errore = comando == copione::Comando::Csv ? documento.esportaCsvIn(dove) : documento.esportaPdfIn(dove);
+    if (errore) std::fprintf(stderr, "flumetra-replay: %s\n", errore->toLocal8Bit().constData());
 }
 
 }  // namespace flumetra

@@ -54,6 +54,8 @@ private:
     void maiuscolo(QWidget* campo);
     void tabulazione(QWidget* campo, bool indietro);
     void rotella(QWidget* spinner, bool su);
+    void intitola(const std::string& voce, const std::string& testo);
+    void esporta(copione::Comando comando, const std::string& file);
 
     Coordinatore& programma_;
     Form_Principale& finestra_;

@@ -15,11 +15,12 @@ namespace flumetra {
 namespace {
 
 TEST(Rapporto, TheReferenceRunsTextAndFile) {
-    const auto p = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
+    auto p = std::get<percorso::Percorso>(percorso::leggi(testoRiferimento));
+    p.intestazione.di(percorso::Voce::Cliente) = "Rossi & figli";
     const percorso::Risultati r = percorso::calcola(p);
     const QString html = htmlDelRapporto(QStringLiteral("riferimento.flumetra"), p, r);
     const char* attesi[] = {
-        "<h2>Percorso «riferimento.flumetra»</h2>",
+        "<h2>Percorso «riferimento.flumetra»</h2><p>Cliente: Rossi &amp; figli</p>",
         "Aria: 20 °C, quota 0 m<br>",
         "Metodo per R: formula del calcolatore; materiale: acciaio zincato (ε 0,15 mm)<br>",
         "<th>Re</th>",

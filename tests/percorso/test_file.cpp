@@ -41,6 +41,8 @@ TEST(File, WrittenAsRead) {
     p.tratti[3].monte = p.tratti[1].id;
     p.tratti[0].forma = Rettangolare{11, 2999};
     p.tratti[4].forma = Tondo{4999};
+    p.intestazione.di(Voce::Progetto) = "Uffici «via Roma»";
+    p.intestazione.di(Voce::Note) = "riga 1\nriga 2";
     const std::string testo = scrivi(p);
     const auto di_nuovo = leggi(testo);
     ASSERT_TRUE(std::holds_alternative<Percorso>(di_nuovo)) << std::get<Rifiuto>(di_nuovo).messaggio;
@@ -79,6 +81,10 @@ TEST(File, RefusedWholeWithWhatAndWhere) {
          "materiale: «legno» non è tra zincato, spiralato, alluminio, plastica"},
         {con("\"secondario\", \"forma\"", "\"terziario\", \"forma\""), Motivo::ParolaSconosciuta,
          "tratto 3 («T3»), ruolo: «terziario» non è tra principale, secondario, terminale"},
+        {con("\"tratti\"", "\"intestazione\": {\"titolo\": \"x\"}, \"tratti\""), Motivo::ChiaveSconosciuta,
+         "intestazione: chiave «titolo» sconosciuta"},
+        {con("\"tratti\"", "\"intestazione\": {\"cliente\": 3}, \"tratti\""), Motivo::Tipo,
+         "intestazione, cliente: atteso un testo, trovato 3"},
         {con("\"D\": null}", "\"D\": null, \"A\": 300}"), Motivo::ChiaveSconosciuta,
          "tratto 3 («T3»): chiave «A» sconosciuta in un tratto tondo"},
         {con("\"L\": 15,", "\"L\": 15, \"L\": 16,"), Motivo::ChiaveSconosciuta,

@@ -39,6 +39,15 @@ TEST(Copione, LinesBecomeActions) {
     ASSERT_EQ(c.size(), 1U);
     EXPECT_EQ(c[0].comando, Comando::Run);
     EXPECT_EQ(c[0].testo, "percorsi/rete nord.flumetra") << "a file's path is the rest of the line, blanks included";
+
+    const auto d = azioni("title cliente Rossi S.p.A.\ncsv rete.csv\npdf uscite/rete.pdf\n");
+    ASSERT_EQ(d.size(), 3U);
+    EXPECT_EQ(d[0].comando, Comando::Title);
+    EXPECT_EQ(d[0].controllo, "cliente");
+    EXPECT_EQ(d[0].testo, "Rossi S.p.A.");
+    EXPECT_EQ(d[1].comando, Comando::Csv);
+    EXPECT_EQ(d[2].comando, Comando::Pdf);
+    EXPECT_EQ(d[2].testo, "uscite/rete.pdf");
 }
 
 TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
@@ -55,7 +64,8 @@ TEST(Copione, UnknownCommandsAndControlsNameTheirLine) {
                                                                          {"wheel UpDown_G\n", 1},
                                                                          {"dump\nwheel UpDown_G left\n", 2},
                                                                          {"air 20\n", 1},
-                                                                         {"air 20 0 m\n", 1}}) {
+                                                                         {"air 20 0 m\n", 1},
+                                                                         {"title titolo Uffici\n", 1}}) {
         const auto letto = leggi(script);
         ASSERT_TRUE(std::holds_alternative<Errore>(letto)) << script;
         EXPECT_EQ(std::get<Errore>(letto).riga, riga) << script;

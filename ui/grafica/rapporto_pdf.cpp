@@ -77,6 +77,14 @@ QString raccordiDelRapporto(const percorso::Percorso& p, const percorso::Risulta
 
 QString htmlDelRapporto(const QString& nome, const percorso::Percorso& p, const percorso::Risultati& r) {
     QString s = QStringLiteral("<h2>Percorso «%1»</h2>").arg(nome.toHtmlEscaped());
+    // The title block, each line given.
+    QStringList intestazione;
+    for (std::size_t k = 0; k < percorso::numeroVoci; ++k) {
+        if (p.intestazione.voci[k].empty()) continue;
+        intestazione << QStringLiteral("%1: %2").arg(html(std::string(percorso::tabellaVoci[k].etichetta)),
+                                                     html(p.intestazione.voci[k]));
+    }
+    if (!intestazione.isEmpty()) s += QStringLiteral("<p>%1</p>").arg(intestazione.join(QStringLiteral("<br>")));
     s += QStringLiteral("<p>Data: %1<br>").arg(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     s += impostazioni(p) + QStringLiteral("</p>");
 

@@ -44,6 +44,8 @@ public:
     // The run sheet, a document window of its own; brought forward when open.
     FoglioPercorso& mostraPercorso();
     [[nodiscard]] bool percorsoAperto() const;
+    // The run sheet, when it has been opened.
+    [[nodiscard]] FoglioPercorso* foglio() const { return percorso_; }
     // At start: the recovery copies that programs gone left, offered back.
     void offriRecupero();
 
