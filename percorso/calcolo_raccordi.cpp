@@ -12,9 +12,9 @@ namespace flumetra::percorso {
 namespace {
 
 // What the sections hanging from one upstream give a straight run: their
-// flow summed, and their two largest sizes, so that each can leave itself out.
+// two largest sizes, so that each can leave itself out. (Its flow is the
+// upstream's less its own.)
 struct Diramazione {
-    Intero G = 0;
     Intero primo = 0;  // the largest De
     std::size_t diPrimo = nessunMonte;
     Intero secondo = 0;
@@ -26,7 +26,6 @@ std::vector<Diramazione> diramazioni(const Albero& albero, const Risultati& ris)
         const std::size_t m = albero.monte[i];
         if (m == nessunMonte) continue;
         Diramazione& x = d[m];
-        x.G += ris.tratti[i].G;
         const Intero De = ris.tratti[i].D.value_or(0);
         if (De > x.primo) {
             x.secondo = x.primo;

@@ -97,6 +97,18 @@ TEST(Raccordi, ATeeFollowsItsUpstreamsSize) {
     EXPECT_FALSE(senza.tratti[2].perdite->dp_tratto);
     EXPECT_FALSE(senza.tratti[4].p_fine);
     EXPECT_FALSE(senza.p_ventilatore);
+
+    // A straight run's q is all that leaves the tee but itself: T1's own
+    // terminal's 500 m³/h too, not only T2's 800.
+    p = std::get<Percorso>(leggi(testoRiferimento));
+    p.tratti[0].G = 500;
+    p.tratti[2].raccordi = {{.tipo = TipoRaccordo::Diritto}};
+    const Risultati r = calcola(p);
+    const Perdite& monte = *r.tratti[0].perdite;
+    const Perdite& diritto = *r.tratti[2].perdite;
+    const Reale beta = static_cast<Reale>(*r.tratti[1].D) / static_cast<Reale>(*r.tratti[0].D);
+    EXPECT_EQ(r.tratti[0].G, 3500);
+    EXPECT_DOUBLE_EQ(*diritto.zeta_raccordi, kDiritto(beta, 1300.0 / 3500) * monte.pd / diritto.pd);
 }
 
 std::string conRaccordi(std::string_view tratto, std::string_view raccordi) {
