@@ -21,9 +21,10 @@ namespace flumetra::percorso {
 #define FLUMETRA_VALORE(nome) nome,
 enum class Voce { FLUMETRA_INTESTAZIONE(FLUMETRA_VALORE) };
 #undef FLUMETRA_VALORE
-#define FLUMETRA_UNO(nome) +1
-inline constexpr std::size_t numeroVoci = 0 FLUMETRA_INTESTAZIONE(FLUMETRA_UNO);
-#undef FLUMETRA_UNO
+#define FLUMETRA_NOME(nome) #nome,
+inline constexpr std::array nomiVoci = {FLUMETRA_INTESTAZIONE(FLUMETRA_NOME)};  // as the enum names them
+#undef FLUMETRA_NOME
+inline constexpr std::size_t numeroVoci = nomiVoci.size();
 
 struct Intestazione {
     std::array<std::string, numeroVoci> voci{};  // in the order of Voce

@@ -261,6 +261,7 @@ Intestazione intestazione(const json& documento) {
         rifiuta(Motivo::Tipo, std::string(chiaveIntestazione) + ": atteso un oggetto, trovato " + descrivi(*i));
     }
     std::vector<std::string_view> chiavi;
+    chiavi.reserve(numeroVoci);
     for (const DatiVoce& d : tabellaVoci) chiavi.push_back(d.chiave);
     soloChiavi(*i, chiavi, l);
     for (std::size_t k = 0; k < numeroVoci; ++k) {

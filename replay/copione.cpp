@@ -45,6 +45,7 @@ std::vector<std::string_view> materiali() { return nomiDi(dettagli::tabellaMater
 
 std::vector<std::string_view> vociDellIntestazione() {
     std::vector<std::string_view> nomi;
+    nomi.reserve(percorso::numeroVoci);
     for (const percorso::DatiVoce& v : percorso::tabellaVoci) nomi.push_back(v.chiave);
     return nomi;
 }
