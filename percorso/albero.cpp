@@ -180,4 +180,15 @@ std::vector<std::size_t> montiPossibili(const Percorso& percorso, std::size_t in
     return monti;
 }
 
+std::vector<std::size_t> profondita(const Percorso& percorso) {
+    std::vector<std::size_t> livelli(percorso.tratti.size(), 0);
+    const auto esito = costruisciAlbero(percorso.tratti);
+    if (const auto* albero = std::get_if<Albero>(&esito)) {
+        for (const std::size_t k : albero->ordine) {
+            if (albero->monte[k] != nessunMonte) livelli[k] = livelli[albero->monte[k]] + 1;
+        }
+    }
+    return livelli;
+}
+
 }  // namespace flumetra::percorso

@@ -37,4 +37,9 @@ std::variant<Albero, Rifiuto> costruisciAlbero(const std::vector<Tratto>& tratti
 //     montiPossibili(p, 2) -> {0, 1}      montiPossibili(p, 3) -> {0, 1, 2}
 std::vector<std::size_t> montiPossibili(const Percorso& percorso, std::size_t indice);
 
+// Each section's depth from the fan: 0 for the one at the fan, 1 for those
+// below it, …; all 0 for sections that form no tree.
+//   T1 (fan), T2 ← T1, T3 ← T1, T4 ← T3:  profondita(p) -> {0, 1, 1, 2}
+std::vector<std::size_t> profondita(const Percorso& percorso);
+
 }  // namespace flumetra::percorso

@@ -271,6 +271,10 @@ bool modificabile(Colonna c, const Tratto& t) {
     return campo && !(dati(*campo).soloRettangolo && eTondo(t));
 }
 
+bool daDigitare(Colonna c, const Tratto& t) {
+    return modificabile(c, t) && (c != Colonna::DpTerminale || t.ruolo == Ruolo::Terminale);
+}
+
 std::vector<std::string> scelte(Colonna c, const Percorso& p, std::size_t indice) {
     std::vector<std::string> s;
     switch (c) {

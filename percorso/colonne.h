@@ -128,6 +128,10 @@ std::string testoDaModificare(Colonna c, const Tratto& t);
 // round section.
 bool modificabile(Colonna c, const Tratto& t);
 
+// Whether Tab stops there while a person types a row: a cell they may
+// change, but the terminal device's drop of a section that is not a terminal.
+bool daDigitare(Colonna c, const Tratto& t);
+
 // The words a list column offers, in order; for Monte only what the section
 // can hang from: the fan (parolaVentilatore) for the section at the fan, the
 // ids of montiPossibili for the others.

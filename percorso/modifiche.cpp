@@ -27,6 +27,25 @@ Aggiunto conTrattoAggiunto(const Percorso& percorso, Tratto tratto, std::optiona
     return a;
 }
 
+Aggiunto conTrattoSeguente(const Percorso& percorso, std::optional<std::size_t> scelto) {
+    constexpr Reale lunghezza = 10;            // m
+    constexpr Intero larghezzaIniziale = 500;  // mm, as the calculator starts
+    Tratto t;
+    t.L = lunghezza;
+    if (!scelto || percorso.tratti.empty()) {
+        t.forma = Rettangolare{.A = larghezzaIniziale, .B = std::nullopt};
+        return conTrattoAggiunto(percorso, std::move(t), std::nullopt);
+    }
+    const Tratto& accanto = percorso.tratti.at(*scelto);
+    t.ruolo = accanto.ruolo;
+    if (const auto* r = std::get_if<Rettangolare>(&accanto.forma)) t.forma = Rettangolare{.A = r->A, .B = std::nullopt};
+    t.id = nuovoId(percorso);
+    t.monte = accanto.ruolo == Ruolo::Terminale && accanto.monte ? accanto.monte : accanto.id;
+    Aggiunto a{percorso, *scelto + 1};
+    a.percorso.tratti.insert(a.percorso.tratti.begin() + static_cast<std::ptrdiff_t>(a.indice), std::move(t));
+    return a;
+}
+
 Percorso senzaTratto(const Percorso& percorso, std::size_t indice) {
     Percorso nuovo = percorso;
     const Tratto tolto = nuovo.tratti.at(indice);

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "percorso/albero.h"
 #include "percorso/file.h"
 #include "percorso/modifiche.h"
 #include "riferimento.h"
@@ -38,6 +39,12 @@ TEST(Modifiche, EachEditsSectionsAndTheirUpstream) {
         {"added below T5, the last",
          conTrattoAggiunto(p, {}, 4).percorso,
          {"T1", "T2<T1", "T3<T1", "T4<T3", "T5<T3", "T6<T5"}},
+        {"going on after T1, a main: below it",
+         conTrattoSeguente(p, 0).percorso,
+         {"T1", "T6<T1", "T2<T1", "T3<T1", "T4<T3", "T5<T3"}},
+        {"going on after T4, a terminal: beside it",
+         conTrattoSeguente(p, 3).percorso,
+         {"T1", "T2<T1", "T3<T1", "T4<T3", "T6<T3", "T5<T3"}},
     };
     for (const Riga& r : righe) EXPECT_EQ(ids(r.dopo), r.attesi) << r.cosa;
 }
@@ -58,6 +65,18 @@ TEST(Modifiche, ANewSectionsIdRoleAndPlace) {
     EXPECT_EQ(primo.percorso.tratti[0].id, "T1");
     EXPECT_EQ(primo.percorso.tratti[0].monte, std::nullopt);
     EXPECT_EQ(primo.percorso.tratti[0].ruolo, Ruolo::Principale);
+
+    // Going on as the run does: a main keeps its shape and A, a terminal its round shape.
+    const Tratto dopoT1 = conTrattoSeguente(p, 0).percorso.tratti[1];
+    EXPECT_EQ(dopoT1.ruolo, Ruolo::Principale);
+    EXPECT_EQ(dopoT1.forma, Forma(Rettangolare{.A = 300, .B = std::nullopt}));
+    EXPECT_EQ(dopoT1.L, 10);
+    const Tratto dopoT4 = conTrattoSeguente(p, 3).percorso.tratti[4];
+    EXPECT_EQ(dopoT4.ruolo, Ruolo::Terminale);
+    EXPECT_EQ(dopoT4.forma, Forma(Tondo{}));
+    EXPECT_EQ(conTrattoSeguente(Percorso{}, std::nullopt).percorso.tratti[0].forma,
+              Forma(Rettangolare{.A = 500, .B = std::nullopt}));
+    EXPECT_EQ(profondita(p), (std::vector<std::size_t>{0, 1, 1, 2, 2}));
 
     // The first free id from the count of sections plus one.
     const std::pair<std::vector<const char*>, const char*> liberi[] = {

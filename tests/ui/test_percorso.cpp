@@ -31,6 +31,7 @@
 #include "ui/foglio/editore_raccordi.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/foglio/modello_percorso.h"
+#include "ui/foglio/tabella_percorso.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
 
@@ -131,6 +132,64 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
     EXPECT_EQ(f.file(), riferimento);
     EXPECT_EQ(testo(4, Colonna::Sezione), "Ø 250");
     EXPECT_EQ(pressione(), "94,9");
+}
+
+// A run typed by keyboard: Tab stops only where a row is typed, Enter on
+// the last row's last value adds a section as the run goes on, and a text
+// that is no value keeps its editor open, with the reason beside it.
+TEST_F(Foglio, ARunIsTypedByKeyboard) {
+    FoglioPercorso& f = foglio();
+    TabellaPercorso* tabella = f.tabella();
+    QApplication::setActiveWindow(&f);
+    tabella->setFocus();
+    auto colonnaCorrente = [&] { return percorso::colonneDelFoglio()[tabella->currentIndex().column()]; };
+    // Keys where a person's go: the editor once the first opened one.
+    auto premi = [](const char* tasti) {
+        for (const char* c = tasti; *c != 0; ++c) QTest::keyClicks(QApplication::focusWidget(), QString(QChar(*c)));
+    };
+    struct Tab {
+        int riga;
+        Colonna da;
+        std::vector<Colonna> attese;
+    };
+    const Tab righe[] = {
+        {3,
+         Colonna::L,
+         {Colonna::G, Colonna::Zeta, Colonna::Ruolo, Colonna::Forma, Colonna::BoD, Colonna::DpTerminale}},
+        {0, Colonna::Forma, {Colonna::A, Colonna::BoD, Colonna::Id}},  // a main has no terminal device
+    };
+    for (const Tab& r : righe) {
+        tabella->setCurrentIndex(cella(r.riga, r.da));
+        for (const Colonna attesa : r.attese) {
+            QTest::keyClick(tabella, Qt::Key_Tab);
+            EXPECT_EQ(colonnaCorrente(), attesa) << percorso::intestazione(attesa);
+        }
+    }
+
+    // T5's device typed, then Enter: a new round terminal beside it, at its length.
+    tabella->setCurrentIndex(cella(4, Colonna::DpTerminale));
+    premi("35");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();  // Enter's commit is queued
+    ASSERT_EQ(f.modello()->rowCount(), 6);
+    EXPECT_EQ(testo(4, Colonna::DpTerminale), "35");
+    EXPECT_EQ(testo(5, Colonna::Id), "T6");
+    EXPECT_EQ(testo(5, Colonna::Monte), "T3");
+    EXPECT_EQ(testo(5, Colonna::Ruolo), "terminale");
+    EXPECT_EQ(tabella->currentIndex(), cella(5, Colonna::L));
+    EXPECT_EQ(f.modello()->headerData(5, Qt::Vertical, Qt::DisplayRole).toString(), "\u2002\u2002\u2002\u2002T6");
+
+    // A length that is no number: refused there, the editor kept with it.
+    premi("1x");
+    auto* editore = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editore, nullptr);
+    QTest::keyClick(editore, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), editore);
+    EXPECT_TRUE(editore->isVisible());
+    EXPECT_EQ(editore->text(), "1x");
+    EXPECT_EQ(editore->accessibleDescription(), "«1x» non è un numero");
+    EXPECT_EQ(testo(5, Colonna::L), "10");
+    QTest::keyClick(editore, Qt::Key_Escape);
 }
 
 // A setting changed in the panel is a named edit of the document; its

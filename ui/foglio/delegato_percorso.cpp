@@ -1,16 +1,35 @@
 #include "ui/foglio/delegato_percorso.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
 
 #include "ui/foglio/modello_percorso.h"
 
 namespace flumetra {
+namespace {
+
+constexpr const char* proprietaCella = "cella";  // the editor's cell, a QPersistentModelIndex
+
+QString testoDi(QWidget* editor) {
+    if (auto* elenco = qobject_cast<QComboBox*>(editor)) return elenco->currentText();
+    if (auto* riga = qobject_cast<QLineEdit*>(editor)) return riga->text();
+    return {};
+}
+
+}  // namespace
 
 QWidget* DelegatoPercorso::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const {
     const QStringList scelte = index.data(ModelloPercorso::ScelteRole).toStringList();
-    if (scelte.isEmpty()) return QStyledItemDelegate::createEditor(parent, option, index);
+    if (scelte.isEmpty()) {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->setProperty(proprietaCella, QVariant::fromValue(QPersistentModelIndex(index)));
+        return editor;
+    }
     auto* elenco = new QComboBox(parent);
+    elenco->setProperty(proprietaCella, QVariant::fromValue(QPersistentModelIndex(index)));
     elenco->addItems(scelte);
     elenco->setAccessibleName(
         index.model()->headerData(index.column(), Qt::Horizontal, Qt::AccessibleTextRole).toString());
@@ -31,6 +50,30 @@ void DelegatoPercorso::setModelData(QWidget* editor, QAbstractItemModel* model, 
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+bool DelegatoPercorso::eventFilter(QObject* oggetto, QEvent* evento) {
+    auto* editor = qobject_cast<QWidget*>(oggetto);
+    if (editor == nullptr || evento->type() != QEvent::KeyPress)
+        return QStyledItemDelegate::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    EndEditHint dopo = NoHint;
+    switch (tasto->key()) {
+        case Qt::Key_Tab: dopo = EditNextItem; break;
+        case Qt::Key_Backtab: dopo = EditPreviousItem; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: dopo = SubmitModelCache; break;
+        default: return QStyledItemDelegate::eventFilter(oggetto, evento);
+    }
+    const auto cella = editor->property(proprietaCella).value<QPersistentModelIndex>();
+    if (!cella.isValid()) return QStyledItemDelegate::eventFilter(oggetto, evento);
+    auto* modello = const_cast<QAbstractItemModel*>(cella.model());
+    if (modello->data(cella, Qt::EditRole).toString() != testoDi(editor) &&
+        !modello->setData(cella, testoDi(editor), Qt::EditRole)) {
+        return true;  // refused, and told: the editor stays, with the text
+    }
+    emit closeEditor(editor, dopo);
+    return true;
 }
 
 }  // namespace flumetra

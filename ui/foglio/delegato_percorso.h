@@ -1,6 +1,8 @@
 // The editors of the run sheet's cells: a list for a cell that picks a word
 // (upstream, role, shape), Qt's line edit for the others. What the editor
-// holds goes to the table as text, which checks it.
+// holds goes to the table as text, which checks it. Tab, Shift+Tab and
+// Enter give it to the table first: a text the table refuses keeps its
+// editor open, for the person to mend.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -16,6 +18,9 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 };
 
 }  // namespace flumetra

@@ -30,6 +30,7 @@
 #include "ui/foglio/editore_raccordi.h"
 #include "ui/foglio/impostazioni_percorso.h"
 #include "ui/foglio/modello_percorso.h"
+#include "ui/foglio/tabella_percorso.h"
 #include "ui/grafica/file_percorso.h"
 #include "ui/grafica/testo_qt.h"
 
@@ -47,7 +48,7 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     setFont(principale.font());
 
     impostazioni_ = new ImpostazioniPercorso(*documento_, this);
-    tabella_ = new QTableView(this);
+    tabella_ = new TabellaPercorso(percorso::posizioneNelFoglio(percorso::Colonna::L), this);
     tabella_->setObjectName(QStringLiteral("Tabella_Tratti"));
     tabella_->setAccessibleName(QStringLiteral("Tratti del percorso"));
     tabella_->setModel(modello_);
@@ -58,8 +59,10 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
                               QAbstractItemView::AnyKeyPressed);
     tabella_->horizontalHeader()->setHighlightSections(true);
     tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 8);
+    tabella_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    tabella_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(tabella_, &TabellaPercorso::nuovaRiga, this, [this] { rispondi(aggiungiTratto()); });
     filtraScorciatoie();  // F2 edits the table's cell here, as in any table
-    // Enter edits the cell, as F2 does.
     // A double click on «ζ raccordi» opens the section's fittings.
     connect(tabella_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.column() == percorso::posizioneNelFoglio(percorso::Colonna::ZetaRaccordi)) apriRaccordi();
@@ -78,7 +81,11 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     creaMenu();
     statusBar();
 
-    connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& m) { rispondi(m); });
+    // A refused cell says why there and in the status bar, and its editor stays.
+    connect(modello_, &ModelloPercorso::rifiutato, this, [this](const QString& perche, const QModelIndex& cella) {
+        statusBar()->showMessage(perche);
+        tabella_->mostraRifiuto(cella, perche);
+    });
     // A setting's arrow held, or a value typed into it, is one undo step.
     connect(impostazioni_, &ImpostazioniPercorso::modificaRichiesta, this,
             [this](const percorso::Percorso& nuovo, const QString& d) {
@@ -192,14 +199,10 @@ void FoglioPercorso::mostraTotali() {
 }
 
 // After every change of the run: the settings, the totals and the menus
-// show it; the first sections widen the columns once the view has laid out
-// its new rows.
+// show it; the columns widen to their values once the view has laid them out.
 void FoglioPercorso::dopoIlCambio() {
     const int righe = static_cast<int>(percorso().tratti.size());
-    if (righe_ == 0 && righe > 0) {
-        QMetaObject::invokeMethod(tabella_, &QTableView::resizeColumnsToContents, Qt::QueuedConnection);
-    }
-    righe_ = righe;
+    QMetaObject::invokeMethod(tabella_, &TabellaPercorso::adatta, Qt::QueuedConnection);
     impostazioni_->mostra(percorso());
     mostraTotali();
     for (QAction* a : serveUnTratto_) a->setEnabled(righe > 0);
@@ -235,21 +238,19 @@ int FoglioPercorso::rigaScelta() const {
     return percorso().tratti.empty() ? -1 : 0;
 }
 
-// Right after the section it hangs from, and selected.
-std::optional<QString> FoglioPercorso::aggiungi(percorso::Tratto tratto, const QString& descrizione) {
-    const int monte = rigaScelta();
-    const auto [nuovo, dove] = percorso::conTrattoAggiunto(
-        percorso(), std::move(tratto), monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt);
-    if (auto perche = documento_->modifica(nuovo, descrizione)) return perche;
+// The new section selected, at its first value to type.
+std::optional<QString> FoglioPercorso::aggiungi(const percorso::Aggiunto& aggiunto, const QString& descrizione) {
+    if (auto perche = documento_->modifica(aggiunto.percorso, descrizione)) return perche;
     tabella_->setCurrentIndex(
-        modello_->index(static_cast<int>(dove), percorso::posizioneNelFoglio(percorso::Colonna::Id)));
+        modello_->index(static_cast<int>(aggiunto.indice), percorso::posizioneNelFoglio(percorso::Colonna::L)));
     return std::nullopt;
 }
 
 std::optional<QString> FoglioPercorso::aggiungiTratto() {
-    percorso::Tratto t;
-    t.L = 10;
-    return aggiungi(std::move(t), QStringLiteral("Aggiungi tratto"));
+    const int scelto = rigaScelta();
+    return aggiungi(percorso::conTrattoSeguente(
+                        percorso(), scelto >= 0 ? std::optional(static_cast<std::size_t>(scelto)) : std::nullopt),
+                    QStringLiteral("Aggiungi tratto"));
 }
 
 std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
@@ -277,7 +278,11 @@ std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
         }
     }
     t.forma = sezione;
-    return aggiungi(std::move(t), QStringLiteral("Aggiungi dal calcolatore"));
+    const int monte = rigaScelta();
+    return aggiungi(
+        percorso::conTrattoAggiunto(percorso(), std::move(t),
+                                    monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt),
+        QStringLiteral("Aggiungi dal calcolatore"));
 }
 
 // The sections downstream of it hang from its own upstream section.

@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "percorso/calcolo.h"
+#include "percorso/modifiche.h"
 #include "percorso/percorso.h"
 
 class QAction;
-class QTableView;
 
 namespace flumetra {
 
@@ -23,6 +23,7 @@ class EditoreRaccordi;
 class Finestra;
 class ImpostazioniPercorso;
 class ModelloPercorso;
+class TabellaPercorso;
 
 class FoglioPercorso : public QMainWindow {
     Q_OBJECT
@@ -37,16 +38,16 @@ public:
     [[nodiscard]] const std::optional<percorso::Risultati>& risultati() const;
 
     [[nodiscard]] ModelloPercorso* modello() const { return modello_; }
-    [[nodiscard]] QTableView* tabella() const { return tabella_; }
+    [[nodiscard]] TabellaPercorso* tabella() const { return tabella_; }
     // The run's file; empty for a run never saved.
     [[nodiscard]] const QString& file() const;
     // Unsaved changes in a run that has sections.
     [[nodiscard]] bool daSalvare() const;
 
-    // A new section downstream of the selected one (of the first when none
-    // is, at the fan when the run is empty); dal calcolatore with G, A × B
-    // and L as the main window's fields hold them. Nothing when added, else
-    // why not.
+    // A new section after the selected one (the first when none is) as
+    // conTrattoSeguente makes it; dal calcolatore, one downstream of it with
+    // G, A × B and L as the main window's fields hold them. Nothing when
+    // added, else why not.
     std::optional<QString> aggiungiTratto();
     std::optional<QString> aggiungiDalCalcolatore();
     // The selected section's fittings, in their window beside the sheet
@@ -78,7 +79,7 @@ private:
     void dopoLaStoria();
     void rispondi(const std::optional<QString>& messaggio);
     [[nodiscard]] int rigaScelta() const;
-    std::optional<QString> aggiungi(percorso::Tratto tratto, const QString& descrizione);
+    std::optional<QString> aggiungi(const percorso::Aggiunto& aggiunto, const QString& descrizione);
     void eliminaTratto();
     QString fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro);
     void esportaCsv();
@@ -88,7 +89,7 @@ private:
     DocumentoPercorso* documento_ = nullptr;
     ModelloPercorso* modello_ = nullptr;
     ImpostazioniPercorso* impostazioni_ = nullptr;
-    QTableView* tabella_ = nullptr;
+    TabellaPercorso* tabella_ = nullptr;
     QAction* annulla_ = nullptr;
     QAction* ripeti_ = nullptr;
     CampoTesto* portata_ = nullptr;
@@ -96,7 +97,6 @@ private:
     CampoTesto* indice_ = nullptr;
     CampoTesto* superficie_ = nullptr;
     QList<QAction*> serveUnTratto_;  // the actions that need a section in the run
-    int righe_ = 0;                  // as many as the run had when last shown
 };
 
 }  // namespace flumetra

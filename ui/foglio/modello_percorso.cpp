@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <utility>
 
+#include "percorso/albero.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
 #include "ui/foglio/documento_percorso.h"
@@ -43,10 +44,14 @@ void ModelloPercorso::aggiorna() {
         for (const std::size_t k : *risultati->percorso_indice) indice[k] = true;
     }
     const int righe = static_cast<int>(percorso().tratti.size());
+    profondita_ = percorso::profondita(percorso());
     // The same rows keep the view's current cell and selection.
     if (righe == righe_) {
         sulPercorsoIndice_ = std::move(indice);
-        if (righe > 0) emit dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
+        if (righe > 0) {
+            emit dataChanged(index(0, 0), index(righe - 1, columnCount() - 1));
+            emit headerDataChanged(Qt::Vertical, 0, righe - 1);
+        }
         return;
     }
     beginResetModel();
@@ -85,6 +90,7 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
             if (c == Colonna::Indice) return indice ? QStringLiteral("sul percorso indice") : QStringLiteral("no");
             return inQt(percorso::testoDi(c, percorso(), riga, tutti));
         case Qt::EditRole: return inQt(percorso::testoDaModificare(c, t));
+        case DaDigitareRole: return percorso::daDigitare(c, t);
         case ScelteRole: {
             QStringList scelte;
             for (const std::string& s : percorso::scelte(c, percorso(), riga)) scelte << inQt(s);
@@ -117,14 +123,29 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
 
 QVariant ModelloPercorso::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Vertical) {
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return section + 1;
-        return {};
+        const auto riga = static_cast<std::size_t>(section);
+        switch (role) {
+            case Qt::DisplayRole:
+                return QString(static_cast<qsizetype>(2 * profondita_.at(riga)), QChar(0x2002)) +
+                       inQt(percorso().tratti.at(riga).id);
+            case Qt::AccessibleTextRole: return inQt(percorso().tratti.at(riga).id);
+            case Qt::FontRole: {
+                QFont f;
+                f.setBold(sulPercorsoIndice(section));
+                return f;
+            }
+            default: return {};
+        }
     }
     const Colonna c = colonna(section);
     switch (role) {
-        case Qt::DisplayRole:
+        case Qt::DisplayRole: {
+            // The unit on a line of its own, so that a column is as wide as its values.
             if (c == Colonna::Indice) return QStringLiteral("▶");
-            return inQt(percorso::intestazione(c));
+            const percorso::DatiColonna& d = percorso::dati(c);
+            const QString titolo = inQt(d.titolo);
+            return d.unita.empty() ? titolo : QStringLiteral("%1\n[%2]").arg(titolo, inQt(d.unita));
+        }
         case Qt::AccessibleTextRole: return inQt(percorso::intestazione(c));
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: {
@@ -151,7 +172,7 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     const std::string testo = value.toString().toStdString();
     auto nuovo = percorso::conTesto(c, percorso(), riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {
-        emit rifiutato(inQt(*perche));
+        emit rifiutato(inQt(*perche), index);
         return false;
     }
     // Whether it changes anything, and whether the run still holds, the
@@ -159,7 +180,7 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     const QString descrizione =
         QStringLiteral("%1 di %2").arg(inQt(percorso::dati(c).titolo), inQt(percorso().tratti[riga].id));
     if (auto perche = documento_.modifica(std::get<percorso::Percorso>(nuovo), descrizione)) {
-        emit rifiutato(*perche);
+        emit rifiutato(*perche, index);
         return false;
     }
     return true;

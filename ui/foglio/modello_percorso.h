@@ -23,6 +23,8 @@ class ModelloPercorso : public QAbstractTableModel {
 public:
     // The words a list cell offers (a QStringList), for its editor.
     static constexpr int ScelteRole = Qt::UserRole + 1;
+    // Whether Tab stops at the cell as a person types the row (a bool).
+    static constexpr int DaDigitareRole = Qt::UserRole + 2;
 
     ModelloPercorso(DocumentoPercorso& documento, QObject* parent);
 
@@ -37,10 +39,12 @@ public:
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
     // A person's text for a cell: the run it makes is sent to the document,
     // or the reason it makes none is told (rifiutato) and false returned.
+    // The rows' headings are the sections' ids, indented by their depth
+    // from the fan, in bold on the index run.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 signals:
-    void rifiutato(const QString& messaggio);
+    void rifiutato(const QString& messaggio, const QModelIndex& cella);
 
 private:
     void aggiorna();
@@ -50,6 +54,7 @@ private:
     // Asked for by every painted cell: which rows are on the index run, and
     // the warning icon (a theme lookup on the file system when asked anew).
     std::vector<bool> sulPercorsoIndice_;
+    std::vector<std::size_t> profondita_;  // each section's depth from the fan
     QIcon iconaAvviso_;
 };
 

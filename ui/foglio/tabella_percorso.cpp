@@ -1,0 +1,91 @@
+#include "ui/foglio/tabella_percorso.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHeaderView>
+#include <QToolTip>
+
+#include "ui/foglio/modello_percorso.h"
+
+namespace flumetra {
+namespace {
+
+constexpr int tempoDelRifiuto = 10000;  // ms the reason stays by the cell
+
+}  // namespace
+
+TabellaPercorso::TabellaPercorso(int primaColonna, QWidget* parent) : QTableView(parent), primaColonna_(primaColonna) {}
+
+bool TabellaPercorso::daDigitare(int riga, int colonna) const {
+    return model()->index(riga, colonna).data(ModelloPercorso::DaDigitareRole).toBool();
+}
+
+// The next (verso 1) or previous (-1) cell to type, in the rows' order;
+// da itself at either end of the table.
+QModelIndex TabellaPercorso::seguente(const QModelIndex& da, int verso) const {
+    const int colonne = model()->columnCount();
+    const int righe = model()->rowCount();
+    int riga = da.row();
+    int colonna = da.column();
+    for (;;) {
+        colonna += verso;
+        if (colonna < 0 || colonna >= colonne) {
+            riga += verso;
+            if (riga < 0 || riga >= righe) return da;
+            colonna = verso > 0 ? 0 : colonne - 1;
+        }
+        if (!isColumnHidden(colonna) && daDigitare(riga, colonna)) return model()->index(riga, colonna);
+    }
+}
+
+QModelIndex TabellaPercorso::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {
+    const QModelIndex corrente = currentIndex();
+    if (!corrente.isValid() || (azione != MoveNext && azione != MovePrevious))
+        return QTableView::moveCursor(azione, modificatori);
+    return seguente(corrente, azione == MoveNext ? 1 : -1);
+}
+
+void TabellaPercorso::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) {
+    if (suggerimento != QAbstractItemDelegate::SubmitModelCache) {
+        QTableView::closeEditor(editor, suggerimento);
+        return;
+    }
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    vaiAvanti();
+}
+
+// After Enter: the next cell of the row to type, else the next row's
+// first, else a new section.
+void TabellaPercorso::vaiAvanti() {
+    const QModelIndex corrente = currentIndex();
+    if (!corrente.isValid()) return;
+    const QModelIndex dopo = seguente(corrente, 1);
+    if (dopo != corrente && dopo.row() == corrente.row()) {
+        setCurrentIndex(dopo);
+    } else if (corrente.row() + 1 < model()->rowCount()) {
+        setCurrentIndex(model()->index(corrente.row() + 1, primaColonna_));
+    } else {
+        emit nuovaRiga();
+    }
+}
+
+void TabellaPercorso::adatta() {
+    QHeaderView* testata = horizontalHeader();
+    for (int c = 0; c < model()->columnCount(); ++c) {
+        const int serve = std::max(sizeHintForColumn(c), testata->sectionSizeHint(c));
+        if (serve > columnWidth(c)) setColumnWidth(c, serve);
+    }
+}
+
+void TabellaPercorso::mostraRifiuto(const QModelIndex& cella, const QString& perche) {
+    const QRect dove = visualRect(cella);
+    QToolTip::showText(viewport()->mapToGlobal(dove.bottomLeft()), perche, viewport(), dove, tempoDelRifiuto);
+    QWidget* editore = QApplication::focusWidget();
+    if (editore != nullptr && isAncestorOf(editore) && editore != this) {
+        editore->setAccessibleDescription(perche);
+        QAccessibleEvent evento(editore, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&evento);
+    }
+}
+
+}  // namespace flumetra

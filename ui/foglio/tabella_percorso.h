@@ -1,0 +1,44 @@
+// The run sheet's table, typed into row by row: Tab and Shift+Tab visit
+// only the cells a person types a section's row into
+// (ModelloPercorso::DaDigitareRole), in the row's order and on to the next row; Enter on a
+// cell being edited takes its text and goes on to the next such cell, and
+// from the last of a row to the next row's length, or asks for a new
+// section on the last row (nuovaRiga). Columns widen to what they hold as
+// the run changes. A refused text is told on its cell (mostraRifiuto), and
+// its editor stays open with it.
+#pragma once
+
+#include <QTableView>
+
+namespace flumetra {
+
+class TabellaPercorso : public QTableView {
+    Q_OBJECT
+
+public:
+    // primaColonna: where Enter takes a person in the next row.
+    TabellaPercorso(int primaColonna, QWidget* parent);
+
+    // Each column as wide as its heading and the rows in view need, never
+    // narrower than it is.
+    void adatta();
+    // Why cella's text was refused: shown at the cell, in the open editor's
+    // description for a screen reader.
+    void mostraRifiuto(const QModelIndex& cella, const QString& perche);
+
+signals:
+    void nuovaRiga();
+
+protected:
+    QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
+
+private:
+    [[nodiscard]] bool daDigitare(int riga, int colonna) const;
+    [[nodiscard]] QModelIndex seguente(const QModelIndex& da, int verso) const;
+    void vaiAvanti();
+
+    int primaColonna_;
+};
+
+}  // namespace flumetra
