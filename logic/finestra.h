@@ -10,12 +10,17 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calc/decimale.h"
 
 namespace flumetra {
 
 enum class Campo { Text_A, Text_B, Text_D, Text_G, Text_v, Text_Y, Text_L, Text_Ytot };
+// Texts for fields, in the order they are typed.
+using TestiDeiCampi = std::vector<std::pair<Campo, std::string>>;
+
 enum class Modo { Perdita, Velocita, Portata, SezioneCanale };
 enum class Sezione { A, B, D };  // the section radios Option_A(0), Option_B(0), Option_D(0)
 enum class Spinner { UpDown_A, UpDown_B, UpDown_D, UpDown_G, UpDown_v, UpDown_Y };

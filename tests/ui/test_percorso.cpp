@@ -192,6 +192,24 @@ TEST_F(Foglio, ARunIsTypedByKeyboard) {
     QTest::keyClick(editore, Qt::Key_Escape);
 }
 
+// «Apri nel calcolatore»: the section's size as the sheet chose it and the
+// flow it carries, typed into the calculator, which follows them.
+TEST_F(Foglio, OpensASectionInTheCalculator) {
+    FoglioPercorso& f = foglio();
+    f.tabella()->setCurrentIndex(cella(0, Colonna::L));  // T1, 300 × 550 chosen, 3000 m³/h
+    ASSERT_FALSE(f.apriNelCalcolatore(false));
+    EXPECT_EQ(t("Text_A"), "300");
+    EXPECT_EQ(t("Text_B"), "550");
+    EXPECT_EQ(t("Text_D"), "443");
+    EXPECT_EQ(t("Text_G"), "3000");
+    EXPECT_TRUE(w<QRadioButton>("Option_SezioneCanale")->isChecked());
+    f.tabella()->setCurrentIndex(cella(4, Colonna::L));  // T5, Ø 250, 1000 m³/h
+    ASSERT_FALSE(f.apriNelCalcolatore(true));
+    EXPECT_EQ(t("Text_D"), "250");
+    EXPECT_EQ(t("Text_v"), "5,7");
+    EXPECT_TRUE(programma.dettagliAperti());
+}
+
 // A setting changed in the panel is a named edit of the document; its
 // arrow pressed again and again, or a value typed, is one undo step.
 TEST_F(Foglio, ASettingsArrowsAreOneUndoStep) {

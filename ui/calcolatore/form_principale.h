@@ -62,6 +62,12 @@ public:
     // The fields as the details read them: a text that was not used cannot be.
     [[nodiscard]] dettagli::TestiDelCondotto testiDelCondotto() const;
 
+    // A duct from elsewhere (a section of the run sheet), typed in as a
+    // person would: the section held (Option_SezioneCanale), the first
+    // size's own radio, then each text in its field, taken as its key-up
+    // takes it. A rectangle: A, B, then G; a round duct: D, then G.
+    void immettiCondotto(const TestiDeiCampi& testi);
+
 signals:
     // A field's text changed, by the person or the calculator.
     void testiCambiati();

@@ -67,7 +67,7 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     connect(tabella_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.column() == percorso::posizioneNelFoglio(percorso::Colonna::ZetaRaccordi)) apriRaccordi();
     });
-    tabella_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(tabella_, &TabellaPercorso::menuRichiesto, this, &FoglioPercorso::menuDellaTabella);
     connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
         if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
     });
@@ -144,16 +144,20 @@ void FoglioPercorso::creaMenu() {
     annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] { documento_->annulla(); });
     ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, [this] { documento_->ripeti(); });
     modifica->addSeparator();
-    voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
-         [this] { rispondi(aggiungiTratto()); });
+    aggiungi_ = voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
+                     [this] { rispondi(aggiungiTratto()); });
     voce(modifica, QStringLiteral("Aggiungi dal &calcolatore"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Insert),
          [this] { rispondi(aggiungiDalCalcolatore()); });
-    QAction* raccordi = voce(modifica, QStringLiteral("Racc&ordi del tratto…"), QKeySequence(Qt::CTRL | Qt::Key_R),
-                             [this] { apriRaccordi(); });
-    serveUnTratto_ << raccordi;
-    tabella_->addAction(raccordi);
-    serveUnTratto_ << voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete),
-                           &FoglioPercorso::eliminaTratto);
+    elimina_ =
+        voce(modifica, QStringLiteral("&Elimina tratto"), QKeySequence(Qt::Key_Delete), &FoglioPercorso::eliminaTratto);
+    modifica->addSeparator();
+    raccordi_ = voce(modifica, QStringLiteral("Racc&ordi del tratto…"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                     [this] { apriRaccordi(); });
+    nelCalcolatore_ = voce(modifica, QStringLiteral("Apri nel ca&lcolatore"), QKeySequence(),
+                           [this] { rispondi(apriNelCalcolatore(false)); });
+    dettagli_ = voce(modifica, QStringLiteral("&Dettagli del tratto"), QKeySequence(),
+                     [this] { rispondi(apriNelCalcolatore(true)); });
+    serveUnTratto_ << elimina_ << raccordi_ << nelCalcolatore_ << dettagli_;
 }
 
 // The fan's flow and pressure, the index run and the surface: read-only
@@ -222,84 +226,6 @@ void FoglioPercorso::dopoLaStoria() {
 
 void FoglioPercorso::rispondi(const std::optional<QString>& messaggio) {
     if (messaggio) QMessageBox::warning(this, QStringLiteral("Percorso"), *messaggio);
-}
-
-EditoreRaccordi* FoglioPercorso::apriRaccordi() {
-    const int riga = rigaScelta();
-    if (riga < 0) return nullptr;
-    auto* editore = new EditoreRaccordi(*documento_, percorso().tratti.at(static_cast<std::size_t>(riga)).id, this);
-    editore->show();
-    return editore;
-}
-
-int FoglioPercorso::rigaScelta() const {
-    const QModelIndex corrente = tabella_->currentIndex();
-    if (corrente.isValid()) return corrente.row();
-    return percorso().tratti.empty() ? -1 : 0;
-}
-
-// The new section selected, at its first value to type.
-std::optional<QString> FoglioPercorso::aggiungi(const percorso::Aggiunto& aggiunto, const QString& descrizione) {
-    if (auto perche = documento_->modifica(aggiunto.percorso, descrizione)) return perche;
-    tabella_->setCurrentIndex(
-        modello_->index(static_cast<int>(aggiunto.indice), percorso::posizioneNelFoglio(percorso::Colonna::L)));
-    return std::nullopt;
-}
-
-std::optional<QString> FoglioPercorso::aggiungiTratto() {
-    const int scelto = rigaScelta();
-    return aggiungi(percorso::conTrattoSeguente(
-                        percorso(), scelto >= 0 ? std::optional(static_cast<std::size_t>(scelto)) : std::nullopt),
-                    QStringLiteral("Aggiungi tratto"));
-}
-
-std::optional<QString> FoglioPercorso::aggiungiDalCalcolatore() {
-    const QString nessuno = QStringLiteral("Nessun tratto aggiunto: %1 del calcolatore, «%2», %3");
-    percorso::Tratto t;
-    percorso::Rettangolare sezione;
-    struct Lettura {
-        Campo campo;
-        const char* nome;
-    };
-    for (const Lettura l : {Lettura{Campo::Text_G, "G"}, Lettura{Campo::Text_A, "A"}, Lettura{Campo::Text_B, "B"},
-                            Lettura{Campo::Text_L, "L"}}) {
-        const std::string testo = calcolatore_.testo(l.campo);
-        try {
-            switch (l.campo) {
-                case Campo::Text_G: t.G = TestoInIntero(testo); break;
-                case Campo::Text_A: sezione.A = TestoInIntero(testo); break;
-                case Campo::Text_B: sezione.B = TestoInIntero(testo); break;
-                default: t.L = TestoInReale(testo); break;
-            }
-        } catch (const Fallimento& f) {
-            const QString perche = f.tipo() == TipoFallimento::NonNumero ? QStringLiteral("non è un numero")
-                                                                         : QStringLiteral("è un numero troppo grande");
-            return nessuno.arg(QString::fromLatin1(l.nome), inQt(testo), perche);
-        }
-    }
-    t.forma = sezione;
-    const int monte = rigaScelta();
-    return aggiungi(
-        percorso::conTrattoAggiunto(percorso(), std::move(t),
-                                    monte >= 0 ? std::optional(static_cast<std::size_t>(monte)) : std::nullopt),
-        QStringLiteral("Aggiungi dal calcolatore"));
-}
-
-// The sections downstream of it hang from its own upstream section.
-void FoglioPercorso::eliminaTratto() {
-    const int riga = rigaScelta();
-    if (riga < 0) return;
-    const percorso::Tratto tolto = percorso().tratti[static_cast<std::size_t>(riga)];
-    const percorso::Percorso nuovo = percorso::senzaTratto(percorso(), static_cast<std::size_t>(riga));
-    const QString descrizione = QStringLiteral("Elimina %1").arg(inQt(tolto.id));
-    if (auto perche = documento_->modifica(nuovo, descrizione)) {
-        rispondi(QStringLiteral("«%1» non si può eliminare: %2").arg(inQt(tolto.id), *perche));
-        return;
-    }
-    if (!nuovo.tratti.empty()) {
-        const int resta = std::min(riga, static_cast<int>(nuovo.tratti.size()) - 1);
-        tabella_->setCurrentIndex(modello_->index(resta, percorso::posizioneNelFoglio(percorso::Colonna::Id)));
-    }
 }
 
 }  // namespace flumetra

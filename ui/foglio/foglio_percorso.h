@@ -9,6 +9,7 @@
 #include <QString>
 #include <optional>
 
+#include "logic/finestra.h"
 #include "percorso/calcolo.h"
 #include "percorso/modifiche.h"
 #include "percorso/percorso.h"
@@ -53,6 +54,10 @@ public:
     // The selected section's fittings, in their window beside the sheet
     // (Ctrl+R, the table's context menu, a double click on «ζ raccordi»).
     EditoreRaccordi* apriRaccordi();
+    // «Apri nel calcolatore», and with conDettagli «Dettagli del tratto»:
+    // the selected section's size and flow go to the calculator
+    // (condottoRichiesto). Nothing when sent, else why not.
+    std::optional<QString> apriNelCalcolatore(bool conDettagli);
 
     // What a person does through the menus, each asking what it must.
     void nuovo();
@@ -67,6 +72,9 @@ public:
 signals:
     // After every recompute, and when a new run is shown.
     void ricalcolato();
+    // A section's size and flow for the calculator's fields, typed in as a
+    // person would; conDettagli: and its details shown.
+    void condottoRichiesto(const TestiDeiCampi& testi, bool conDettagli);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -81,6 +89,7 @@ private:
     [[nodiscard]] int rigaScelta() const;
     std::optional<QString> aggiungi(const percorso::Aggiunto& aggiunto, const QString& descrizione);
     void eliminaTratto();
+    void menuDellaTabella(const QPoint& dove);
     QString fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro);
     void esportaCsv();
     void esportaPdf();
@@ -92,6 +101,11 @@ private:
     TabellaPercorso* tabella_ = nullptr;
     QAction* annulla_ = nullptr;
     QAction* ripeti_ = nullptr;
+    QAction* aggiungi_ = nullptr;
+    QAction* elimina_ = nullptr;
+    QAction* raccordi_ = nullptr;
+    QAction* nelCalcolatore_ = nullptr;
+    QAction* dettagli_ = nullptr;
     CampoTesto* portata_ = nullptr;
     CampoTesto* pressione_ = nullptr;
     CampoTesto* indice_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QToolTip>
 
@@ -67,6 +68,13 @@ void TabellaPercorso::vaiAvanti() {
     } else {
         emit nuovaRiga();
     }
+}
+
+void TabellaPercorso::contextMenuEvent(QContextMenuEvent* evento) {
+    const QRect corrente = visualRect(currentIndex());
+    const bool daTastiera = evento->reason() == QContextMenuEvent::Keyboard && corrente.isValid();
+    emit menuRichiesto(daTastiera ? corrente.center() : evento->pos());
+    evento->accept();
 }
 
 void TabellaPercorso::adatta() {

@@ -28,10 +28,14 @@ public:
 
 signals:
     void nuovaRiga();
+    // The context menu, at a point of the viewport: where the pointer is,
+    // or on the current cell from the keyboard.
+    void menuRichiesto(const QPoint& dove);
 
 protected:
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     [[nodiscard]] bool daDigitare(int riga, int colonna) const;

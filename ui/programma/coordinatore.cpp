@@ -174,6 +174,7 @@ FoglioPercorso& Coordinatore::mostraPercorso() {
         percorso_ = new FoglioPercorso(principale_, principale_);
         // The chart shows the run's sections as points; none once it closes.
         connect(percorso_, &FoglioPercorso::ricalcolato, this, &Coordinatore::mostraTrattiNelDiagramma);
+        connect(percorso_, &FoglioPercorso::condottoRichiesto, this, &Coordinatore::apriNelCalcolatore);
     }
     const bool eraChiuso = !percorso_->isVisible();
     if (prima) percorso_->resize(dimensioneDelFoglio(principale_));
@@ -185,6 +186,14 @@ FoglioPercorso& Coordinatore::mostraPercorso() {
     percorso_->raise();
     percorso_->activateWindow();
     return *percorso_;
+}
+
+// A section of the run typed into the calculator, which comes forward.
+void Coordinatore::apriNelCalcolatore(const TestiDeiCampi& testi, bool conDettagli) {
+    principale_.immettiCondotto(testi);
+    if (conDettagli) mostraDettagli(true);
+    principale_.raise();
+    principale_.activateWindow();
 }
 
 void Coordinatore::offriRecupero() {

@@ -58,6 +58,7 @@ private:
     void riempiMenu(QMenu& menu);
     void seguiPrimoPiano(bool attivo);
     void mostraTrattiNelDiagramma();
+    void apriNelCalcolatore(const TestiDeiCampi& testi, bool conDettagli);
 
     Form_Principale principale_;
     FinestraDettagli* dettagli_ = nullptr;    // made when first opened, the calculator's children
