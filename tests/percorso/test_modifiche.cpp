@@ -9,6 +9,7 @@
 
 #include "percorso/albero.h"
 #include "percorso/file.h"
+#include "percorso/incolla.h"
 #include "percorso/modifiche.h"
 #include "riferimento.h"
 
@@ -90,6 +91,30 @@ TEST(Modifiche, ANewSectionsIdRoleAndPlace) {
         }
         EXPECT_EQ(nuovoId(p), atteso) << usati.size();
     }
+}
+
+// A spreadsheet's block: rows beyond the last are new sections going on as
+// the run does, the shape goes in before the sizes, and a text that is no
+// value of its column refuses the whole block, naming where it is.
+TEST(Modifiche, ABlockPastedFromASpreadsheet) {
+    const Percorso p = std::get<Percorso>(leggi(testoRiferimento));
+    EXPECT_EQ(righeIncollate("12\t800\r\n8\t\r\n"), (Blocco{{"12", "800"}, {"8", ""}}));
+
+    const std::optional<Colonna> LeG[] = {Colonna::L, Colonna::G};
+    const auto dopo = conBlocco(p, 4, LeG, righeIncollate("4\t1000\n7,5\t500"));
+    ASSERT_TRUE(std::holds_alternative<Percorso>(dopo)) << std::get<std::string>(dopo);
+    const Percorso& q = std::get<Percorso>(dopo);
+    EXPECT_EQ(ids(q), (std::vector<std::string>{"T1", "T2<T1", "T3<T1", "T4<T3", "T5<T3", "T6<T3"}));
+    EXPECT_EQ(q.tratti[5].L, 7.5);
+    EXPECT_EQ(q.tratti[5].G, 500);
+
+    const std::optional<Colonna> AeForma[] = {Colonna::A, Colonna::Forma};
+    const auto rettangolo = conBlocco(p, 1, AeForma, {{"400", "rettangolare"}});
+    ASSERT_TRUE(std::holds_alternative<Percorso>(rettangolo)) << std::get<std::string>(rettangolo);
+    EXPECT_EQ(std::get<Percorso>(rettangolo).tratti[1].forma, Forma(Rettangolare{.A = 400, .B = std::nullopt}));
+
+    EXPECT_EQ(std::get<std::string>(conBlocco(p, 3, LeG, {{"6", "1200"}, {"4", "mille"}})),
+              "riga 5 («T5»), colonna «G proprio»: «mille» non è un numero");
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QLockFile>
 #include <QMessageBox>
@@ -208,6 +210,25 @@ TEST_F(Foglio, OpensASectionInTheCalculator) {
     EXPECT_EQ(t("Text_D"), "250");
     EXPECT_EQ(t("Text_v"), "5,7");
     EXPECT_TRUE(programma.dettagliAperti());
+}
+
+// Cells copied for a spreadsheet with decimal commas, and pasted back from
+// where they came as one edit; what is computed there is left as it is.
+TEST_F(Foglio, CellsAreCopiedAndPastedAsOneEdit) {
+    FoglioPercorso& f = foglio();
+    QItemSelectionModel* scelta = f.tabella()->selectionModel();
+    scelta->select(QItemSelection(cella(1, Colonna::L), cella(1, Colonna::ZetaRaccordi)),
+                   QItemSelectionModel::ClearAndSelect);
+    f.copia();
+    EXPECT_EQ(QApplication::clipboard()->text(), "8\t800\t1,2\t0,00\n");
+    f.tabella()->setCurrentIndex(cella(4, Colonna::L));
+    ASSERT_FALSE(f.incolla());
+    EXPECT_EQ(testo(4, Colonna::L), "8");
+    EXPECT_EQ(testo(4, Colonna::G), "800");
+    EXPECT_EQ(testo(4, Colonna::Zeta), "1,2");
+    f.documento().annulla();
+    EXPECT_EQ(testo(4, Colonna::L), "4");
+    EXPECT_EQ(testo(4, Colonna::Zeta), "1,5");
 }
 
 // A setting changed in the panel is a named edit of the document; its

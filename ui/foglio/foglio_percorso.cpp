@@ -54,7 +54,7 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     tabella_->setModel(modello_);
     tabella_->setItemDelegate(new DelegatoPercorso(tabella_));
     tabella_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    tabella_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     tabella_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
     tabella_->horizontalHeader()->setHighlightSections(true);
@@ -143,6 +143,15 @@ void FoglioPercorso::creaMenu() {
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     annulla_ = voce(modifica, QStringLiteral("&Annulla"), QKeySequence::Undo, [this] { documento_->annulla(); });
     ripeti_ = voce(modifica, QStringLiteral("&Ripeti"), QKeySequence::Redo, [this] { documento_->ripeti(); });
+    modifica->addSeparator();
+    QAction* copia = voce(modifica, QStringLiteral("&Copia"), QKeySequence::Copy, &FoglioPercorso::copia);
+    QAction* incolla =
+        voce(modifica, QStringLiteral("&Incolla"), QKeySequence::Paste, [this] { rispondi(this->incolla()); });
+    for (QAction* a : {copia, incolla}) {
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // a field's own Ctrl+C and Ctrl+V elsewhere
+        tabella_->addAction(a);
+    }
+    serveUnTratto_ << copia << incolla;
     modifica->addSeparator();
     aggiungi_ = voce(modifica, QStringLiteral("Aggiungi &tratto"), QKeySequence(Qt::Key_Insert),
                      [this] { rispondi(aggiungiTratto()); });

@@ -58,6 +58,11 @@ public:
     // the selected section's size and flow go to the calculator
     // (condottoRichiesto). Nothing when sent, else why not.
     std::optional<QString> apriNelCalcolatore(bool conDettagli);
+    // The selected cells to the clipboard, and a block of rows from it into
+    // the sections from the current cell on (foglio_appunti.cpp). Nothing
+    // when pasted, else why not; nothing changes then.
+    void copia() const;
+    std::optional<QString> incolla();
 
     // What a person does through the menus, each asking what it must.
     void nuovo();
