@@ -1,8 +1,9 @@
 // The texts made of a computed run: fixed and exact decimals, the CSV a
-// spreadsheet opens, the player's JSON lines.
+// spreadsheet opens, the report's texts, the player's JSON lines.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "calc/fallimento.h"
 #include "percorso/csv.h"
 #include "percorso/file.h"
+#include "percorso/rapporto.h"
 #include "percorso/righe.h"
 #include "percorso/testo_fisso.h"
 #include "riferimento.h"
@@ -100,6 +102,46 @@ TEST(Testi, TheCsvOfTheReferenceRun) {
                              "senza portata\r\n"}) {
         EXPECT_NE(righe.find(riga), std::string::npos) << riga << righe;
     }
+}
+
+// What the report's pages show: every title block entry, the basis, R also
+// in mm c.a./m, the index run's rows, the totals with their units.
+TEST(Testi, TheReportOfTheReferenceRun) {
+    Percorso p = std::get<Percorso>(leggi(testoRiferimento));
+    p.intestazione.di(Voce::Cliente) = "Rossi & figli";
+    const Rapporto r = rapportoDi(p, calcola(p));
+    EXPECT_EQ(
+        r.intestazione,
+        (std::vector<VoceRapporto>{
+            {"Progetto", ""}, {"Cliente", "Rossi & figli"}, {"Progettista", ""}, {"Revisione", ""}, {"Note", ""}}));
+    EXPECT_EQ(r.base, (std::vector<VoceRapporto>{
+                          {"Aria", "20 °C, quota 0 m, ρ 1,204 kg/m³"},
+                          {"Metodo per R", "formula del calcolatore"},
+                          {"Materiale", "acciaio zincato (ε 0,15 mm)"},
+                          {"Perdita obiettivo Y°", "0,08 mm c.a./m (0,78 Pa/m)"},
+                          {"Velocità massime", "principale 7, secondario 5, terminale 3,5 m/s"},
+                      }));
+    std::vector<std::string> titoli;
+    for (const ColonnaRapporto& c : r.colonne) titoli.push_back(c.titolo);
+    const auto R = std::find(titoli.begin(), titoli.end(), "R [Pa/m]");
+    ASSERT_NE(R, titoli.end());
+    EXPECT_EQ(*(R + 1), "R [mm c.a./m]");
+    EXPECT_EQ(titoli.back(), "avvisi");
+    ASSERT_EQ(r.tratti.size(), 5U);
+    const auto k = static_cast<std::size_t>(R - titoli.begin());
+    const std::pair<const char*, const char*> erre[] = {
+        {"0,68", "0,0690"}, {"0,40", "0,0410"}, {"0,65", "0,0660"}, {"0,38", "0,0390"}, {"1,56", "0,1590"}};
+    for (std::size_t i = 0; i < r.tratti.size(); ++i) {
+        EXPECT_EQ(r.tratti[i].celle.at(k), erre[i].first) << i;
+        EXPECT_EQ(r.tratti[i].celle.at(k + 1), erre[i].second) << i;
+        EXPECT_EQ(r.tratti[i].indice, i == 0 || i == 2 || i == 4) << i;
+    }
+    EXPECT_EQ(r.tratti[4].celle.back(), "velocità, perdita");
+    EXPECT_TRUE(r.raccordi.empty());
+    EXPECT_EQ(r.totali, (std::vector<VoceRapporto>{{"Portata al ventilatore", "3000 m³/h"},
+                                                   {"Pressione al ventilatore", "94,9 Pa"},
+                                                   {"Percorso indice", "T1 → T3 → T5"},
+                                                   {"Superficie", "56,62 m²"}}));
 }
 
 // Numbers as to_chars writes them, null where nothing is given, escaped ids.
