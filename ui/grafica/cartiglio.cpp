@@ -26,7 +26,6 @@ const QColor grigio(0x60, 0x60, 0x60);
 Cartiglio::Cartiglio(DatiCartiglio dati, const QFont& carattere, const QPaintDevice& dispositivo)
     : dati_(std::move(dati)), dispositivo_(dispositivo), etichetta_(carattere), valore_(carattere) {
     etichetta_.setPointSizeF(carattere.pointSizeF() * 0.75);
-    valore_.setPointSizeF(carattere.pointSizeF());
     const QFontMetricsF e(etichetta_, &dispositivo), v(valore_, &dispositivo);
     margine_ = e.height() * 0.35;
     righeValore_ = v.lineSpacing();

@@ -17,6 +17,8 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "percorso/rapporto.h"
