@@ -1,12 +1,14 @@
 #include "percorso/testo_fisso.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 #include "calc/conversioni.h"
+#include "calc/fallimento.h"
 
 namespace flumetra::percorso {
 
@@ -19,6 +21,17 @@ std::string testoFisso(Reale valore, int decimali) {
     const auto fine =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), arrotondato, std::chars_format::fixed, decimali)
             .ptr;
+    std::replace(buffer.data(), fine, '.', ',');
+    return {buffer.data(), fine};
+}
+
+std::string testoEsatto(Reale valore) {
+    if (!std::isfinite(valore)) fallisci(TipoFallimento::ErroreDiCalcolo, "no text for a NaN or an infinity");
+    if (valore == 0) valore = 0;  // -0 too
+    // The largest double has 309 digits; the smallest, 4.9e-324, 323 zeros
+    // after «0,» before its digit.
+    std::array<char, 400> buffer{};
+    const auto fine = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore, std::chars_format::fixed).ptr;
     std::replace(buffer.data(), fine, '.', ',');
     return {buffer.data(), fine};
 }

@@ -9,6 +9,12 @@
 //   testoFisso(0.45, 1)      -> "0,4"      testoFisso(2.5, 0)     -> "2"
 //   testoFisso(-0.01, 1)     -> "0,0"      (no sign on a zero)
 //   testoFisso(NaN, 1)       -> throws Fallimento (ErroreDiCalcolo)
+//
+// And with every decimal the number needs, for the CSV: the shortest text
+// that reads back to the same double, never with an exponent.
+//
+//   testoEsatto(0.1 + 0.2)   -> "0,30000000000000004"   testoEsatto(12) -> "12"
+//   testoEsatto(1e-5)        -> "0,00001"               testoEsatto(-0.0) -> "0"
 #pragma once
 
 #include <string>
@@ -24,5 +30,6 @@ inline constexpr int decimaliSuperficie = 2;  // m²
 inline constexpr int decimaliZeta = 2;        // a ζ
 
 std::string testoFisso(Reale valore, int decimali);
+std::string testoEsatto(Reale valore);  // a NaN or an infinity throws Fallimento (ErroreDiCalcolo)
 
 }  // namespace flumetra::percorso

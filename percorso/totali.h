@@ -1,9 +1,11 @@
 // The run's totals, one row each: its name and unit, the player's key, its
 // text as the sheet, the CSV and the report show it, and its JSON value for
-// the player. A new total is a line of FLUMETRA_TOTALI and its row.
+// the player, and its text with every decimal for the CSV. A new total is a
+// line of FLUMETRA_TOTALI and its row.
 //
 //   intestazione(Totale::Pressione)                   -> "Pressione al ventilatore [Pa]"
 //   testoDi(Totale::Pressione, reference run, its results)  -> "94,9"
+//   esattoDi(Totale::Pressione, …)                           -> "94,93410…" (every decimal)
 //   testoDi(Totale::Pressione, …) without a terminal         -> "" (not given)
 //   jsonDi(Totale::Indice, reference run, its results)     -> ["T1","T3","T5"]
 #pragma once
@@ -36,6 +38,7 @@ struct DatiTotale {
     std::string_view chiave{};                                          // the player's
     std::string (*testo)(const Percorso&, const Risultati&) = nullptr;  // empty where not given
     std::string (*json)(const Percorso&, const Risultati&) = nullptr;
+    std::string (*esatto)(const Percorso&, const Risultati&) = nullptr;  // a number with every decimal
 };
 
 const DatiTotale& dati(Totale t);
@@ -45,5 +48,6 @@ constexpr Totale totaleDi(std::size_t indice) { return static_cast<Totale>(indic
 std::string intestazione(Totale t);
 std::string testoDi(Totale t, const Percorso& p, const Risultati& r);
 std::string jsonDi(Totale t, const Percorso& p, const Risultati& r);
+std::string esattoDi(Totale t, const Percorso& p, const Risultati& r);
 
 }  // namespace flumetra::percorso

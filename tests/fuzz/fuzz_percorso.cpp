@@ -1,6 +1,6 @@
 // Any bytes given to the run's reader give a run or a refusal whose message
 // is UTF-8 (the player prints it as JSON). A run accepted passes the check,
-// computes without throwing, gives its CSV, player lines and fittings'
+// computes without throwing, gives its CSV, report, player lines and fittings'
 // texts in UTF-8, and, written and read again, is the same run written the
 // same way.
 
@@ -13,6 +13,7 @@
 #include "percorso/csv.h"
 #include "percorso/file.h"
 #include "percorso/json_testo.h"
+#include "percorso/rapporto.h"
 #include "percorso/righe.h"
 #include "percorso/testo_raccordo.h"
 #include "percorso/verifica.h"
@@ -37,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t lung
     for (const auto& riga : righe) require(utf8Valido(riga));
     const std::string foglio = csv(percorso, risultati);
     require(!foglio.empty() && utf8Valido(foglio));
+    require(rapportoDi(percorso, risultati).tratti.size() == percorso.tratti.size());
     for (std::size_t i = 0; i < percorso.tratti.size(); ++i) {
         const auto& perdite = risultati.tratti[i].perdite;
         for (std::size_t k = 0; k < percorso.tratti[i].raccordi.size(); ++k) {

@@ -1,8 +1,9 @@
 // The run sheet beside the main window: a file opened shows its sections
 // and the fan's pressure, an edit recomputes and undo restores it, a refused
 // file changes nothing, a save writes what the file reader reads back, the
-// recovery copy follows unsaved changes, and «Aggiungi dal calcolatore»
-// takes the main window's duct without changing it.
+// recovery copy follows unsaved changes, «Stampa…» prints the report's
+// pages, and «Aggiungi dal calcolatore» takes the main window's duct
+// without changing it.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -36,6 +39,7 @@
 #include "ui/foglio/tabella_percorso.h"
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
+#include "ui/grafica/rapporto_pdf.h"
 
 namespace flumetra {
 namespace {
@@ -384,6 +388,51 @@ TEST_F(Foglio, ACopyACrashLeftIsRestoredAtStart) {
     EXPECT_EQ(recupero.entryList({QStringLiteral("*.flumetra")}, QDir::Files).size(), 1) << "the sheet's own";
     f.documento().annulla();
     EXPECT_EQ(testo(2, Colonna::L), "17") << "nothing to undo in a restored run";
+}
+
+// «Stampa…» (Ctrl+P), with a section in the run, asks for a printer with the
+// report's A4 landscape and prints nothing when cancelled; a printer gets
+// the PDF's pages, those of a range alone.
+TEST_F(Foglio, PrintsTheReportsPages) {
+    FoglioPercorso& f = foglio();
+    QAction* stampa = nullptr;
+    for (QAction* a : f.findChildren<QAction*>()) {
+        if (a->shortcut() == QKeySequence(QKeySequence::Print)) stampa = a;
+    }
+    ASSERT_NE(stampa, nullptr);
+    EXPECT_EQ(stampa->text(), "S&tampa…");
+    EXPECT_TRUE(stampa->isEnabled());
+    QString titolo;
+    QPageLayout offerta;
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialogo == nullptr) return;  // nothing asked: the expectations below fail
+        titolo = dialogo->windowTitle();
+        offerta = dialogo->printer()->pageLayout();
+        dialogo->reject();
+    });
+    stampa->trigger();
+    EXPECT_EQ(titolo, "Stampa il percorso");
+    EXPECT_EQ(offerta.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(offerta.orientation(), QPageLayout::Landscape);
+
+    auto pagine = [&](int prima, int ultima) {
+        const QString pdf = cartella.filePath(QStringLiteral("stampa.pdf"));
+        QPrinter stampante(QPrinter::HighResolution);
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(pdf);
+        stampante.setPageLayout(paginaDelRapporto());
+        EXPECT_TRUE(
+            disegnaRapporto(stampante, QStringLiteral("rete.flumetra"), f.percorso(), *f.risultati(), prima, ultima));
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll().count("/Type /Page\n");
+    };
+    EXPECT_EQ(pagine(1, 0), 2);
+    EXPECT_EQ(pagine(2, 2), 1);
+
+    f.documento().ricomincia(percorso::Percorso{}, QString());
+    EXPECT_FALSE(stampa->isEnabled()) << "nothing to print";
 }
 
 TEST_F(Foglio, AddsTheCalculatorsDuctBelowTheSelectedSection) {

@@ -1,18 +1,21 @@
 // The sheet's files as a person handles them: the dialogs that choose one,
-// the question before a run with unsaved changes goes, the exports. The
-// document reads and writes them.
+// the question before a run with unsaved changes goes, the exports and the
+// printed report. The document reads and writes them.
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "ui/comune/domanda.h"
 #include "ui/comune/estensione_chiesta.h"
 #include "ui/foglio/documento_percorso.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/grafica/file_percorso.h"
+#include "ui/grafica/rapporto_pdf.h"
 
 namespace flumetra {
 namespace {
@@ -106,6 +109,30 @@ void FoglioPercorso::esportaPdf() {
     const QString scelto = fileDiEsportazione(QStringLiteral("Esporta PDF"), QStringLiteral("pdf"),
                                               QStringLiteral("Documento PDF (*.pdf)"));
     if (!scelto.isEmpty()) rispondi(documento_->esportaPdfIn(scelto));
+}
+
+// The report's pages on the printer the person picks, A4 landscape unless
+// they change it, the same pages as the PDF's; only those asked for when a
+// range is.
+void FoglioPercorso::stampa() {
+    const std::optional<percorso::Risultati>& r = risultati();
+    if (!r) return;
+    const QString nome = nomeDelPercorso(file());
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageLayout(paginaDelRapporto());
+    stampante.setDocName(QStringLiteral("Percorso «%1»").arg(nome));
+    stampante.setCreator(QStringLiteral("Flumetra"));
+    QPrintDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Stampa il percorso"));
+    if (dialogo.exec() != QDialog::Accepted) return;
+    const bool intervallo = stampante.printRange() == QPrinter::PageRange;
+    const bool stampato = disegnaRapporto(stampante, nome, percorso(), *r, intervallo ? stampante.fromPage() : 1,
+                                          intervallo ? stampante.toPage() : 0);
+    if (!stampato || stampante.printerState() == QPrinter::Error) {
+        rispondi(
+            QStringLiteral("Non è stato possibile stampare il percorso «%1» su «%2»")
+                .arg(nome, stampante.printerName().isEmpty() ? stampante.outputFileName() : stampante.printerName()));
+    }
 }
 
 }  // namespace flumetra

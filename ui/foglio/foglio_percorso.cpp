@@ -137,6 +137,7 @@ void FoglioPercorso::creaMenu() {
     file->addSeparator();
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &CSV…"), QKeySequence(), &FoglioPercorso::esportaCsv);
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &PDF…"), QKeySequence(), &FoglioPercorso::esportaPdf);
+    serveUnTratto_ << voce(file, QStringLiteral("S&tampa…"), QKeySequence::Print, &FoglioPercorso::stampa);
     file->addSeparator();
     voce(file, QStringLiteral("Chi&udi"), QKeySequence::Close, &QWidget::close);
 

@@ -98,6 +98,7 @@ private:
     QString fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro);
     void esportaCsv();
     void esportaPdf();
+    void stampa();
 
     const Finestra& calcolatore_;
     DocumentoPercorso* documento_ = nullptr;
