@@ -30,6 +30,7 @@
 #include "riferimento.h"
 #include "ui/comune/cartella_dei_dati.h"
 #include "ui/comune/estensione_chiesta.h"
+#include "ui/comune/file_recenti.h"
 #include "ui/diagramma/finestra_diagramma.h"
 #include "ui/foglio/copia_di_recupero.h"
 #include "ui/foglio/documento_percorso.h"
@@ -233,6 +234,17 @@ TEST_F(Foglio, CellsAreCopiedAndPastedAsOneEdit) {
     f.documento().annulla();
     EXPECT_EQ(testo(4, Colonna::L), "4");
     EXPECT_EQ(testo(4, Colonna::Zeta), "1,5");
+}
+
+// The runs opened last, newest first and each once, eight at most.
+TEST_F(Foglio, RecentFilesNewestFirstAtMostEight) {
+    EXPECT_EQ(fileRecenti(), QStringList{riferimento}) << "the run the sheet opened";
+    for (int k = 1; k <= 9; ++k) ricordaFile(cartella.filePath(QStringLiteral("r%1.flumetra").arg(k)));
+    ricordaFile(cartella.filePath(QStringLiteral("r5.flumetra")));
+    const QStringList elenco = fileRecenti();
+    ASSERT_EQ(elenco.size(), 8);
+    EXPECT_EQ(elenco.first(), cartella.filePath(QStringLiteral("r5.flumetra")));
+    EXPECT_EQ(elenco.last(), cartella.filePath(QStringLiteral("r2.flumetra")));
 }
 
 // A setting changed in the panel is a named edit of the document; its

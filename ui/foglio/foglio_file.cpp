@@ -6,12 +6,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "ui/comune/domanda.h"
 #include "ui/comune/estensione_chiesta.h"
+#include "ui/comune/file_recenti.h"
 #include "ui/foglio/documento_percorso.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/grafica/file_percorso.h"
@@ -38,14 +40,41 @@ void FoglioPercorso::nuovo() {
 
 void FoglioPercorso::apriDalDialogo() {
     if (!lasciaAndare()) return;
-    const QString cartella = file().isEmpty() ? QDir::homePath() : QFileInfo(file()).path();
     const QString scelto =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Apri un percorso"), cartella, filtroPercorsi);
-    if (!scelto.isEmpty()) rispondi(documento_->apri(scelto));
+        QFileDialog::getOpenFileName(this, QStringLiteral("Apri un percorso"), ultimaCartella(), filtroPercorsi);
+    if (scelto.isEmpty()) return;
+    ricordaCartella(QFileInfo(scelto).path());
+    rispondi(documento_->apri(scelto));
 }
 
 void FoglioPercorso::apriChiedendo(const QString& percorsoFile) {
     if (lasciaAndare()) rispondi(documento_->apri(percorsoFile));
+}
+
+// The last files opened or saved, the newest first with its number as
+// its key; one that is gone is said and left out.
+void FoglioPercorso::riempiRecenti(QMenu& menu) {
+    menu.clear();
+    const QStringList elenco = fileRecenti();
+    for (int k = 0; k < elenco.size(); ++k) {
+        const QString& f = elenco[k];
+        QAction* a = menu.addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(f).fileName()));
+        a->setToolTip(QDir::toNativeSeparators(f));
+        a->setStatusTip(QDir::toNativeSeparators(f));
+        connect(a, &QAction::triggered, this, [this, f] {
+            if (!QFileInfo::exists(f)) {
+                dimenticaFile(f);
+                rispondi(QStringLiteral("Il file «%1» non c'è più: tolto dall'elenco dei recenti.")
+                             .arg(QDir::toNativeSeparators(f)));
+                return;
+            }
+            apriChiedendo(f);
+        });
+    }
+    if (elenco.isEmpty()) menu.addAction(QStringLiteral("Nessun file recente"))->setEnabled(false);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("&Svuota l'elenco"), this, [] { dimenticaTuttiIFile(); })
+        ->setEnabled(!elenco.isEmpty());
 }
 
 bool FoglioPercorso::salva() {
@@ -56,11 +85,13 @@ bool FoglioPercorso::salva() {
 }
 
 bool FoglioPercorso::salvaConNome() {
-    const QString proposto = file().isEmpty() ? QDir::home().filePath(QStringLiteral("percorso.flumetra")) : file();
+    const QString proposto =
+        file().isEmpty() ? QDir(ultimaCartella()).filePath(QStringLiteral("percorso.flumetra")) : file();
     const QString scelto = conSuffisso(
         this, QFileDialog::getSaveFileName(this, QStringLiteral("Salva il percorso"), proposto, filtroPercorsi),
         estensione);
     if (scelto.isEmpty()) return false;
+    ricordaCartella(QFileInfo(scelto).path());
     const auto errore = documento_->salvaIn(scelto);
     rispondi(errore);
     return !errore;
@@ -94,7 +125,7 @@ void FoglioPercorso::closeEvent(QCloseEvent* evento) {
 
 // Beside the run's file, with its name and the export's extension.
 QString FoglioPercorso::fileDiEsportazione(const QString& titolo, const QString& suffisso, const QString& filtro) {
-    const QFileInfo base(file().isEmpty() ? QDir::home().filePath(QStringLiteral("percorso")) : file());
+    const QFileInfo base(file().isEmpty() ? QDir(ultimaCartella()).filePath(QStringLiteral("percorso")) : file());
     const QString proposto = base.path() + QLatin1Char('/') + base.completeBaseName() + QLatin1Char('.') + suffisso;
     return conSuffisso(this, QFileDialog::getSaveFileName(this, titolo, proposto, filtro), suffisso);
 }

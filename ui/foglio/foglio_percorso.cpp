@@ -24,6 +24,7 @@
 #include "percorso/verifica.h"
 #include "ui/comune/campo_accessibile.h"
 #include "ui/comune/campo_testo.h"
+#include "ui/comune/file_recenti.h"
 #include "ui/comune/scorciatoie.h"
 #include "ui/foglio/delegato_percorso.h"
 #include "ui/foglio/documento_percorso.h"
@@ -132,6 +133,8 @@ void FoglioPercorso::creaMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     voce(file, QStringLiteral("&Nuovo"), QKeySequence::New, &FoglioPercorso::nuovo);
     voce(file, QStringLiteral("&Apri…"), QKeySequence::Open, &FoglioPercorso::apriDalDialogo);
+    QMenu* recenti = file->addMenu(QStringLiteral("Apri &recenti"));
+    connect(recenti, &QMenu::aboutToShow, this, [this, recenti] { riempiRecenti(*recenti); });
     serveUnTratto_ << voce(file, QStringLiteral("&Salva"), QKeySequence::Save, &FoglioPercorso::salva);
     serveUnTratto_ << voce(file, QStringLiteral("Salva con n&ome…"), tastoSalvaConNome, &FoglioPercorso::salvaConNome);
     file->addSeparator();
@@ -226,6 +229,10 @@ void FoglioPercorso::dopoIlCambio() {
 // After every step of the history: the title and its mark, undo and redo.
 void FoglioPercorso::dopoLaStoria() {
     const percorso::Storia& storia = documento_->storia();
+    if (!file().isEmpty() && file() != fileRicordato_) {
+        ricordaFile(file());
+        fileRicordato_ = file();
+    }
     setWindowTitle(QStringLiteral("%1[*] – Percorso").arg(nomeDelPercorso(file())));
     setWindowModified(!storia.salvata());
     annulla_->setEnabled(storia.puoAnnullare());

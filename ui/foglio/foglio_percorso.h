@@ -15,6 +15,7 @@
 #include "percorso/percorso.h"
 
 class QAction;
+class QMenu;
 
 namespace flumetra {
 
@@ -68,6 +69,7 @@ public:
     void nuovo();
     void apriDalDialogo();
     void apriChiedendo(const QString& percorsoFile);
+    void riempiRecenti(QMenu& menu);
     bool salva();
     bool salvaConNome();
     // With unsaved changes: Salva, Non salvare or Annulla. True when the run
@@ -116,6 +118,7 @@ private:
     CampoTesto* pressione_ = nullptr;
     CampoTesto* indice_ = nullptr;
     CampoTesto* superficie_ = nullptr;
+    QString fileRicordato_;          // the run's file last put first among the recent ones
     QList<QAction*> serveUnTratto_;  // the actions that need a section in the run
 };
 
