@@ -27,6 +27,7 @@
 #include "ui/comune/file_recenti.h"
 #include "ui/comune/scorciatoie.h"
 #include "ui/foglio/delegato_percorso.h"
+#include "ui/foglio/dialogo_intestazione.h"
 #include "ui/foglio/documento_percorso.h"
 #include "ui/foglio/editore_raccordi.h"
 #include "ui/foglio/impostazioni_percorso.h"
@@ -138,6 +139,7 @@ void FoglioPercorso::creaMenu() {
     serveUnTratto_ << voce(file, QStringLiteral("&Salva"), QKeySequence::Save, &FoglioPercorso::salva);
     serveUnTratto_ << voce(file, QStringLiteral("Salva con n&ome…"), tastoSalvaConNome, &FoglioPercorso::salvaConNome);
     file->addSeparator();
+    serveUnTratto_ << voce(file, QStringLiteral("&Intestazione…"), QKeySequence(), [this] { modificaIntestazione(); });
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &CSV…"), QKeySequence(), &FoglioPercorso::esportaCsv);
     serveUnTratto_ << voce(file, QStringLiteral("Esporta &PDF…"), QKeySequence(), &FoglioPercorso::esportaPdf);
     serveUnTratto_ << voce(file, QStringLiteral("S&tampa…"), QKeySequence::Print, &FoglioPercorso::stampa);
@@ -224,6 +226,15 @@ void FoglioPercorso::dopoIlCambio() {
     mostraTotali();
     for (QAction* a : serveUnTratto_) a->setEnabled(righe > 0);
     emit ricalcolato();
+}
+
+// The title block, as one edit of the run.
+void FoglioPercorso::modificaIntestazione() {
+    const auto nuova = chiediIntestazione(this, percorso().intestazione);
+    if (!nuova || *nuova == percorso().intestazione) return;
+    percorso::Percorso nuovo = percorso();
+    nuovo.intestazione = *nuova;
+    rispondi(documento_->modifica(nuovo, QStringLiteral("Intestazione")));
 }
 
 // After every step of the history: the title and its mark, undo and redo.

@@ -70,6 +70,8 @@ public:
     void apriDalDialogo();
     void apriChiedendo(const QString& percorsoFile);
     void riempiRecenti(QMenu& menu);
+    // The title block, in its dialog.
+    void modificaIntestazione();
     bool salva();
     bool salvaConNome();
     // With unsaved changes: Salva, Non salvare or Annulla. True when the run
