@@ -70,9 +70,6 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
         if (i.column() == percorso::posizioneNelFoglio(percorso::Colonna::ZetaRaccordi)) apriRaccordi();
     });
     connect(tabella_, &TabellaPercorso::menuRichiesto, this, &FoglioPercorso::menuDellaTabella);
-    connect(tabella_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
-        if (i.flags().testFlag(Qt::ItemIsEditable)) tabella_->edit(i);
-    });
 
     auto* centro = new QWidget(this);
     auto* colonna = new QVBoxLayout(centro);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QToolTip>
 
 #include "ui/foglio/modello_percorso.h"
@@ -68,6 +69,15 @@ void TabellaPercorso::vaiAvanti() {
     } else {
         emit nuovaRiga();
     }
+}
+
+void TabellaPercorso::keyPressEvent(QKeyEvent* evento) {
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (invio && evento->modifiers() == Qt::NoModifier && state() != EditingState && currentIndex().isValid()) {
+        vaiAvanti();
+        return;
+    }
+    QTableView::keyPressEvent(evento);
 }
 
 void TabellaPercorso::contextMenuEvent(QContextMenuEvent* evento) {

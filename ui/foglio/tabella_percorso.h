@@ -1,11 +1,12 @@
 // The run sheet's table, typed into row by row: Tab and Shift+Tab visit
 // only the cells a person types a section's row into
-// (ModelloPercorso::DaDigitareRole), in the row's order and on to the next row; Enter on a
-// cell being edited takes its text and goes on to the next such cell, and
-// from the last of a row to the next row's length, or asks for a new
-// section on the last row (nuovaRiga). Columns widen to what they hold as
-// the run changes. A refused text is told on its cell (mostraRifiuto), and
-// its editor stays open with it.
+// (ModelloPercorso::DaDigitareRole), in the row's order and on to the next
+// row. Enter goes on, as in a spreadsheet (F2 edits): it takes the text
+// being edited and moves to the row's next such cell, from the last of a
+// row to the next row's length, and on the last row asks for a new section
+// (nuovaRiga). Columns widen to what they hold as the run changes. A
+// refused text is told on its cell (mostraRifiuto), and its editor stays
+// open with it.
 #pragma once
 
 #include <QTableView>
@@ -36,6 +37,7 @@ protected:
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     [[nodiscard]] bool daDigitare(int riga, int colonna) const;
