@@ -72,7 +72,10 @@ bool DelegatoPercorso::eventFilter(QObject* oggetto, QEvent* evento) {
         !modello->setData(cella, testoDi(editor), Qt::EditRole)) {
         return true;  // refused, and told: the editor stays, with the text
     }
-    emit closeEditor(editor, dopo);
+    // Enter's own hint would be the view's when the current row changes
+    // under an editor (an arrow key): the table is told apart.
+    emit closeEditor(editor, dopo == SubmitModelCache ? NoHint : dopo);
+    if (dopo == SubmitModelCache) emit avanti();
     return true;
 }
 

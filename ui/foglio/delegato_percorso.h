@@ -19,6 +19,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+signals:
+    // Enter took the editor's text: the table goes on.
+    void avanti();
+
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 };

@@ -54,7 +54,9 @@ FoglioPercorso::FoglioPercorso(QWidget& principale, const Finestra& calcolatore)
     tabella_->setObjectName(QStringLiteral("Tabella_Tratti"));
     tabella_->setAccessibleName(QStringLiteral("Tratti del percorso"));
     tabella_->setModel(modello_);
-    tabella_->setItemDelegate(new DelegatoPercorso(tabella_));
+    auto* delegato = new DelegatoPercorso(tabella_);
+    tabella_->setItemDelegate(delegato);
+    connect(delegato, &DelegatoPercorso::avanti, tabella_, &TabellaPercorso::vaiAvanti);
     tabella_->setSelectionBehavior(QAbstractItemView::SelectItems);
     tabella_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     tabella_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -47,15 +47,6 @@ QModelIndex TabellaPercorso::moveCursor(CursorAction azione, Qt::KeyboardModifie
     return seguente(corrente, azione == MoveNext ? 1 : -1);
 }
 
-void TabellaPercorso::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) {
-    if (suggerimento != QAbstractItemDelegate::SubmitModelCache) {
-        QTableView::closeEditor(editor, suggerimento);
-        return;
-    }
-    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    vaiAvanti();
-}
-
 // After Enter: the next cell of the row to type, else the next row's
 // first, else a new section.
 void TabellaPercorso::vaiAvanti() {

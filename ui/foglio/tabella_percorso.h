@@ -26,6 +26,8 @@ public:
     // Why cella's text was refused: shown at the cell, in the open editor's
     // description for a screen reader.
     void mostraRifiuto(const QModelIndex& cella, const QString& perche);
+    // Enter: on to the row's next cell to type, the next row, or a new section.
+    void vaiAvanti();
 
 signals:
     void nuovaRiga();
@@ -35,14 +37,12 @@ signals:
 
 protected:
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint suggerimento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     [[nodiscard]] bool daDigitare(int riga, int colonna) const;
     [[nodiscard]] QModelIndex seguente(const QModelIndex& da, int verso) const;
-    void vaiAvanti();
 
     int primaColonna_;
 };
