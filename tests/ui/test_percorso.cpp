@@ -199,6 +199,12 @@ TEST_F(Foglio, ARunIsTypedByKeyboard) {
     QTest::keyClick(editore, Qt::Key_Escape);
     QTest::keyClick(tabella, Qt::Key_Return);  // not editing: on to the next value, as in a spreadsheet
     EXPECT_EQ(tabella->currentIndex(), cella(5, Colonna::G));
+
+    // Insert while a value is being typed: the value is taken first.
+    premi("7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+    EXPECT_EQ(testo(5, Colonna::G), "7");
+    EXPECT_EQ(f.modello()->rowCount(), 7);
 }
 
 // «Apri nel calcolatore»: the section's size as the sheet chose it and the

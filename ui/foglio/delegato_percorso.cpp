@@ -52,6 +52,14 @@ void DelegatoPercorso::setModelData(QWidget* editor, QAbstractItemModel* model, 
     QStyledItemDelegate::setModelData(editor, model, index);
 }
 
+bool DelegatoPercorso::prendi(QWidget* editor) const {
+    const auto cella = editor->property(proprietaCella).value<QPersistentModelIndex>();
+    if (!cella.isValid()) return true;
+    auto* modello = const_cast<QAbstractItemModel*>(cella.model());
+    return modello->data(cella, Qt::EditRole).toString() == testoDi(editor) ||
+           modello->setData(cella, testoDi(editor), Qt::EditRole);
+}
+
 bool DelegatoPercorso::eventFilter(QObject* oggetto, QEvent* evento) {
     auto* editor = qobject_cast<QWidget*>(oggetto);
     if (editor == nullptr || evento->type() != QEvent::KeyPress)
@@ -65,13 +73,9 @@ bool DelegatoPercorso::eventFilter(QObject* oggetto, QEvent* evento) {
         case Qt::Key_Enter: dopo = SubmitModelCache; break;
         default: return QStyledItemDelegate::eventFilter(oggetto, evento);
     }
-    const auto cella = editor->property(proprietaCella).value<QPersistentModelIndex>();
-    if (!cella.isValid()) return QStyledItemDelegate::eventFilter(oggetto, evento);
-    auto* modello = const_cast<QAbstractItemModel*>(cella.model());
-    if (modello->data(cella, Qt::EditRole).toString() != testoDi(editor) &&
-        !modello->setData(cella, testoDi(editor), Qt::EditRole)) {
-        return true;  // refused, and told: the editor stays, with the text
-    }
+    if (!editor->property(proprietaCella).value<QPersistentModelIndex>().isValid())
+        return QStyledItemDelegate::eventFilter(oggetto, evento);
+    if (!prendi(editor)) return true;  // refused, and told: the editor stays, with the text
     // Enter's own hint would be the view's when the current row changes
     // under an editor (an arrow key): the table is told apart.
     emit closeEditor(editor, dopo == SubmitModelCache ? NoHint : dopo);

@@ -19,6 +19,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+    // The editor's text given to the table, as Tab gives it: false when
+    // the table refuses it (and says why).
+    bool prendi(QWidget* editor) const;
+
 signals:
     // Enter took the editor's text: the table goes on.
     void avanti();

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "calc/fallimento.h"
 #include "calc/testo.h"
@@ -120,10 +121,18 @@ const QString& FoglioPercorso::file() const { return documento_->file(); }
 bool FoglioPercorso::daSalvare() const { return documento_->daSalvare(); }
 
 void FoglioPercorso::creaMenu() {
+    // Each first takes the text being typed in a cell, as a click away from it would.
     auto voce = [this](QMenu* menu, const QString& testo, const QKeySequence& tasto, auto azione) {
         QAction* a = menu->addAction(testo);
         a->setShortcut(tasto);
-        connect(a, &QAction::triggered, this, azione);
+        connect(a, &QAction::triggered, this, [this, azione] {
+            if (!tabella_->prendiIlTesto()) return;
+            if constexpr (std::is_member_function_pointer_v<decltype(azione)>) {
+                (this->*azione)();
+            } else {
+                azione();
+            }
+        });
         return a;
     };
     // Where the platform has no key for «Salva con nome», the usual one.

@@ -40,6 +40,7 @@ std::optional<QString> FoglioPercorso::aggiungi(const percorso::Aggiunto& aggiun
     if (auto perche = documento_->modifica(aggiunto.percorso, descrizione)) return perche;
     tabella_->setCurrentIndex(
         modello_->index(static_cast<int>(aggiunto.indice), percorso::posizioneNelFoglio(percorso::Colonna::L)));
+    tabella_->setFocus();  // where its values are typed, wherever Insert was pressed
     return std::nullopt;
 }
 

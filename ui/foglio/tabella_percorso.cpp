@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QToolTip>
 
+#include "ui/foglio/delegato_percorso.h"
 #include "ui/foglio/modello_percorso.h"
 
 namespace flumetra {
@@ -60,6 +61,16 @@ void TabellaPercorso::vaiAvanti() {
     } else {
         emit nuovaRiga();
     }
+}
+
+bool TabellaPercorso::prendiIlTesto() {
+    QWidget* editor = QApplication::focusWidget();
+    auto* delegato = qobject_cast<DelegatoPercorso*>(itemDelegate());
+    if (state() != EditingState || editor == nullptr || delegato == nullptr || !viewport()->isAncestorOf(editor))
+        return true;
+    if (!delegato->prendi(editor)) return false;
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
 }
 
 void TabellaPercorso::keyPressEvent(QKeyEvent* evento) {

@@ -26,6 +26,9 @@ public:
     // Why cella's text was refused: shown at the cell, in the open editor's
     // description for a screen reader.
     void mostraRifiuto(const QModelIndex& cella, const QString& perche);
+    // The text being typed in a cell, taken before anything else is done:
+    // false when refused (its editor stays, the reason beside it).
+    bool prendiIlTesto();
     // Enter: on to the row's next cell to type, the next row, or a new section.
     void vaiAvanti();
 
