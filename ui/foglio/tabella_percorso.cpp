@@ -17,7 +17,11 @@ constexpr int tempoDelRifiuto = 10000;  // ms the reason stays by the cell
 
 }  // namespace
 
-TabellaPercorso::TabellaPercorso(int primaColonna, QWidget* parent) : QTableView(parent), primaColonna_(primaColonna) {}
+TabellaPercorso::TabellaPercorso(int primaColonna, QWidget* parent) : QTableView(parent), primaColonna_(primaColonna) {
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonna) {
+        if (!adattando_) allargate_.insert(colonna);
+    });
+}
 
 bool TabellaPercorso::daDigitare(int riga, int colonna) const {
     return model()->index(riga, colonna).data(ModelloPercorso::DaDigitareRole).toBool();
@@ -90,11 +94,13 @@ void TabellaPercorso::contextMenuEvent(QContextMenuEvent* evento) {
 }
 
 void TabellaPercorso::adatta() {
+    adattando_ = true;
     QHeaderView* testata = horizontalHeader();
     for (int c = 0; c < model()->columnCount(); ++c) {
         const int serve = std::max(sizeHintForColumn(c), testata->sectionSizeHint(c));
-        if (serve > columnWidth(c)) setColumnWidth(c, serve);
+        if (serve > columnWidth(c) || (serve < columnWidth(c) && !allargate_.contains(c))) setColumnWidth(c, serve);
     }
+    adattando_ = false;
 }
 
 void TabellaPercorso::mostraRifiuto(const QModelIndex& cella, const QString& perche) {

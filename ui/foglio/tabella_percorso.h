@@ -9,6 +9,7 @@
 // open with it.
 #pragma once
 
+#include <QSet>
 #include <QTableView>
 
 namespace flumetra {
@@ -20,8 +21,8 @@ public:
     // primaColonna: where Enter takes a person in the next row.
     TabellaPercorso(int primaColonna, QWidget* parent);
 
-    // Each column as wide as its heading and the rows in view need, never
-    // narrower than it is.
+    // Each column as wide as its heading and the rows in view need, but
+    // one the person has resized, which only widens to what it holds.
     void adatta();
     // Why cella's text was refused: shown at the cell, in the open editor's
     // description for a screen reader.
@@ -48,6 +49,8 @@ private:
     [[nodiscard]] QModelIndex seguente(const QModelIndex& da, int verso) const;
 
     int primaColonna_;
+    QSet<int> allargate_;  // the columns the person resized
+    bool adattando_ = false;
 };
 
 }  // namespace flumetra
