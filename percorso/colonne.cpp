@@ -219,6 +219,7 @@ std::variant<Percorso, std::string> conNumero(const DatiCampo& d, const Percorso
         return nuovo;
     }
     if (d.soloRettangolo && eTondo(t)) return "un tratto tondo non ha il lato " + std::string(d.nome);
+    if (testo.find_first_not_of(' ') == std::string_view::npos) return std::string(d.nome) + " non può restare vuoto";
     const auto letto =
         numero(testo, luogoDelTratto(i, t.id) + ", " + std::string(d.nome), intervalloDi(d, eTondo(t)), d.intero);
     if (const auto* errore = std::get_if<std::string>(&letto)) return *errore;

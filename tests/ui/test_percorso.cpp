@@ -195,6 +195,8 @@ TEST_F(Foglio, ARunIsTypedByKeyboard) {
     EXPECT_TRUE(editore->isVisible());
     EXPECT_EQ(editore->text(), "1x");
     EXPECT_EQ(editore->accessibleDescription(), "«1x» non è un numero");
+    EXPECT_EQ(cella(5, Colonna::L).data(Qt::AccessibleDescriptionRole).toString(),
+              "non accettato: «1x» non è un numero");
     EXPECT_EQ(testo(5, Colonna::L), "10");
     QTest::keyClick(editore, Qt::Key_Escape);
     QTest::keyClick(tabella, Qt::Key_Return);  // not editing: on to the next value, as in a spreadsheet

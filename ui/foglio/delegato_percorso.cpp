@@ -10,7 +10,8 @@
 namespace flumetra {
 namespace {
 
-constexpr const char* proprietaCella = "cella";  // the editor's cell, a QPersistentModelIndex
+constexpr const char* proprietaCella = "cella";      // the editor's cell, a QPersistentModelIndex
+constexpr const char* proprietaAvviato = "avviato";  // the editor holds the cell's text already
 
 QString testoDi(QWidget* editor) {
     if (auto* elenco = qobject_cast<QComboBox*>(editor)) return elenco->currentText();
@@ -36,7 +37,11 @@ QWidget* DelegatoPercorso::createEditor(QWidget* parent, const QStyleOptionViewI
     return elenco;
 }
 
+// Once: a person's text stays while the cell's other roles change (a
+// refusal's note).
 void DelegatoPercorso::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    if (editor->property(proprietaAvviato).toBool()) return;
+    editor->setProperty(proprietaAvviato, true);
     if (auto* elenco = qobject_cast<QComboBox*>(editor)) {
         elenco->setCurrentText(index.data(Qt::EditRole).toString());
         return;

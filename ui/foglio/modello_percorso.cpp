@@ -45,6 +45,7 @@ void ModelloPercorso::aggiorna() {
     }
     const int righe = static_cast<int>(percorso().tratti.size());
     profondita_ = percorso::profondita(percorso());
+    rifiutata_ = QPersistentModelIndex();
     // The same rows keep the view's current cell and selection.
     if (righe == righe_) {
         sulPercorsoIndice_ = std::move(indice);
@@ -98,6 +99,7 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         }
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
+            if (index == rifiutata_) return QStringLiteral("non accettato: %1").arg(perche_);
             if (QString perche = avviso(); !perche.isEmpty()) return perche;
             if (c == Colonna::BoD && percorso::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");
@@ -172,7 +174,7 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     const std::string testo = value.toString().toStdString();
     auto nuovo = percorso::conTesto(c, percorso(), riga, testo);
     if (const auto* perche = std::get_if<std::string>(&nuovo)) {
-        emit rifiutato(inQt(*perche), index);
+        rifiuta(index, inQt(*perche));
         return false;
     }
     // Whether it changes anything, and whether the run still holds, the
@@ -180,10 +182,17 @@ bool ModelloPercorso::setData(const QModelIndex& index, const QVariant& value, i
     const QString descrizione =
         QStringLiteral("%1 di %2").arg(inQt(percorso::dati(c).titolo), inQt(percorso().tratti[riga].id));
     if (auto perche = documento_.modifica(std::get<percorso::Percorso>(nuovo), descrizione)) {
-        emit rifiutato(*perche, index);
+        rifiuta(index, *perche);
         return false;
     }
     return true;
+}
+
+void ModelloPercorso::rifiuta(const QModelIndex& cella, const QString& perche) {
+    rifiutata_ = cella;
+    perche_ = perche;
+    emit dataChanged(cella, cella, {Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+    emit rifiutato(perche, cella);
 }
 
 }  // namespace flumetra

@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QPersistentModelIndex>
 #include <optional>
 #include <vector>
 
@@ -48,6 +49,7 @@ signals:
 
 private:
     void aggiorna();
+    void rifiuta(const QModelIndex& cella, const QString& perche);
 
     DocumentoPercorso& documento_;
     int righe_ = 0;  // as many as the run had when last shown
@@ -55,6 +57,10 @@ private:
     // the warning icon (a theme lookup on the file system when asked anew).
     std::vector<bool> sulPercorsoIndice_;
     std::vector<std::size_t> profondita_;  // each section's depth from the fan
+    // The cell whose text was last refused, and why: its tooltip and its
+    // description for a screen reader until the run next changes.
+    QPersistentModelIndex rifiutata_;
+    QString perche_;
     QIcon iconaAvviso_;
 };
 
