@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 namespace flumetra {
@@ -37,6 +39,16 @@ bool DialoghiSopra::eventFilter(QObject* oggetto, QEvent* evento) {
         if (QWindow* nativa = dialogo->windowHandle()) {
             nativa->setFlags(flags);
             if (dialogo->window() != &calcolatore_) nativa->setTransientParent(calcolatore_.windowHandle());
+        }
+    } else if (tipo == QEvent::Hide && !dellaPiattaforma && dialogo->parentWidget() != nullptr) {
+        // The window manager gives the focus back to the calculator the
+        // dialog was made transient for: it goes back to the window that
+        // asked, once the dialog is gone.
+        QPointer<QWidget> chiedeva = dialogo->parentWidget()->window();
+        if (chiedeva != &calcolatore_) {
+            QTimer::singleShot(0, chiedeva, [chiedeva] {
+                if (chiedeva != nullptr && chiedeva->isVisible()) chiedeva->activateWindow();
+            });
         }
     }
     return false;

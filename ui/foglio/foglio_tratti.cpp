@@ -100,7 +100,7 @@ void FoglioPercorso::eliminaTratto() {
         if (chiedi(this, {.titolo = QStringLiteral("Percorso"),
                           .icona = QMessageBox::Warning,
                           .testo = QStringLiteral("Eliminare «%1»?").arg(inQt(tolto.id)),
-                          .dettaglio = QStringLiteral("%1 %2 a valle: %3 si attaccheranno %4. Si può annullare.")
+                          .dettaglio = QStringLiteral("%1 %2 a valle: %3 %4. Si può annullare.")
                                            .arg(sotto.join(QStringLiteral(", ")),
                                                 sotto.size() == 1 ? QStringLiteral("è") : QStringLiteral("sono"),
                                                 sotto.size() == 1 ? QStringLiteral("si attaccherà")
