@@ -18,6 +18,7 @@
 #include "ui/foglio/documento_percorso.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/foglio/offerta_di_recupero.h"
+#include "ui/grafica/file_percorso.h"
 
 namespace flumetra {
 
@@ -31,6 +32,12 @@ Coordinatore::Coordinatore() {
         if (diagrammaAperto()) diagramma_->aggiornaPresto();
     });
     principale_.installEventFilter(this);
+}
+
+// The windows go with the calculator, the sheet last: its hiding then asks
+// nothing of the chart.
+Coordinatore::~Coordinatore() {
+    if (percorso_ != nullptr) percorso_->removeEventFilter(this);
 }
 
 // Each works in every window of the program.
@@ -129,13 +136,19 @@ void Coordinatore::mostraDiagramma(bool aperto) {
     mettiAccanto(*diagramma_, principale_, dettagli_);
 }
 
-// The run's sections while the sheet is open, each that has its losses at
-// its flow and loss per metre, those of the index run marked.
+// While the sheet is open, the run's air and method for the lines, and its
+// sections, each that has its losses at its flow and loss per metre, those
+// of the index run marked; else the calculator's lines alone.
 void Coordinatore::mostraTrattiNelDiagramma() {
     if (!diagrammaAperto()) return;
-    std::vector<PuntoTratto> punti;
-    if (percorsoAperto() && percorso_->risultati()) {
-        const percorso::Percorso& run = percorso_->percorso();
+    if (!percorsoAperto()) {
+        diagramma_->seguiPercorso(std::nullopt);
+        return;
+    }
+    const percorso::Percorso& run = percorso_->percorso();
+    PercorsoNelDiagramma seguito{nomeDelPercorso(percorso_->file()), run.aria, {run.metodo, run.materiale}, {}};
+    std::vector<PuntoTratto>& punti = seguito.tratti;
+    if (percorso_->risultati()) {
         const percorso::Risultati& risultati = *percorso_->risultati();
         std::vector<bool> indice(risultati.tratti.size(), false);
         if (risultati.percorso_indice) {
@@ -148,7 +161,7 @@ void Coordinatore::mostraTrattiNelDiagramma() {
                              tratto.perdite->R_Pa_m, indice[i]});
         }
     }
-    diagramma_->mostraTratti(std::move(punti));
+    diagramma_->seguiPercorso(std::move(seguito));
 }
 
 bool Coordinatore::percorsoAperto() const { return percorso_ != nullptr && percorso_->isVisible(); }
@@ -174,6 +187,7 @@ FoglioPercorso& Coordinatore::mostraPercorso() {
         percorso_ = new FoglioPercorso(principale_, principale_);
         // The chart shows the run's sections as points; none once it closes.
         connect(percorso_, &FoglioPercorso::ricalcolato, this, &Coordinatore::mostraTrattiNelDiagramma);
+        percorso_->installEventFilter(this);
     }
     const bool eraChiuso = !percorso_->isVisible();
     if (prima) percorso_->resize(dimensioneDelFoglio(principale_));
@@ -192,6 +206,8 @@ void Coordinatore::offriRecupero() {
 }
 
 bool Coordinatore::eventFilter(QObject* oggetto, QEvent* evento) {
+    // The chart goes back to the calculator's lines once the sheet is closed.
+    if (oggetto == percorso_ && evento->type() == QEvent::Hide) mostraTrattiNelDiagramma();
     if (oggetto == &principale_ && evento->type() == QEvent::Close && percorso_ != nullptr && percorso_->daSalvare()) {
         if (!percorso_->lasciaAndare()) {
             evento->ignore();

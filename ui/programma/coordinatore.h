@@ -24,6 +24,9 @@ class Coordinatore : public QObject {
 
 public:
     Coordinatore();
+    ~Coordinatore() override;
+    Coordinatore(const Coordinatore&) = delete;
+    Coordinatore& operator=(const Coordinatore&) = delete;
 
     [[nodiscard]] Form_Principale& principale() { return principale_; }
 
