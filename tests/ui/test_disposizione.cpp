@@ -18,12 +18,12 @@ namespace {
 // The windows open one after another, in the order given, each placed with
 // those before it open.
 Cornici apriInOrdine(const QRect& calcolatore, const QRect& schermo, const std::array<Misura, numeroVicine>& misure,
-                     const std::vector<Vicina>& ordine) {
+                     const std::vector<Vicina>& ordine, int testata) {
     const Cornici piano = disponi(calcolatore, schermo, misure);
     Cornici aperte;
     for (const Vicina v : ordine) {
         const auto i = static_cast<std::size_t>(v);
-        aperte[i] = posto(piano, v, misure[i], calcolatore, aperte, schermo);
+        aperte[i] = posto(piano, v, misure[i], calcolatore, aperte, schermo, testata);
     }
     return aperte;
 }
@@ -57,6 +57,13 @@ TEST(Disposizione, EachBesideTheCalculatorCoveringNoneWhereTheScreenHasRoom) {
          {Diagramma, Dettagli, Foglio},
          {QRect(1077, 392, 843, 581), QRect(434, 0, 408, 543), QRect(201, 551, 641, 529)},
          true},
+        {"a larger screen: each at its size, the details and the chart both alongside the calculator",
+         {1170, 653, 219, 294},
+         {0, 0, 2560, 1600},
+         scala1,
+         {Dettagli, Foglio, Diagramma},
+         {QRect(1397, 653, 1102, 581), QRect(754, 253, 408, 543), QRect(504, 804, 658, 543)},
+         true},
         {"the calculator near the top left corner",
          {26, 26, 219, 294},
          {0, 0, 1920, 1040},
@@ -69,11 +76,11 @@ TEST(Disposizione, EachBesideTheCalculatorCoveringNoneWhereTheScreenHasRoom) {
          {0, 0, 960, 540},
          scala2,
          {Foglio, Dettagli, Diagramma},
-         {QRect(0, 106, 835, 434), QRect(552, 7, 408, 533), QRect(598, 129, 362, 295)},
+         {QRect(0, 139, 835, 401), QRect(552, 7, 408, 533), QRect(598, 129, 362, 295)},
          false},
     };
     for (const Caso& c : casi) {
-        const Cornici aperte = apriInOrdine(c.calcolatore, c.schermo, c.misure, c.ordine);
+        const Cornici aperte = apriInOrdine(c.calcolatore, c.schermo, c.misure, c.ordine, 10);
         for (std::size_t i = 0; i < numeroVicine; ++i) {
             ASSERT_TRUE(aperte[i].has_value()) << c.cosa;
             EXPECT_EQ(*aperte[i], c.attese[i]) << c.cosa << ", window " << i;

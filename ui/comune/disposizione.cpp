@@ -39,6 +39,13 @@ int dallAlto(const QRect& calcolatore, const QRect& schermo, int altezza) {
     return std::max(schermo.y(), std::min(calcolatore.y(), fineY(schermo) - altezza));
 }
 
+// Its middle level with the calculator's, within the screen: two windows
+// one above the other then stand both beside it.
+int centrata(const QRect& calcolatore, const QRect& schermo, int altezza) {
+    const int y = calcolatore.y() + (calcolatore.height() - altezza) / 2;
+    return std::max(schermo.y(), std::min(y, fineY(schermo) - altezza));
+}
+
 // Its size, or as much smaller in proportion as it must to fit, not below
 // its least; none where its least does not fit.
 std::optional<QSize> entro(const Misura& misura, int larghezza, int altezza) {
@@ -107,7 +114,7 @@ private:
             return g ? g->width() : 0;
         }
         if (const auto g = entro(diagramma, larghezza, s_.height() - d1->height() - d)) {
-            const int y = dallAlto(c_, s_, d1->height() + d + g->height());
+            const int y = centrata(c_, s_, d1->height() + d + g->height());
             metti(Vicina::Dettagli, 0, *d1, y);
             metti(Vicina::Diagramma, 0, *g, y + d1->height() + d);
             return std::max(d1->width(), g->width());
@@ -196,7 +203,7 @@ std::vector<QRect> candidati(QSize dimensione, const QRect& c, const std::vector
 // covers the least of the calculator, then of the sheet, then of the other
 // windows, open or planned.
 QRect menoCoperto(const Cornici& piano, Vicina quale, const Misura& misura, const QRect& calcolatore,
-                  const Cornici& aperte, const QRect& schermo) {
+                  const Cornici& aperte, const QRect& schermo, int testata) {
     const QSize dimensione =
         entro(misura, std::max(spazioAccanto(calcolatore, schermo), misura.minima.width()), schermo.height())
             .value_or(misura.minima);
@@ -225,8 +232,17 @@ QRect menoCoperto(const Cornici& piano, Vicina quale, const Misura& misura, cons
         const int y = std::max(schermo.y(), std::min(angolo.y(), fineY(schermo) - dimensione.height()));
         dentro.emplace_back(QPoint(x, y), dimensione);
     }
-    return *std::min_element(dentro.begin(), dentro.end(),
-                             [&](const QRect& a, const QRect& b) { return costo(a) < costo(b); });
+    QRect scelto = *std::min_element(dentro.begin(), dentro.end(),
+                                     [&](const QRect& a, const QRect& b) { return costo(a) < costo(b); });
+    // Over the calculator, it leaves its title bar in sight, to bring it
+    // forward by, where it may be that much lower.
+    const int sottoLaTestata = calcolatore.y() + testata;
+    if (testata > 0 && scelto.intersects(calcolatore) && scelto.y() < sottoLaTestata) {
+        const QRect piuBasso(scelto.x(), sottoLaTestata, scelto.width(),
+                             std::min(scelto.height(), fineY(schermo) - sottoLaTestata));
+        if (piuBasso.height() >= misura.minima.height()) scelto = piuBasso;
+    }
+    return scelto;
 }
 
 }  // namespace
@@ -239,7 +255,7 @@ Cornici disponi(const QRect& calcolatore, const QRect& schermo, const std::array
 // each time its place in the plan first, then beside the calculator from
 // its size down to its least, by tenths of the difference.
 QRect posto(const Cornici& piano, Vicina quale, const Misura& misura, const QRect& calcolatore, const Cornici& aperte,
-            const QRect& schermo) {
+            const QRect& schermo, int testata) {
     const std::optional<QRect>& nelPiano = piano[indice(quale)];
     std::vector<QRect> ostacoli;
     for (const auto& r : aperte) {
@@ -263,7 +279,7 @@ QRect posto(const Cornici& piano, Vicina quale, const Misura& misura, const QRec
             if (differenza.isNull()) break;
         }
     }
-    return menoCoperto(piano, quale, misura, calcolatore, aperte, schermo);
+    return menoCoperto(piano, quale, misura, calcolatore, aperte, schermo, testata);
 }
 
 }  // namespace flumetra

@@ -18,8 +18,9 @@
 //        chart {201, 551, 641, 529}
 // At scale 2 (960 × 540, the calculator {371, 129, 219, 283}) no column
 // holds the sheet nor the details: the plan has the chart alone on the
-// right, {598, 129, 362, 295}; the sheet then covers the calculator
-// ({0, 106, 835, 434}, kept above it), the details the least of it.
+// right, {598, 129, 362, 295}; the sheet then covers the calculator but
+// its title bar ({0, 139, 835, 401}, kept above it), the details the least
+// of it.
 #pragma once
 
 #include <QRect>
@@ -53,8 +54,9 @@ Cornici disponi(const QRect& calcolatore, const QRect& schermo, const std::array
 // beside the calculator, at its size or smaller; else the same covering
 // only other windows; else beside the calculator pushed inside the screen,
 // covering as little as it can of the calculator, then of the sheet, then
-// of the others.
+// of the others, and below the calculator's title bar (testata, its
+// height) where its least height allows.
 QRect posto(const Cornici& piano, Vicina quale, const Misura& misura, const QRect& calcolatore, const Cornici& aperte,
-            const QRect& schermo);
+            const QRect& schermo, int testata = 0);
 
 }  // namespace flumetra

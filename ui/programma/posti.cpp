@@ -89,7 +89,8 @@ void Posti::colloca(Vicina quale) {
         if (i != indice(quale) && finestre_[i]->isVisible()) aperte[i] = finestre_[i]->frameGeometry();
     }
     const Cornici piano = disponi(calcolatore, disponibile, misure);
-    const QRect cornice = posto(piano, quale, misure[indice(quale)], calcolatore, aperte, disponibile);
+    const int testata = calcolatore_.geometry().top() - calcolatore.top();
+    const QRect cornice = posto(piano, quale, misure[indice(quale)], calcolatore, aperte, disponibile, testata);
     finestra.setGeometry(cornice.marginsRemoved(bordiDi(finestra, calcolatore_)));
     dati_[indice(quale)] = finestra.geometry();
 }
