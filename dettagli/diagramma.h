@@ -70,6 +70,9 @@ struct Linea {
     TipoLinea tipo;
     Reale valore;  // D in mm or v in m/s
     Estremi estremi;
+    // A line that bends on the chart (Colebrook's): its points from end to
+    // end, both included; empty for a straight one.
+    std::vector<PuntoDiagramma> tracciato{};
 };
 
 // Nothing where the line misses the chart.

@@ -40,7 +40,8 @@ constexpr auto tabellaCalcolate = std::to_array<DatiCalcolata>({
      [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return seDato(r.D); }, true},
     {"B", "mm", "lato B del rettangolo, dato o scelto", 0, true, "B",
      [](const Tratto&, const RisultatoTratto& r, const Risultati&) { return seDato(r.B); }, true, true, false},
-    {"v", "m/s", "velocità nella sezione", decimaliVelocita, false, "v", perdita<&Perdite::v>, true},
+    {"v", "m/s", "velocità nel rettangolo A × B o nel tondo D", decimaliVelocita, false, "v", perdita<&Perdite::v>,
+     true},
     {"Re", "", "numero di Reynolds nel tondo di diametro D o De, dove si calcola la perdita", 0, false, "Re",
      [](const Tratto&, const RisultatoTratto& r, const Risultati& tutti) -> Valore {
          if (!r.D || r.G == 0) return std::nullopt;

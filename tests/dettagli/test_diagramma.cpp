@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dettagli/aria.h"
 #include "dettagli/diagramma.h"
+#include "dettagli/legge_diagramma.h"
 
 namespace flumetra::dettagli {
 namespace {
@@ -49,6 +52,41 @@ TEST(Diagramma, LinesEndOnTheChartsEdges) {
     ASSERT_EQ(linee.size(), 21U + 11U) << "every series size from 80 mm, every velocity";
     EXPECT_EQ(linee.front().valore, 80);
     EXPECT_EQ(linee.back().tipo, TipoLinea::Velocita);
+}
+
+// A run's lines by Colebrook for galvanised steel (ε 0,15 mm) at 20 °C, against
+// Colebrook–White solved on its own with λ = 64/Re below Re 2300: R 0,40175 Pa/m
+// at D 500 and 3000 m³/h; D 500 crosses 0,01 Pa/m at 391,749 m³/h and 10 Pa/m
+// at 16 171,56; 4 m/s runs from 2,87119 Pa/m at 100 m³/h to 0,0421741 at 100 000.
+TEST(Diagramma, ColebrooksLinesBendFromEdgeToEdge) {
+    const LeggePerdita legge = leggeDi({20, 0}, 0.15);
+    EXPECT_NEAR(perditaAlMetro(3000, 500, legge), 0.401745547, 1e-8);
+    EXPECT_NEAR(diametroPerPerdita(3000, 0.401745547, legge), 500, 1e-6);
+    EXPECT_NEAR(perditaAlMetro(3000, 500, leggeDi({20, 0}, std::nullopt)), 0.372900, 1e-6) << "the formula's";
+
+    const std::vector<Linea> linee = lineeDelDiagramma(legge);
+    auto linea = [&](TipoLinea tipo, Reale valore) -> const Linea* {
+        const auto l = std::find_if(linee.begin(), linee.end(),
+                                    [&](const Linea& x) { return x.tipo == tipo && x.valore == valore; });
+        return l != linee.end() ? &*l : nullptr;
+    };
+    ASSERT_NE(linea(TipoLinea::Diametro, 500), nullptr);
+    ASSERT_NE(linea(TipoLinea::Velocita, 4), nullptr);
+    const Linea& D500 = *linea(TipoLinea::Diametro, 500);
+    EXPECT_NEAR(D500.estremi.inizio.G, 391.749117, 1e-5);
+    EXPECT_EQ(D500.estremi.inizio.Y_Pa_m, 0.01);
+    EXPECT_NEAR(D500.estremi.fine.G, 16171.5574, 1e-3);
+    EXPECT_EQ(D500.estremi.fine.Y_Pa_m, 10);
+    ASSERT_GE(D500.tracciato.size(), 2U);
+    EXPECT_EQ(D500.tracciato.front().G, D500.estremi.inizio.G);
+    EXPECT_EQ(D500.tracciato.back().Y_Pa_m, 10);
+    const Linea& v4 = *linea(TipoLinea::Velocita, 4);
+    EXPECT_EQ(v4.estremi.inizio.G, 100);
+    EXPECT_NEAR(v4.estremi.inizio.Y_Pa_m, 2.8711949, 1e-6);
+    EXPECT_EQ(v4.estremi.fine.G, 100000);
+    EXPECT_NEAR(v4.estremi.fine.Y_Pa_m, 0.04217406, 1e-7);
+    EXPECT_TRUE(lineeDelDiagramma(leggeDi({20, 0}, std::nullopt)).front().tracciato.empty())
+        << "the formula's lines are straight";
 }
 
 TEST(Diagramma, GridLinesAndTheirLabels) {

@@ -10,6 +10,7 @@
 #include "percorso/calcolo.h"
 #include "percorso/colonne.h"
 #include "percorso/file.h"
+#include "percorso/suggerimento_cella.h"
 #include "riferimento.h"
 
 namespace flumetra::percorso {
@@ -66,6 +67,23 @@ TEST(CelleDelFoglio, ASectionWithoutAirShowsADashWhereNothingIsSized) {
     };
     for (const auto& [i, colonna, atteso] : celle) {
         EXPECT_EQ(testoDi(colonna, p, i, &r), atteso) << i << intestazione(colonna);
+    }
+}
+
+// What a cell's tooltip adds, in the words and units of the calculator's
+// details: R also in mm c.a./m; a rectangle's v, not a round one's, named.
+TEST(CelleDelFoglio, RAndARectanglesVSpeakAsTheCalculatorsDetails) {
+    const auto p = std::get<Percorso>(leggi(testoRiferimento));
+    const Risultati r = calcola(p);
+    const std::tuple<std::size_t, Colonna, const char*> celle[] = {
+        {0, Colonna::R,
+         "Perdita per attrito R in pascal: 0,677 Pa/m\nPerdita per attrito R in mm c.a.: 0,069 mmc.a./m"},
+        {0, Colonna::v, "Velocità nel rettangolo A × B: 5,05 m/s"},  // T1, 300 × 550
+        {4, Colonna::v, ""},                                         // T5, round: the velocity in D
+        {0, Colonna::L, ""},
+    };
+    for (const auto& [i, colonna, atteso] : celle) {
+        EXPECT_EQ(suggerimentoDi(colonna, p.tratti[i], r.tratti[i]), atteso) << i << intestazione(colonna);
     }
 }
 

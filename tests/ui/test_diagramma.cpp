@@ -104,6 +104,11 @@ TEST_F(Diagramma, SectionsAndLinesSayWhatTheyAre) {
     EXPECT_EQ(suggerimento(grafico, {2000, 0.176126}), "Diametro D 500 mm");
     EXPECT_EQ(suggerimento(grafico, {1000, 0.649911}), "Velocità v 4 m/s");
 
+    // Identical sections: one point, which names them all.
+    diagramma->mostraTratti({{"T2", 800, 0.7, false}, {"T4", 800, 0.7, true}, {"T3", 2000, 0.5, true}});
+    EXPECT_EQ(suggerimento(grafico, {800, 0.7}).section('\n', 0, 0), "Tratti T2, T4 (percorso indice: T4): G 800 m³/h");
+    EXPECT_TRUE(grafico->accessibleDescription().endsWith(" Tratti: 3 in 2 punti, 2 sul percorso indice."));
+
     diagramma->mostraTratti({});
     EXPECT_FALSE(grafico->accessibleDescription().contains("Tratti"));
 }

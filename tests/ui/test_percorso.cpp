@@ -42,6 +42,7 @@
 #include "ui/grafica/errori_dei_file.h"
 #include "ui/grafica/file_percorso.h"
 #include "ui/grafica/rapporto_pdf.h"
+#include "ui/grafica/testi_diagramma.h"
 
 namespace flumetra {
 namespace {
@@ -74,10 +75,12 @@ protected:
 };
 
 // The friction chart shows the open run's sections, the index run's marked,
-// and none once the sheet is closed.
+// its lines follow the run's air and method and say so, and once the sheet
+// is closed the chart has the calculator's lines and no sections.
 TEST_F(Foglio, TheChartShowsTheRunsSections) {
     programma.mostraDiagramma(true);
-    const std::vector<PuntoTratto>& tratti = programma.diagramma()->contenuto().tratti;
+    const ContenutoDiagramma& contenuto = programma.diagramma()->contenuto();
+    const std::vector<PuntoTratto>& tratti = contenuto.tratti;
     ASSERT_EQ(tratti.size(), 5U);
     EXPECT_EQ(tratti[0].id, "T1");
     EXPECT_EQ(tratti[0].G, 3000);
@@ -87,8 +90,25 @@ TEST_F(Foglio, TheChartShowsTheRunsSections) {
         if (t.indice) indice << t.id;
     }
     EXPECT_EQ(indice, QStringList({"T1", "T3", "T5"}));
+
+    percorso::Percorso colebrook = foglio().percorso();
+    colebrook.metodo = percorso::Metodo::Colebrook;
+    colebrook.aria = {35, 1500};
+    ASSERT_FALSE(foglio().documento().modifica(colebrook, QStringLiteral("Metodo per R")));
+    ASSERT_TRUE(contenuto.delPercorso.has_value());
+    EXPECT_EQ(contenuto.delPercorso->metodo, percorso::Metodo::Colebrook);
+    EXPECT_FALSE(contenuto.linee.front().tracciato.empty()) << "Colebrook's lines bend";
+    EXPECT_TRUE(descrizioneDiagramma(contenuto).contains(
+        "percorso: aria a 35 °C, quota 1500 m, metodo: Colebrook, acciaio zincato (ε 0,15 mm)."));
+    EXPECT_EQ(cella(0, Colonna::R).data(Qt::ToolTipRole).toString().section('\n', 1).toStdString(),
+              "Perdita per attrito R in mm c.a.: 0,0763 mmc.a./m");  // T1 300 × 500 (De 424): R 0,748 Pa/m
+
+    foglio().documento().annulla();  // nothing to ask at closing
     foglio().close();
-    EXPECT_TRUE(programma.diagramma()->contenuto().tratti.empty());
+    EXPECT_TRUE(contenuto.tratti.empty());
+    EXPECT_FALSE(contenuto.delPercorso.has_value());
+    EXPECT_EQ(contenuto.aria, dettagli::Aria{}) << "the details' air";
+    EXPECT_TRUE(contenuto.linee.front().tracciato.empty());
 }
 
 TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {

@@ -1,7 +1,5 @@
 #include "ui/comune/posizione.h"
 
-#include <QScreen>
-#include <QWidget>
 #include <algorithm>
 #include <array>
 
@@ -37,23 +35,6 @@ QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima,
                                    static_cast<double>(schermo.height()) / dimensione.height()});
     return {std::max(minima.width(), static_cast<int>(dimensione.width() * scala)),
             std::max(minima.height(), static_cast<int>(dimensione.height() * scala))};
-}
-
-void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina) {
-    QRect cornice = principale.frameGeometry();
-    const QRect cliente = principale.geometry();
-    const QMargins bordi(cliente.left() - cornice.left(), cliente.top() - cornice.top(),
-                         cornice.right() - cliente.right(), cornice.bottom() - cliente.bottom());
-    if (vicina != nullptr && vicina->isVisible()) cornice = cornice.united(vicina->frameGeometry());
-    QSize conCornice = finestra.size().grownBy(bordi);
-    const QScreen* schermo = principale.screen();
-    const QRect disponibile = schermo != nullptr ? schermo->availableGeometry() : cornice;
-    if (finestra.minimumSize() != finestra.maximumSize()) {
-        conCornice = dimensioneAccanto(cornice, conCornice, finestra.minimumSize().grownBy(bordi), disponibile);
-        finestra.resize(conCornice.shrunkBy(bordi));
-    }
-    const QPoint angolo = accanto(cornice, conCornice, disponibile);
-    finestra.setGeometry(QRect(angolo + QPoint(bordi.left(), bordi.top()), finestra.size()));
 }
 
 }  // namespace flumetra

@@ -12,8 +12,6 @@
 #include <QRect>
 #include <QSize>
 
-class QWidget;
-
 namespace flumetra {
 
 inline constexpr int distanzaTraFinestre = 8;  // pixels between two frames
@@ -31,13 +29,5 @@ QSize dimensioneAccanto(const QRect& principale, QSize dimensione, QSize minima,
 // The widest frame that fits right or left of principale within the screen:
 //   spazioAccanto({800, 0, 300, 400}, {0, 0, 1920, 1080}) -> 812 (right: 1920 − 1100 − 8)
 int spazioAccanto(const QRect& principale, const QRect& schermo);
-
-// Places the top-level window finestra beside principale, on principale's
-// screen, made smaller first if it is resizable and the room beside is
-// narrower. Another window beside principale (vicina), while it shows, is
-// not covered either: the two count as one. A window's frame is not known before it
-// first shows, on every scale: it is taken to be principale's, and finestra
-// is placed by its client area.
-void mettiAccanto(QWidget& finestra, const QWidget& principale, const QWidget* vicina = nullptr);
 
 }  // namespace flumetra

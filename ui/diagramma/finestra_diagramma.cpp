@@ -13,6 +13,7 @@
 #include "ui/comune/estensione_chiesta.h"
 #include "ui/diagramma/grafico_perdite.h"
 #include "ui/grafica/esporta_diagramma.h"
+#include "ui/grafica/testi_diagramma.h"
 
 namespace flumetra {
 
@@ -45,6 +46,13 @@ void FinestraDiagramma::mostraTratti(std::vector<PuntoTratto> tratti) {
     grafico_->mostra(std::move(contenuto));
 }
 
+void FinestraDiagramma::seguiPercorso(std::optional<PercorsoNelDiagramma> percorso) {
+    std::vector<PuntoTratto> tratti = percorso ? std::move(percorso->tratti) : std::vector<PuntoTratto>();
+    percorso_ = std::move(percorso);
+    aggiorna();
+    mostraTratti(std::move(tratti));
+}
+
 const ContenutoDiagramma& FinestraDiagramma::contenuto() const { return grafico_->contenuto(); }
 
 std::optional<QPointF> FinestraDiagramma::posizioneDelCondotto() const {
@@ -57,10 +65,10 @@ void FinestraDiagramma::aggiornaPresto() { aggiornamentoPresto_.chiedi(); }
 
 void FinestraDiagramma::aggiorna() {
     ContenutoDiagramma contenuto = grafico_->contenuto();
-    const dettagli::Aria aria = aria_();
-    if (aria != contenuto.aria) {
-        cambiaAria(contenuto, aria);
-    }
+    const dettagli::Aria aria = percorso_ ? percorso_->aria : aria_();
+    const std::optional<MetodoDelPercorso> metodo =
+        percorso_ ? std::optional(percorso_->metodo) : std::optional<MetodoDelPercorso>();
+    if (aria != contenuto.aria || metodo != contenuto.delPercorso) cambiaLinee(contenuto, aria, metodo);
     contenuto.condotto =
         dettagli::puntoDelCondotto(calcolatore_.testo(Campo::Text_G), calcolatore_.testo(Campo::Text_Y));
     grafico_->mostra(std::move(contenuto));
@@ -84,7 +92,9 @@ void FinestraDiagramma::esportaImmagine() {
         percorso = conEstensione(this, percorso, estensioneDi(formato));
         if (percorso.isEmpty()) return;
     }
-    if (const auto errore = esportaDiagramma(percorso, formato, contenuto(), font())) {
+    ContenutoDiagramma conTitolo = contenuto();
+    conTitolo.titolo = percorso_ ? titoloDiagramma(percorso_->nome) : titoloDiagramma();
+    if (const auto errore = esportaDiagramma(percorso, formato, conTitolo, font())) {
         QMessageBox::warning(this, QStringLiteral("Esporta immagine"), *errore);
         activateWindow();
     }

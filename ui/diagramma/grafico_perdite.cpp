@@ -44,7 +44,7 @@ void GraficoPerdite::mostra(ContenutoDiagramma contenuto) {
     update();
 }
 
-PianoDiagramma GraficoPerdite::piano() const { return {QRectF(rect()), QFontMetricsF(font(), this)}; }
+PianoDiagramma GraficoPerdite::piano() const { return {QRectF(rect()), QFontMetricsF(font(), this), contenuto_}; }
 
 // Room for three decades each way, in a 4:3 picture.
 QSize GraficoPerdite::sizeHint() const { return {640, 480}; }

@@ -11,6 +11,7 @@
 #include "percorso/albero.h"
 #include "percorso/avvisi.h"
 #include "percorso/colonne.h"
+#include "percorso/suggerimento_cella.h"
 #include "ui/foglio/documento_percorso.h"
 #include "ui/grafica/testo_qt.h"
 
@@ -100,6 +101,12 @@ QVariant ModelloPercorso::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole:
             if (index == rifiutata_) return QStringLiteral("non accettato: %1").arg(perche_);
+            if (r != nullptr) {
+                // R also in mm c.a./m, a rectangle's v named, after a warning on the cell.
+                const QString cosa = inQt(percorso::suggerimentoDi(c, t, *r));
+                const QString perche = avviso();
+                if (!cosa.isEmpty()) return perche.isEmpty() ? cosa : perche + QLatin1Char('\n') + cosa;
+            }
             if (QString perche = avviso(); !perche.isEmpty()) return perche;
             if (c == Colonna::BoD && percorso::testoDaModificare(c, t).empty())
                 return QStringLiteral("vuoto: la misura la sceglie il foglio");

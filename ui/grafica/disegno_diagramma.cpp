@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
+#include <QPolygonF>
+#include <QStringList>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
@@ -31,23 +33,47 @@ double frazioneLog(Reale valore, Reale minimo, Reale massimo) {
 QPointF allaX(QPointF a, QPointF b, double x) { return {x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x())}; }
 QPointF allaY(QPointF a, QPointF b, double y) { return {a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y}; }
 
-// The plot: the grid, the lines, the frame, the duct and the sections with
-// their labels, then the axes and the legend around it.
+// A line's points in the picture, from its lower G to its higher.
+QPolygonF puntiDellaLinea(const Linea& l, const PianoDiagramma& piano) {
+    QPolygonF punti;
+    if (l.tracciato.empty()) return QPolygonF({piano.punto(l.estremi.inizio), piano.punto(l.estremi.fine)});
+    for (const PuntoDiagramma& p : l.tracciato) punti << piano.punto(p);
+    return punti;
+}
+
+// The segment of a line's points that reaches a value of x (or of y),
+// looked for from its higher end, where its label goes; the last one if none does.
+template <typename Coordinata>
+std::pair<QPointF, QPointF> segmentoVerso(const QPolygonF& punti, double valore, Coordinata coordinata) {
+    for (qsizetype i = punti.size() - 1; i > 0; --i) {
+        const double a = coordinata(punti[i - 1]);
+        const double b = coordinata(punti[i]);
+        if ((a - valore) * (b - valore) <= 0 && a != b) return {punti[i - 1], punti[i]};
+    }
+    return {punti[punti.size() - 2], punti.back()};
+}
+
+// The plot: the grid, the lines, the frame, the sections and the duct with
+// their labels, then the axes, the legend and the title around it.
 class Disegno {
 public:
     Disegno(QPainter& p, const QRectF& area, const QFont& carattere, const ContenutoDiagramma& c)
-        : t_(p, area, carattere), c_(c), etichette_(t_.u() * 2) {}
+        : t_(p, area, carattere, c), c_(c), etichette_(t_.u() * 2) {}
 
     void tutto() {
         griglia();
         for (const Linea& l : c_.linee) linea(l);  // already cut at the edges
         cornice();
-        // The marks first, so that no line's label covers them.
-        if (c_.condotto && dettagli::dentroIlDiagramma(*c_.condotto)) condotto(t_.piano.punto(*c_.condotto));
-        for (const PuntoTratto& t : c_.tratti) tratto(t);
+        // The marks before the lines' labels, so that no label covers them;
+        // the duct's over the sections', whose labels leave it whole.
+        const bool conCondotto = c_.condotto && dettagli::dentroIlDiagramma(*c_.condotto);
+        if (conCondotto) guide(t_.piano.punto(*c_.condotto));
+        for (const std::vector<std::size_t>& punto : puntiDeiTratti(c_.tratti)) tratto(punto);
+        if (conCondotto) t_.segnoCondotto(t_.piano.punto(*c_.condotto));
         for (const Linea& l : c_.linee) etichettaLinea(l);
         disegnaAssi(t_);
         disegnaLegenda(t_, c_);
+        titolo();
     }
 
 private:
@@ -71,7 +97,7 @@ private:
     void linea(const Linea& l) {
         const bool diametro = l.tipo == TipoLinea::Diametro;
         t_.p.setPen(diametro ? t_.penna(coloreDiametro, 1.3) : t_.penna(coloreVelocita, 1.1, Qt::DashLine));
-        t_.p.drawLine(t_.piano.punto(l.estremi.inizio), t_.piano.punto(l.estremi.fine));
+        t_.p.drawPolyline(puntiDellaLinea(l, t_.piano));
     }
 
     void cornice() {
@@ -80,34 +106,62 @@ private:
         t_.p.drawRect(r());
     }
 
-    // Dotted guides to both axes, and the mark.
-    void condotto(QPointF c) {
+    // Dotted guides from the duct's point to both axes; its place kept from every label.
+    void guide(QPointF c) {
         t_.p.setPen(t_.penna(coloreCondotto, 1, Qt::DotLine));
         t_.p.drawLine(c, QPointF(r().left(), c.y()));
         t_.p.drawLine(c, QPointF(c.x(), r().bottom()));
-        const double raggio = t_.segnoCondotto(c);
+        const double raggio = 5 * u();
         etichette_.prendi(QRectF(c - QPointF(raggio, raggio), QSizeF(2 * raggio, 2 * raggio)));
     }
 
-    // A section on the index run as a filled square, another as a ring; its
-    // id beside it where there is room.
-    void tratto(const PuntoTratto& t) {
-        const PuntoDiagramma punto{t.G, t.Y_Pa_m};
-        if (!dettagli::dentroIlDiagramma(punto)) return;
-        const QPointF c = t_.piano.punto(punto);
-        const double lato = t_.segnoTratto(c, t.indice);
-        const QRectF box = riquadroDelTesto(t_.metriche, t.id, c, u());
-        const double dx = lato + box.width() / 2 + u();
+    // Identical sections as one mark, a filled square where one of them is on
+    // the index run, else a ring; their ids beside it where there is room.
+    void tratto(const std::vector<std::size_t>& punto) {
+        const PuntoTratto& t = c_.tratti[punto.front()];
+        const PuntoDiagramma dove{t.G, t.Y_Pa_m};
+        if (!dettagli::dentroIlDiagramma(dove)) return;
+        QStringList ids;
+        bool indice = false;
+        for (const std::size_t i : punto) {
+            ids << c_.tratti[i].id;
+            indice = indice || c_.tratti[i].indice;
+        }
+        const QString nome = ids.join(QStringLiteral(", "));
+        const QPointF c = t_.piano.punto(dove);
+        const double lato = t_.segnoTratto(c, indice);
+        const QRectF box = riquadroDelTesto(t_.metriche, nome, c, u());
         const double dy = box.height() / 2;
-        for (const QPointF scarto : {QPointF(dx, -dy), QPointF(dx, dy), QPointF(-dx, -dy), QPointF(-dx, dy)}) {
-            const QRectF posto = box.translated(scarto);
-            if (r().contains(posto) && etichette_.prendi(posto)) {
-                scriviSuCarta(t_.p, posto, t.id, coloreTratto);
-                break;
+        // Beside the mark, or beyond the duct's where that lies on it.
+        for (const double discosto : {lato, 6 * u()}) {
+            const double dx = discosto + box.width() / 2 + u();
+            for (const QPointF scarto : {QPointF(dx, -dy), QPointF(dx, dy), QPointF(-dx, -dy), QPointF(-dx, dy)}) {
+                const QRectF posto = box.translated(scarto);
+                if (r().contains(posto) && etichette_.prendi(posto)) {
+                    scriviSuCarta(t_.p, posto, nome, coloreTratto);
+                    segnaTratto(c, lato);
+                    return;
+                }
             }
         }
-        // The mark is kept from the lines' labels once its own label, which touches it, is placed.
+        segnaTratto(c, lato);
+    }
+
+    // The mark is kept from the lines' labels once its own label, which touches it, is placed.
+    void segnaTratto(QPointF c, double lato) {
         etichette_.prendi(QRectF(c - QPointF(lato, lato), QSizeF(2 * lato, 2 * lato)));
+    }
+
+    // A picture's title, above the legend.
+    void titolo() {
+        if (c_.titolo.isEmpty()) return;
+        QFont grassetto = t_.p.font();
+        grassetto.setBold(true);
+        t_.p.setFont(grassetto);
+        t_.p.setPen(inchiostro);
+        const QRectF& riga = t_.piano.titolo();
+        t_.p.drawText(riga, Qt::AlignCenter,
+                      QFontMetricsF(grassetto, t_.p.device()).elidedText(c_.titolo, Qt::ElideRight, riga.width()));
     }
 
     // A diameter at its upper end, a velocity at its lower end, on the line
@@ -115,16 +169,17 @@ private:
     void etichettaLinea(const Linea& l) {
         const bool diametro = l.tipo == TipoLinea::Diametro;
         const QString t = etichettaDellaLinea(l);
-        const QPointF a = t_.piano.punto(l.estremi.inizio);
-        const QPointF b = t_.piano.punto(l.estremi.fine);
+        const QPolygonF punti = puntiDellaLinea(l, t_.piano);
         QRectF box = riquadroDelTesto(t_.metriche, t, QPointF(), u());
         const double bordo = u();
         if (l.estremi.fine.G >= dettagli::portataMassima) {
-            box.moveCenter(allaX(a, b, r().right() - bordo - box.width() / 2));
-        } else if (diametro) {
-            box.moveCenter(allaY(a, b, r().top() + bordo + box.height() / 2));
+            const double x = r().right() - bordo - box.width() / 2;
+            const auto [a, b] = segmentoVerso(punti, x, [](QPointF p) { return p.x(); });
+            box.moveCenter(allaX(a, b, x));
         } else {
-            box.moveCenter(allaY(a, b, r().bottom() - bordo - box.height() / 2));
+            const double y = diametro ? r().top() + bordo + box.height() / 2 : r().bottom() - bordo - box.height() / 2;
+            const auto [a, b] = segmentoVerso(punti, y, [](QPointF p) { return p.y(); });
+            box.moveCenter(allaY(a, b, y));
         }
         if (r().contains(box) && etichette_.prendi(box))
             scriviSuCarta(t_.p, box, t, diametro ? coloreDiametro : coloreVelocita);
@@ -144,25 +199,70 @@ double distanzaDalSegmento(QPointF p, QPointF a, QPointF b) {
 
 }  // namespace
 
-void cambiaAria(ContenutoDiagramma& contenuto, dettagli::Aria aria) {
+void cambiaAria(ContenutoDiagramma& contenuto, dettagli::Aria aria) { cambiaLinee(contenuto, aria, std::nullopt); }
+
+void cambiaLinee(ContenutoDiagramma& contenuto, dettagli::Aria aria, std::optional<MetodoDelPercorso> delPercorso) {
     contenuto.aria = aria;
-    try {
-        contenuto.correzione = dettagli::proprietaDellAria(aria).correzione;
-        contenuto.linee = dettagli::lineeDelDiagramma(*contenuto.correzione);
-    } catch (const Fallimento&) {
+    contenuto.delPercorso = delPercorso;
+    contenuto.correzione = 1;  // for leggeDelleLinee to try the air
+    if (const auto legge = leggeDelleLinee(contenuto)) {
+        contenuto.correzione = legge->aria.correzione;
+        contenuto.linee = dettagli::lineeDelDiagramma(*legge);
+    } else {
         contenuto.correzione.reset();
         contenuto.linee.clear();
     }
 }
 
+std::optional<dettagli::LeggePerdita> leggeDelleLinee(const ContenutoDiagramma& contenuto) {
+    if (!contenuto.correzione) return std::nullopt;
+    std::optional<Reale> rugosita;
+    if (contenuto.delPercorso && contenuto.delPercorso->metodo == percorso::Metodo::Colebrook)
+        rugosita = dettagli::dati(contenuto.delPercorso->materiale).rugosita_mm;
+    try {
+        return dettagli::leggeDi(contenuto.aria, rugosita);
+    } catch (const Fallimento&) {
+        return std::nullopt;
+    }
+}
+
+std::vector<std::vector<std::size_t>> puntiDeiTratti(const std::vector<PuntoTratto>& tratti) {
+    std::vector<std::vector<std::size_t>> punti;
+    for (std::size_t i = 0; i < tratti.size(); ++i) {
+        auto uguale = [&](const std::vector<std::size_t>& punto) {
+            const PuntoTratto& primo = tratti[punto.front()];
+            return primo.G == tratti[i].G && primo.Y_Pa_m == tratti[i].Y_Pa_m;
+        };
+        const auto trovato = std::find_if(punti.begin(), punti.end(), uguale);
+        if (trovato != punti.end()) {
+            trovato->push_back(i);
+        } else {
+            punti.push_back({i});
+        }
+    }
+    return punti;
+}
+
 PianoDiagramma::PianoDiagramma(const QRectF& area, const QFontMetricsF& metriche)
+    : PianoDiagramma(area, metriche, ContenutoDiagramma{}) {}
+
+// Across: the left axis's title and labels, the plot, the right axis's.
+// Down: the title, the legend's rows, the plot, the flow's labels and title.
+PianoDiagramma::PianoDiagramma(const QRectF& area, const QFontMetricsF& metriche, const ContenutoDiagramma& contenuto)
     : unita_(std::max(1.0, metriche.height() / 15.0)) {
     const double h = metriche.height();
     const double tacca = 5 * unita_;
     const double spazio = 4 * unita_;
     const double sinistra = spazio + h + spazio + larghezzaMassima(metriche, tacchePerdita()) + spazio / 2 + tacca;
     const double destra = tacca + spazio / 2 + larghezzaMassima(metriche, tacchePerditaMmca()) + spazio + h + spazio;
-    const double alto = spazio + h + 2 * spazio;
+    const double larghezza = area.width() - 2 * spazio;
+    titolo_ = QRectF(area.left() + spazio, area.top() + spazio, larghezza, contenuto.titolo.isEmpty() ? 0 : h);
+    const double primaRiga = titolo_.bottom() + (contenuto.titolo.isEmpty() ? 0 : 2 * spazio);
+    const std::vector<PostoInLegenda> posti = disponiLegenda(vociDellaLegenda(contenuto), metriche, unita_, larghezza);
+    const int righe = posti.empty() ? 0 : posti.back().riga + 1;
+    legenda_ = QRectF(area.left() + spazio, primaRiga, larghezza,
+                      righe * h + std::max(0, righe - 1) * interlineaLegenda(unita_));
+    const double alto = legenda_.bottom() + 2 * spazio - area.top();
     const double basso = tacca + 2 * spazio + 2 * h;
     riquadro_ = area.adjusted(sinistra, alto, -destra, -basso);
 }
@@ -210,8 +310,11 @@ std::optional<Sotto> cosaSotto(QPointF posizione, const PianoDiagramma& piano, c
     });
     if (tratto) return Sotto{Sotto::Cosa::Tratto, *tratto};
     const auto linea = vicino(contenuto.linee.size(), 4 * u, [&](std::size_t i) -> std::optional<double> {
-        const dettagli::Estremi& e = contenuto.linee[i].estremi;
-        return distanzaDalSegmento(posizione, piano.punto(e.inizio), piano.punto(e.fine));
+        const QPolygonF punti = puntiDellaLinea(contenuto.linee[i], piano);
+        double minima = distanzaDalSegmento(posizione, punti[0], punti[1]);
+        for (qsizetype k = 2; k < punti.size(); ++k)
+            minima = std::min(minima, distanzaDalSegmento(posizione, punti[k - 1], punti[k]));
+        return minima;
     });
     if (linea) return Sotto{Sotto::Cosa::Linea, *linea};
     return std::nullopt;

@@ -46,7 +46,7 @@ QByteArray pdf(const ContenutoDiagramma& contenuto, const QFont& carattere) {
                                                   QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
                                         QPageLayout::Portrait, QMarginsF()));
     scrittore.setResolution(96);
-    scrittore.setTitle(QStringLiteral("Diagramma delle perdite"));
+    scrittore.setTitle(contenuto.titolo);
     scrittore.setCreator(QStringLiteral("Flumetra"));
     QPainter pittore(&scrittore);
     disegnaDiagramma(pittore, QRectF(QPointF(0, 0), QSizeF(scrittore.width(), scrittore.height())),
@@ -63,7 +63,7 @@ QByteArray svg(const ContenutoDiagramma& contenuto, const QFont& carattere) {
     generatore.setSize(dimensioneEsportata);
     generatore.setResolution(96);  // its width and height in mm, as a reader at 96 DPI turns them into 1600 × 1200
     generatore.setViewBox(QRect(QPoint(0, 0), dimensioneEsportata));
-    generatore.setTitle(QStringLiteral("Diagramma delle perdite"));
+    generatore.setTitle(contenuto.titolo);
     generatore.setDescription(descrizioneDiagramma(contenuto));
     QPainter pittore(&generatore);
     disegnaDiagramma(pittore, QRectF(QPointF(0, 0), dimensioneEsportata), carattereDelReport(carattere), contenuto);
@@ -83,7 +83,9 @@ QImage png(const ContenutoDiagramma& contenuto, const QFont& carattere) {
 }  // namespace
 
 std::optional<QString> esportaDiagramma(const QString& percorso, FormatoImmagine formato,
-                                        const ContenutoDiagramma& contenuto, const QFont& carattere) {
+                                        const ContenutoDiagramma& contenutoDellaFinestra, const QFont& carattere) {
+    ContenutoDiagramma contenuto = contenutoDellaFinestra;
+    if (contenuto.titolo.isEmpty()) contenuto.titolo = titoloDiagramma();
     QSaveFile file(percorso);
     auto fallito = [&](const QString& perche) {
         return QStringLiteral("Non è stato possibile scrivere %1 in «%2»: %3")

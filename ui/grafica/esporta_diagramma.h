@@ -1,8 +1,9 @@
 // The friction chart as a picture for a report: a 1600 × 1200 PNG, or as
 // lines that scale, a PDF page of the same proportions or (where the program
 // is built with Qt SVG) an SVG of the same size, drawn by the window's own
-// painter with a font sized for the page. The file is written whole or not
-// at all: the old file, if any, stays as it was when anything fails.
+// painter with a font sized for the page, under the content's title or
+// «Diagramma delle perdite». The file is written whole or not at all: the
+// old file, if any, stays as it was when anything fails.
 //
 //   esportaDiagramma("/tmp/d.png", Png, c)         -> nothing (written)
 //   esportaDiagramma("/nessuna/cartella/d.svg", Svg, c)

@@ -1,46 +1,83 @@
 // The chart's legend, above the plot: what each kind of line and mark is,
-// then the air, as many as the width holds.
+// then whose air and method the lines are for, in as many rows as the
+// picture's width needs, each item whole.
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/grafica/tela_diagramma.h"
 #include "ui/grafica/testi_diagramma.h"
 
 namespace flumetra::diagramma {
+namespace {
+
+constexpr double campione = 18;  // a sample's width, in units
+constexpr double dopoCampione = 4;
+constexpr double traVoci = 10;
+
+}  // namespace
+
+std::vector<VoceLegenda> vociDellaLegenda(const ContenutoDiagramma& contenuto) {
+    std::vector<VoceLegenda> voci = {
+        {Campione::Diametro, voceDiametri()},
+        {Campione::Velocita, voceVelocita()},
+        {Campione::Condotto, voceCondotto()},
+    };
+    if (!contenuto.tratti.empty()) {
+        voci.push_back({Campione::Tratto, voceTratto()});
+        voci.push_back({Campione::Indice, voceIndice()});
+    }
+    voci.push_back({Campione::Nessuno, didascaliaLinee(contenuto)});
+    if (contenuto.correzione) voci.push_back({Campione::Nessuno, didascaliaMetodo(contenuto)});
+    return voci;
+}
+
+std::vector<PostoInLegenda> disponiLegenda(const std::vector<VoceLegenda>& voci, const QFontMetricsF& metriche,
+                                           double u, double larghezza) {
+    std::vector<PostoInLegenda> posti;
+    int riga = 0;
+    double x = 0;
+    for (const VoceLegenda& voce : voci) {
+        const double prima = voce.campione == Campione::Nessuno ? 0 : (campione + dopoCampione) * u;
+        const double lunga = prima + metriche.horizontalAdvance(voce.testo);
+        if (x > 0 && x + lunga > larghezza) {
+            ++riga;
+            x = 0;
+        }
+        posti.push_back({riga, x, std::min(lunga, larghezza)});
+        x += lunga + traVoci * u;
+    }
+    return posti;
+}
 
 void disegnaLegenda(Tela& tela, const ContenutoDiagramma& contenuto) {
-    const double y = tela.r().top() - 8 * tela.u() - tela.h() / 2;
-    const double campione = 18 * tela.u();
-    const double spazio = 10 * tela.u();
-    double x = tela.r().left();
-    auto voce = [&](const QString& t, auto&& disegnaCampione) {
-        const double larghezza = campione + tela.u() * 4 + tela.metriche.horizontalAdvance(t);
-        if (x + larghezza > tela.r().right()) return false;
-        disegnaCampione(QPointF(x + campione / 2, y));
-        tela.p.setPen(inchiostro);
-        tela.p.drawText(QRectF(x + campione + 4 * tela.u(), y - tela.h() / 2, larghezza, tela.h()),
-                        Qt::AlignLeft | Qt::AlignVCenter, t);
-        x += larghezza + spazio;
-        return true;
+    const std::vector<VoceLegenda> voci = vociDellaLegenda(contenuto);
+    const QRectF& legenda = tela.piano.legenda();
+    const std::vector<PostoInLegenda> posti = disponiLegenda(voci, tela.metriche, tela.u(), legenda.width());
+    auto trattino = [&](QPointF c, const QPen& pen) {
+        tela.p.setPen(pen);
+        tela.p.drawLine(c - QPointF(campione * tela.u() / 2, 0), c + QPointF(campione * tela.u() / 2, 0));
     };
-    auto trattino = [&](const QPen& pen) {
-        return [&tela, pen, campione](QPointF c) {
-            tela.p.setPen(pen);
-            tela.p.drawLine(c - QPointF(campione / 2, 0), c + QPointF(campione / 2, 0));
-        };
-    };
-    const bool tutte =
-        voce(voceDiametri(), trattino(tela.penna(coloreDiametro, 1.3))) &&
-        voce(voceVelocita(), trattino(tela.penna(coloreVelocita, 1.1, Qt::DashLine))) &&
-        voce(voceCondotto(), [&](QPointF c) { tela.segnoCondotto(c); }) &&
-        (contenuto.tratti.empty() || (voce(voceTratto(), [&](QPointF c) { tela.segnoTratto(c, false); }) &&
-                                      voce(voceIndice(), [&](QPointF c) { tela.segnoTratto(c, true); })));
-    const QString aria = didascaliaAria(contenuto.aria, contenuto.correzione.has_value());
-    const double larghezzaAria = tela.metriche.horizontalAdvance(aria);
-    if (tutte && x + larghezzaAria <= tela.r().right() + spazio) {
+    for (std::size_t i = 0; i < voci.size(); ++i) {
+        const VoceLegenda& voce = voci[i];
+        const PostoInLegenda& posto = posti[i];
+        const double y = legenda.top() + posto.riga * (tela.h() + interlineaLegenda(tela.u())) + tela.h() / 2;
+        const QPointF c(legenda.left() + posto.x + campione * tela.u() / 2, y);
+        switch (voce.campione) {
+            case Campione::Diametro: trattino(c, tela.penna(coloreDiametro, 1.3)); break;
+            case Campione::Velocita: trattino(c, tela.penna(coloreVelocita, 1.1, Qt::DashLine)); break;
+            case Campione::Condotto: tela.segnoCondotto(c); break;
+            case Campione::Tratto: tela.segnoTratto(c, false); break;
+            case Campione::Indice: tela.segnoTratto(c, true); break;
+            case Campione::Nessuno: break;
+        }
+        const double prima = voce.campione == Campione::Nessuno ? 0 : (campione + dopoCampione) * tela.u();
+        const double larghezza = posto.larghezza - prima;
         tela.p.setPen(inchiostro);
-        tela.p.drawText(QRectF(tela.r().right() - larghezzaAria, y - tela.h() / 2, larghezzaAria, tela.h()),
-                        Qt::AlignRight | Qt::AlignVCenter, aria);
+        const bool intera = tela.metriche.horizontalAdvance(voce.testo) <= larghezza + tela.u() / 2;
+        tela.p.drawText(QRectF(legenda.left() + posto.x + prima, y - tela.h() / 2, larghezza, tela.h()),
+                        Qt::AlignLeft | Qt::AlignVCenter,
+                        intera ? voce.testo : tela.metriche.elidedText(voce.testo, Qt::ElideRight, larghezza));
     }
 }
 

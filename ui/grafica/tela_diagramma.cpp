@@ -9,8 +9,8 @@ namespace flumetra::diagramma {
 
 using dettagli::Tacca;
 
-Tela::Tela(QPainter& pittore, const QRectF& area, const QFont& carattere)
-    : p(pittore), metriche(carattere, pittore.device()), piano(area, metriche) {
+Tela::Tela(QPainter& pittore, const QRectF& area, const QFont& carattere, const ContenutoDiagramma& contenuto)
+    : p(pittore), metriche(carattere, pittore.device()), piano(area, metriche, contenuto) {
     p.setFont(carattere);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, carta);

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QRectF>
+#include <QString>
 #include <vector>
 
 #include "dettagli/attrito.h"
@@ -28,7 +29,7 @@ inline const QColor coloreCondotto(0xe8, 0x74, 0x00);
 inline const QColor coloreTratto(0x1e, 0x7a, 0x3c);
 
 struct Tela {
-    Tela(QPainter& pittore, const QRectF& area, const QFont& carattere);
+    Tela(QPainter& pittore, const QRectF& area, const QFont& carattere, const ContenutoDiagramma& contenuto);
 
     [[nodiscard]] const QRectF& r() const { return piano.riquadro(); }
     [[nodiscard]] double u() const { return piano.unita(); }
@@ -71,5 +72,26 @@ void scriviSuCarta(QPainter& p, const QRectF& r, const QString& t, const QColor&
 
 void disegnaAssi(Tela& tela);
 void disegnaLegenda(Tela& tela, const ContenutoDiagramma& contenuto);
+
+// The legend's items: a kind of line or mark with its name, then whose air
+// and method the lines are for, in words alone.
+enum class Campione { Nessuno, Diametro, Velocita, Condotto, Tratto, Indice };
+struct VoceLegenda {
+    Campione campione;
+    QString testo;
+};
+std::vector<VoceLegenda> vociDellaLegenda(const ContenutoDiagramma& contenuto);
+
+// Each item's row and place in rows no wider than larghezza, in order; an
+// item wider than a row alone has a row of its own, its words cut short.
+struct PostoInLegenda {
+    int riga;
+    double x;          // from the legend's left edge
+    double larghezza;  // the sample, the gap and the words
+};
+std::vector<PostoInLegenda> disponiLegenda(const std::vector<VoceLegenda>& voci, const QFontMetricsF& metriche,
+                                           double u, double larghezza);
+// The gap between two rows of the legend.
+constexpr double interlineaLegenda(double u) { return 3 * u; }
 
 }  // namespace flumetra::diagramma

@@ -1,12 +1,16 @@
 #include "ui/grafica/testi_diagramma.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/testo.h"
 #include "dettagli/attrito.h"
 #include "dettagli/dettagli.h"
 #include "dettagli/materiali.h"
 #include "dettagli/righe.h"
+#include "ui/grafica/nomi.h"
 #include "ui/grafica/testo_qt.h"
 
 namespace flumetra {
@@ -43,19 +47,37 @@ QString valori(const PuntoDiagramma& p) {
 struct Lettura {
     Reale D, v;
 };
-Lettura lettura(const PuntoDiagramma& p, Reale K) {
-    const Reale D = dettagli::diametroPerPerdita(p.G, p.Y_Pa_m, K);
+Lettura lettura(const PuntoDiagramma& p, const dettagli::LeggePerdita& legge) {
+    const Reale D = dettagli::diametroPerPerdita(p.G, p.Y_Pa_m, legge);
     return {D, dettagli::velocitaPerDiametro(p.G, D)};
 }
 
-QString suggerimentoDelPunto(const QString& nome, const PuntoDiagramma& p, std::optional<Reale> K) {
+QString suggerimentoDelPunto(const QString& nome, const PuntoDiagramma& p, const ContenutoDiagramma& contenuto) {
     QString testo = QStringLiteral("%1: G %2 m³/h\nY %3 Pa/m = %4 mm c.a./m")
                         .arg(nome, intero(p.G), cifre(p.Y_Pa_m), cifre(p.Y_Pa_m / dettagli::pascalPerMmca));
-    if (K) {
-        const Lettura l = lettura(p, *K);
+    if (const auto legge = leggeDelleLinee(contenuto)) {
+        const Lettura l = lettura(p, *legge);
         testo += QStringLiteral("\nsul diagramma: D %1 mm, v %2 m/s").arg(intero(l.D), cifre(l.v));
     }
     return testo;
+}
+
+// "Tratto T1 (percorso indice)"; for identical sections "Tratti T2, T4 (percorso indice: T4)".
+QString nomeDelPunto(const std::vector<PuntoTratto>& tratti, const std::vector<std::size_t>& punto) {
+    QStringList tutti;
+    QStringList indice;
+    for (const std::size_t i : punto) {
+        tutti << tratti[i].id;
+        if (tratti[i].indice) indice << tratti[i].id;
+    }
+    if (tutti.size() == 1) {
+        return indice.isEmpty() ? QStringLiteral("Tratto %1").arg(tutti.front())
+                                : QStringLiteral("Tratto %1 (percorso indice)").arg(tutti.front());
+    }
+    const QString nomi = tutti.join(QStringLiteral(", "));
+    return indice.isEmpty()
+               ? QStringLiteral("Tratti %1").arg(nomi)
+               : QStringLiteral("Tratti %1 (percorso indice: %2)").arg(nomi, indice.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -75,6 +97,23 @@ QString didascaliaAria(const dettagli::Aria& aria, bool neiLimiti) {
         .arg(inQt(RealeInTesto(aria.temperatura)), inQt(RealeInTesto(aria.quota)));
 }
 
+QString didascaliaLinee(const ContenutoDiagramma& contenuto) {
+    const QString aria = didascaliaAria(contenuto.aria, contenuto.correzione.has_value());
+    return contenuto.delPercorso ? QStringLiteral("percorso: %1").arg(aria) : aria;
+}
+
+QString didascaliaMetodo(const ContenutoDiagramma& contenuto) {
+    const percorso::Metodo metodo =
+        contenuto.delPercorso ? contenuto.delPercorso->metodo : percorso::Metodo::Calcolatore;
+    if (metodo == percorso::Metodo::Calcolatore) return QStringLiteral("metodo: %1").arg(nomeMetodo(metodo));
+    return QStringLiteral("metodo: %1, %2").arg(nomeMetodo(metodo), nomeMateriale(contenuto.delPercorso->materiale));
+}
+
+QString titoloDiagramma() { return QStringLiteral("Diagramma delle perdite"); }
+QString titoloDiagramma(const QString& nomeDelPercorso) {
+    return QStringLiteral("%1 – percorso «%2»").arg(titoloDiagramma(), nomeDelPercorso);
+}
+
 QString etichettaDellaLinea(const dettagli::Linea& linea) {
     const QString valore = inQt(RealeInTesto(linea.valore));
     return linea.tipo == dettagli::TipoLinea::Diametro ? valore : QStringLiteral("%1 m/s").arg(valore);
@@ -83,12 +122,14 @@ QString etichettaDellaLinea(const dettagli::Linea& linea) {
 QString suggerimentoDiagramma(const Sotto& sotto, const ContenutoDiagramma& contenuto) {
     switch (sotto.cosa) {
         case Sotto::Cosa::Condotto:
-            return suggerimentoDelPunto(QStringLiteral("Condotto"), *contenuto.condotto, contenuto.correzione);
+            return suggerimentoDelPunto(QStringLiteral("Condotto"), *contenuto.condotto, contenuto);
         case Sotto::Cosa::Tratto: {
             const PuntoTratto& t = contenuto.tratti[sotto.indice];
-            const QString nome = t.indice ? QStringLiteral("Tratto %1 (percorso indice)").arg(t.id)
-                                          : QStringLiteral("Tratto %1").arg(t.id);
-            return suggerimentoDelPunto(nome, {t.G, t.Y_Pa_m}, contenuto.correzione);
+            std::vector<std::size_t> punto = {sotto.indice};
+            for (std::vector<std::size_t>& uguali : puntiDeiTratti(contenuto.tratti)) {
+                if (std::find(uguali.begin(), uguali.end(), sotto.indice) != uguali.end()) punto = std::move(uguali);
+            }
+            return suggerimentoDelPunto(nomeDelPunto(contenuto.tratti, punto), {t.G, t.Y_Pa_m}, contenuto);
         }
         case Sotto::Cosa::Linea: {
             const dettagli::Linea& l = contenuto.linee[sotto.indice];
@@ -109,15 +150,15 @@ QString descrizioneDiagramma(const ContenutoDiagramma& contenuto) {
             "con le linee dei diametri EN 1506 e delle velocità da %5 a %6 m/s; %7.")
             .arg(numero(perditaMinima), numero(perditaMassima), numero(portataMinima), numero(portataMassima),
                  numero(velocitaDelDiagramma.front()), numero(velocitaDelDiagramma.back()),
-                 didascaliaAria(contenuto.aria, contenuto.correzione.has_value()));
+                 didascaliaLinee(contenuto) + QStringLiteral(", ") + didascaliaMetodo(contenuto));
     if (!contenuto.condotto) {
         testo += QStringLiteral(" Nessun punto del condotto: G o Y non è un numero sopra lo zero.");
     } else if (!dettagli::dentroIlDiagramma(*contenuto.condotto)) {
         testo += QStringLiteral(" Punto del condotto: %1, fuori dal diagramma.").arg(valori(*contenuto.condotto));
     } else {
         testo += QStringLiteral(" Punto del condotto: %1").arg(valori(*contenuto.condotto));
-        if (contenuto.correzione) {
-            const Lettura l = lettura(*contenuto.condotto, *contenuto.correzione);
+        if (const auto legge = leggeDelleLinee(contenuto)) {
+            const Lettura l = lettura(*contenuto.condotto, *legge);
             testo += QStringLiteral(", %1 e %2")
                          .arg(traLeLinee(l.D, dettagli::serieEN1506, QStringLiteral("D "), QStringLiteral("mm")),
                               traLeLinee(l.v, dettagli::velocitaDelDiagramma, QString(), QStringLiteral("m/s")));
@@ -127,7 +168,10 @@ QString descrizioneDiagramma(const ContenutoDiagramma& contenuto) {
     if (!contenuto.tratti.empty()) {
         qsizetype indice = 0;
         for (const PuntoTratto& t : contenuto.tratti) indice += t.indice ? 1 : 0;
-        testo += QStringLiteral(" Tratti: %1, %2 sul percorso indice.").arg(contenuto.tratti.size()).arg(indice);
+        const std::size_t punti = puntiDeiTratti(contenuto.tratti).size();
+        const QString dove = punti < contenuto.tratti.size() ? QStringLiteral(" in %1 punti").arg(punti) : QString();
+        testo +=
+            QStringLiteral(" Tratti: %1%2, %3 sul percorso indice.").arg(contenuto.tratti.size()).arg(dove).arg(indice);
     }
     return testo;
 }

@@ -1,6 +1,7 @@
 // What the friction chart says in words: its titles and legend, a tooltip for
 // what lies under the pointer, and the description a screen reader gives of
-// the whole chart, with where the duct's point falls among the lines.
+// the whole chart, with where the duct's point falls among the lines, which
+// are the calculator's or a run's.
 // Numbers with the decimal comma: G whole, D in whole mm, the rest to three
 // significant digits.
 //
@@ -28,6 +29,17 @@ QString voceIndice();         // "percorso indice"
 
 // "aria a 20 °C, quota 0 m"; out of range, "aria fuori dai limiti: nessuna linea".
 QString didascaliaAria(const dettagli::Aria& aria, bool neiLimiti);
+// Whose air the lines are for: "aria a 20 °C, quota 0 m" for the
+// calculator's, "percorso: aria a 20 °C, quota 0 m" for a run's.
+QString didascaliaLinee(const ContenutoDiagramma& contenuto);
+// How their loss is computed, in the words of the run's settings:
+// "metodo: formula del calcolatore"; "metodo: Colebrook, acciaio zincato (ε 0,15 mm)".
+QString didascaliaMetodo(const ContenutoDiagramma& contenuto);
+
+// A picture's title: "Diagramma delle perdite", and for a run's lines
+// "Diagramma delle perdite – percorso «nome»".
+QString titoloDiagramma();
+QString titoloDiagramma(const QString& nomeDelPercorso);
 
 // "500" for a diameter, "4 m/s" for a velocity.
 QString etichettaDellaLinea(const dettagli::Linea& linea);

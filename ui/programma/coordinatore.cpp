@@ -5,12 +5,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QShortcut>
-#include <algorithm>
 
 #include "ui/calcolatore/riepilogo.h"
-#include "ui/comune/posizione.h"
 #include "ui/comune/primo_piano.h"
 #include "ui/comune/tasti.h"
 #include "ui/dettagli/finestra_dettagli.h"
@@ -18,6 +15,8 @@
 #include "ui/foglio/documento_percorso.h"
 #include "ui/foglio/foglio_percorso.h"
 #include "ui/foglio/offerta_di_recupero.h"
+#include "ui/grafica/file_percorso.h"
+#include "ui/programma/posti.h"
 
 namespace flumetra {
 
@@ -31,6 +30,12 @@ Coordinatore::Coordinatore() {
         if (diagrammaAperto()) diagramma_->aggiornaPresto();
     });
     principale_.installEventFilter(this);
+}
+
+// The windows go with the calculator, the sheet last: its hiding then asks
+// nothing of the chart.
+Coordinatore::~Coordinatore() {
+    if (percorso_ != nullptr) percorso_->removeEventFilter(this);
 }
 
 // Each works in every window of the program.
@@ -72,8 +77,12 @@ void Coordinatore::riempiMenu(QMenu& menu) {
     voce(QStringLiteral("&Percorso"), tasti::percorso, [this] { mostraPercorso(); });
 }
 
+// The sheet too: where it cannot stand beside the calculator, the
+// calculator would cover its table (on Windows an owned window stays above
+// its owner anyway).
 void Coordinatore::seguiPrimoPiano(bool attivo) {
-    for (QWidget* finestra : {static_cast<QWidget*>(dettagli_), static_cast<QWidget*>(diagramma_)}) {
+    for (QWidget* finestra :
+         {static_cast<QWidget*>(dettagli_), static_cast<QWidget*>(diagramma_), static_cast<QWidget*>(percorso_)}) {
         if (finestra != nullptr) mettiInPrimoPiano(*finestra, attivo);
     }
 }
@@ -85,20 +94,31 @@ void Coordinatore::mostraDettagli(bool aperta) {
         if (dettagli_ != nullptr) dettagli_->hide();
         return;
     }
-    const bool prima = dettagli_ == nullptr;
-    if (prima) {
-        dettagli_ = new FinestraDettagli(principale_, [this] { return principale_.testiDelCondotto(); });
-        connect(dettagli_, &FinestraDettagli::Copia, this, &Coordinatore::copiaRiepilogo);
-        // The chart's lines are drawn for the air the details hold.
-        connect(dettagli_, &FinestraDettagli::ariaCambiata, this, [this] {
-            if (diagrammaAperto()) diagramma_->aggiornaPresto();
-        });
-    }
+    creaFinestre();
     dettagli_->aggiorna();  // what changed while it was closed
+    posti_->sistema(Vicina::Dettagli);
     dettagli_->show();
-    if (prima) mettiInPrimoPiano(*dettagli_, principale_.inPrimoPiano());
-    // Beside the calculator at every opening: it may have moved since.
-    mettiAccanto(*dettagli_, principale_, diagramma_);
+}
+
+// All three at the first opening of any: the place of each keeps room for
+// the others, whose sizes it needs.
+void Coordinatore::creaFinestre() {
+    if (dettagli_ != nullptr) return;
+    dettagli_ = new FinestraDettagli(principale_, [this] { return principale_.testiDelCondotto(); });
+    connect(dettagli_, &FinestraDettagli::Copia, this, &Coordinatore::copiaRiepilogo);
+    // The calculator's lines are drawn for the air the details hold.
+    connect(dettagli_, &FinestraDettagli::ariaCambiata, this, [this] {
+        if (diagrammaAperto()) diagramma_->aggiornaPresto();
+    });
+    diagramma_ = new FinestraDiagramma(
+        principale_, [this] { return aria(); }, principale_);
+    percorso_ = new FoglioPercorso(principale_, principale_);
+    // The chart follows the run while the sheet is open.
+    connect(percorso_, &FoglioPercorso::ricalcolato, this, &Coordinatore::mostraTrattiNelDiagramma);
+    connect(percorso_, &FoglioPercorso::condottoRichiesto, this, &Coordinatore::apriNelCalcolatore);
+    percorso_->installEventFilter(this);
+    seguiPrimoPiano(principale_.inPrimoPiano());
+    posti_ = std::make_unique<Posti>(principale_, std::array<QWidget*, numeroVicine>{percorso_, dettagli_, diagramma_});
 }
 
 void Coordinatore::copiaRiepilogo() {
@@ -111,31 +131,31 @@ dettagli::Aria Coordinatore::aria() const { return dettagli_ != nullptr ? dettag
 
 bool Coordinatore::diagrammaAperto() const { return diagramma_ != nullptr && diagramma_->isVisible(); }
 
-// At every opening beside the calculator and the details if they are open,
-// covering neither.
 void Coordinatore::mostraDiagramma(bool aperto) {
     if (!aperto) {
         if (diagramma_ != nullptr) diagramma_->hide();
         return;
     }
-    const bool primo = diagramma_ == nullptr;
-    if (primo)
-        diagramma_ = new FinestraDiagramma(
-            principale_, [this] { return aria(); }, principale_);
+    creaFinestre();
     diagramma_->aggiorna();  // what changed while it was closed
+    posti_->sistema(Vicina::Diagramma);
     diagramma_->show();
     mostraTrattiNelDiagramma();
-    if (primo) mettiInPrimoPiano(*diagramma_, principale_.inPrimoPiano());
-    mettiAccanto(*diagramma_, principale_, dettagli_);
 }
 
-// The run's sections while the sheet is open, each that has its losses at
-// its flow and loss per metre, those of the index run marked.
+// While the sheet is open, the run's air and method for the lines, and its
+// sections, each that has its losses at its flow and loss per metre, those
+// of the index run marked; else the calculator's lines alone.
 void Coordinatore::mostraTrattiNelDiagramma() {
     if (!diagrammaAperto()) return;
-    std::vector<PuntoTratto> punti;
-    if (percorsoAperto() && percorso_->risultati()) {
-        const percorso::Percorso& run = percorso_->percorso();
+    if (!percorsoAperto()) {
+        diagramma_->seguiPercorso(std::nullopt);
+        return;
+    }
+    const percorso::Percorso& run = percorso_->percorso();
+    PercorsoNelDiagramma seguito{nomeDelPercorso(percorso_->file()), run.aria, {run.metodo, run.materiale}, {}};
+    std::vector<PuntoTratto>& punti = seguito.tratti;
+    if (percorso_->risultati()) {
         const percorso::Risultati& risultati = *percorso_->risultati();
         std::vector<bool> indice(risultati.tratti.size(), false);
         if (risultati.percorso_indice) {
@@ -148,41 +168,17 @@ void Coordinatore::mostraTrattiNelDiagramma() {
                              tratto.perdite->R_Pa_m, indice[i]});
         }
     }
-    diagramma_->mostraTratti(std::move(punti));
+    diagramma_->seguiPercorso(std::move(seguito));
 }
 
 bool Coordinatore::percorsoAperto() const { return percorso_ != nullptr && percorso_->isVisible(); }
 
-namespace {
-
-// As wide as the screen leaves beside the calculator, within reason; the
-// table scrolls for the rest.
-QSize dimensioneDelFoglio(const QWidget& principale) {
-    constexpr int larghezzaMinima = 640, larghezzaMassima = 1100, altezza = 560;
-    const QRect schermo = principale.screen()->availableGeometry();
-    const int bordi = principale.frameGeometry().width() - principale.width();
-    const int spazio = spazioAccanto(principale.frameGeometry(), schermo) - bordi;
-    const int alto = principale.frameGeometry().height() - principale.height();
-    return {std::clamp(spazio, larghezzaMinima, larghezzaMassima), std::min(altezza, schermo.height() - alto)};
-}
-
-}  // namespace
-
 FoglioPercorso& Coordinatore::mostraPercorso() {
-    const bool prima = percorso_ == nullptr;
-    if (prima) {
-        percorso_ = new FoglioPercorso(principale_, principale_);
-        // The chart shows the run's sections as points; none once it closes.
-        connect(percorso_, &FoglioPercorso::ricalcolato, this, &Coordinatore::mostraTrattiNelDiagramma);
-        connect(percorso_, &FoglioPercorso::condottoRichiesto, this, &Coordinatore::apriNelCalcolatore);
-    }
+    creaFinestre();
     const bool eraChiuso = !percorso_->isVisible();
-    if (prima) percorso_->resize(dimensioneDelFoglio(principale_));
+    posti_->sistema(Vicina::Foglio);
     percorso_->show();
-    if (eraChiuso) {
-        mettiAccanto(*percorso_, principale_);
-        mostraTrattiNelDiagramma();
-    }
+    if (eraChiuso) mostraTrattiNelDiagramma();
     percorso_->raise();
     percorso_->activateWindow();
     return *percorso_;
@@ -201,6 +197,8 @@ void Coordinatore::offriRecupero() {
 }
 
 bool Coordinatore::eventFilter(QObject* oggetto, QEvent* evento) {
+    // The chart goes back to the calculator's lines once the sheet is closed.
+    if (oggetto == percorso_ && evento->type() == QEvent::Hide) mostraTrattiNelDiagramma();
     if (oggetto == &principale_ && evento->type() == QEvent::Close && percorso_ != nullptr && percorso_->daSalvare()) {
         if (!percorso_->lasciaAndare()) {
             evento->ignore();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 #include "dettagli/aria.h"
 #include "ui/calcolatore/form_principale.h"
@@ -18,17 +19,20 @@ namespace flumetra {
 class FinestraDettagli;
 class FinestraDiagramma;
 class FoglioPercorso;
+class Posti;
 
 class Coordinatore : public QObject {
     Q_OBJECT
 
 public:
     Coordinatore();
+    ~Coordinatore() override;
+    Coordinatore(const Coordinatore&) = delete;
+    Coordinatore& operator=(const Coordinatore&) = delete;
 
     [[nodiscard]] Form_Principale& principale() { return principale_; }
 
-    // Beside the calculator, made at the first opening, above others as the
-    // calculator is.
+    // Beside the calculator (posti.h), above others as the calculator is.
     void mostraDettagli(bool aperta);
     [[nodiscard]] bool dettagliAperti() const;
     [[nodiscard]] FinestraDettagli* dettagli() const { return dettagli_; }
@@ -55,15 +59,18 @@ protected:
 
 private:
     void creaScorciatoie();
+    void creaFinestre();
     void riempiMenu(QMenu& menu);
     void seguiPrimoPiano(bool attivo);
     void mostraTrattiNelDiagramma();
     void apriNelCalcolatore(const TestiDeiCampi& testi, bool conDettagli);
 
     Form_Principale principale_;
-    FinestraDettagli* dettagli_ = nullptr;    // made when first opened, the calculator's children
-    FinestraDiagramma* diagramma_ = nullptr;  // likewise
-    FoglioPercorso* percorso_ = nullptr;      // likewise
+    // Made at the first opening of any of them, the calculator's children.
+    FinestraDettagli* dettagli_ = nullptr;
+    FinestraDiagramma* diagramma_ = nullptr;
+    FoglioPercorso* percorso_ = nullptr;
+    std::unique_ptr<Posti> posti_;  // where they open
 };
 
 }  // namespace flumetra
