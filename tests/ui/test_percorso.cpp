@@ -168,6 +168,7 @@ TEST_F(Foglio, OpensARunEditsItAndUndoesTheEdit) {
 TEST_F(Foglio, ARunIsTypedByKeyboard) {
     FoglioPercorso& f = foglio();
     TabellaPercorso* tabella = f.tabella();
+    QApplication::processEvents();  // the windows' own activations first
     QApplication::setActiveWindow(&f);
     tabella->setFocus();
     auto colonnaCorrente = [&] { return percorso::colonneDelFoglio()[tabella->currentIndex().column()]; };

@@ -8,6 +8,12 @@
 #include <QWindow>
 
 namespace flumetra {
+namespace {
+
+// Set on a dialog made transient for the calculator while it is shown.
+constexpr const char* proprietaTransitorio = "transitorioDelCalcolatore";
+
+}  // namespace
 
 DialoghiSopra::DialoghiSopra(QWidget& calcolatore, std::function<bool()> inPrimoPiano,
                              std::function<void(bool)> restaSopra)
@@ -38,14 +44,18 @@ bool DialoghiSopra::eventFilter(QObject* oggetto, QEvent* evento) {
         dialogo->overrideWindowFlags(flags);
         if (QWindow* nativa = dialogo->windowHandle()) {
             nativa->setFlags(flags);
-            if (dialogo->window() != &calcolatore_) nativa->setTransientParent(calcolatore_.windowHandle());
+            if (dialogo->window() != &calcolatore_) {
+                nativa->setTransientParent(calcolatore_.windowHandle());
+                dialogo->setProperty(proprietaTransitorio, true);
+            }
         }
-    } else if (tipo == QEvent::Hide && !dellaPiattaforma && dialogo->parentWidget() != nullptr) {
+    } else if (tipo == QEvent::Hide && dialogo->property(proprietaTransitorio).toBool()) {
+        dialogo->setProperty(proprietaTransitorio, false);
         // The window manager gives the focus back to the calculator the
         // dialog was made transient for: it goes back to the window that
         // asked, once the dialog is gone.
-        QPointer<QWidget> chiedeva = dialogo->parentWidget()->window();
-        if (chiedeva != &calcolatore_) {
+        QPointer<QWidget> chiedeva = dialogo->parentWidget() != nullptr ? dialogo->parentWidget()->window() : nullptr;
+        if (chiedeva != nullptr && chiedeva != &calcolatore_) {
             QTimer::singleShot(0, chiedeva, [chiedeva] {
                 if (chiedeva != nullptr && chiedeva->isVisible()) chiedeva->activateWindow();
             });

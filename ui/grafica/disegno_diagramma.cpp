@@ -226,6 +226,20 @@ std::optional<dettagli::LeggePerdita> leggeDelleLinee(const ContenutoDiagramma& 
     }
 }
 
+std::vector<PuntoTratto> puntiDelPercorso(const percorso::Percorso& percorso, const percorso::Risultati& risultati) {
+    std::vector<bool> indice(risultati.tratti.size(), false);
+    if (risultati.percorso_indice) {
+        for (const std::size_t k : *risultati.percorso_indice) indice.at(k) = true;
+    }
+    std::vector<PuntoTratto> punti;
+    for (std::size_t i = 0; i < risultati.tratti.size(); ++i) {
+        const percorso::RisultatoTratto& t = risultati.tratti[i];
+        if (!t.perdite || t.G <= 0) continue;
+        punti.push_back({inQt(percorso.tratti.at(i).id), static_cast<double>(t.G), t.perdite->R_Pa_m, indice[i]});
+    }
+    return punti;
+}
+
 std::vector<std::vector<std::size_t>> puntiDeiTratti(const std::vector<PuntoTratto>& tratti) {
     std::vector<std::vector<std::size_t>> punti;
     for (std::size_t i = 0; i < tratti.size(); ++i) {

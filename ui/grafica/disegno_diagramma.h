@@ -20,6 +20,7 @@
 #include "dettagli/diagramma.h"
 #include "dettagli/legge_diagramma.h"
 #include "dettagli/materiali.h"
+#include "percorso/calcolo.h"
 #include "percorso/percorso.h"
 
 class QFont;
@@ -67,6 +68,10 @@ void cambiaAria(ContenutoDiagramma& contenuto, dettagli::Aria aria);
 void cambiaLinee(ContenutoDiagramma& contenuto, dettagli::Aria aria, std::optional<MetodoDelPercorso> delPercorso);
 // How the lines' loss is computed; none for an air out of range.
 std::optional<dettagli::LeggePerdita> leggeDelleLinee(const ContenutoDiagramma& contenuto);
+
+// A run's sections that have their losses, at their flow and R, the index
+// run's marked: what the chart window and the report draw.
+std::vector<PuntoTratto> puntiDelPercorso(const percorso::Percorso& percorso, const percorso::Risultati& risultati);
 
 // The sections drawn as one point, each a list of indices into tratti:
 // those of equal flow and loss, in the order of their first.

@@ -15,21 +15,11 @@
 namespace flumetra {
 namespace {
 
-// The chart in the run's air, each section that has its losses at its flow
-// and R, those of the index run marked.
+// The chart in the run's air and method, with its sections.
 ContenutoDiagramma diagrammaDel(const percorso::Percorso& p, const percorso::Risultati& r) {
     ContenutoDiagramma c;
-    cambiaAria(c, p.aria);
-    std::vector<bool> indice(r.tratti.size());
-    if (r.percorso_indice) {
-        for (const std::size_t k : *r.percorso_indice) indice.at(k) = true;
-    }
-    for (std::size_t i = 0; i < r.tratti.size(); ++i) {
-        const percorso::RisultatoTratto& t = r.tratti[i];
-        if (!t.perdite || t.G <= 0) continue;
-        c.tratti.push_back(
-            {QString::fromStdString(p.tratti.at(i).id), static_cast<double>(t.G), t.perdite->R_Pa_m, indice[i]});
-    }
+    cambiaLinee(c, p.aria, MetodoDelPercorso{p.metodo, p.materiale});
+    c.tratti = puntiDelPercorso(p, r);
     return c;
 }
 

@@ -154,20 +154,7 @@ void Coordinatore::mostraTrattiNelDiagramma() {
     }
     const percorso::Percorso& run = percorso_->percorso();
     PercorsoNelDiagramma seguito{nomeDelPercorso(percorso_->file()), run.aria, {run.metodo, run.materiale}, {}};
-    std::vector<PuntoTratto>& punti = seguito.tratti;
-    if (percorso_->risultati()) {
-        const percorso::Risultati& risultati = *percorso_->risultati();
-        std::vector<bool> indice(risultati.tratti.size(), false);
-        if (risultati.percorso_indice) {
-            for (const std::size_t i : *risultati.percorso_indice) indice.at(i) = true;
-        }
-        for (std::size_t i = 0; i < risultati.tratti.size(); ++i) {
-            const percorso::RisultatoTratto& tratto = risultati.tratti[i];
-            if (!tratto.perdite || tratto.G <= 0) continue;
-            punti.push_back({QString::fromStdString(run.tratti.at(i).id), static_cast<double>(tratto.G),
-                             tratto.perdite->R_Pa_m, indice[i]});
-        }
-    }
+    if (percorso_->risultati()) seguito.tratti = puntiDelPercorso(run, *percorso_->risultati());
     diagramma_->seguiPercorso(std::move(seguito));
 }
 
