@@ -41,8 +41,10 @@ std::variant<Percorso, std::string> conBlocco(const Percorso& percorso, std::siz
             if (k >= blocco[r].size() || !colonne[k]) continue;
             auto dopo = conTesto(*colonne[k], p, i, blocco[r][k]);
             if (auto* perche = std::get_if<std::string>(&dopo)) {
-                return "riga " + std::to_string(i + 1) + " («" + p.tratti[i].id + "»), colonna «" +
-                       std::string(dati(*colonne[k]).titolo) + "»: " + *perche;
+                std::string dove = "riga ";  // not "riga " + …: GCC 12's -Wrestrict sees an overlap there at -O3
+                dove += std::to_string(i + 1);
+                return dove + " («" + p.tratti[i].id + "»), colonna «" + std::string(dati(*colonne[k]).titolo) +
+                       "»: " + *perche;
             }
             p = std::move(std::get<Percorso>(dopo));
         }

@@ -28,7 +28,8 @@ percorso::Percorso conTerminali(int n) {
     percorso::Percorso p = riferimento();
     for (int k = 0; k < n; ++k) {
         percorso::Tratto t;
-        t.id = "U" + std::to_string(k);
+        t.id = std::string(1, 'U');  // not "U" + …: GCC 12's -Wrestrict sees an overlap there at -O3
+        t.id += std::to_string(k);
         t.monte = "T3";
         t.L = 2;
         t.G = 100;
