@@ -101,10 +101,17 @@ TEST(Pittore, ItsPicturesOpen) {
     ContenutoDiagramma conTitolo = contenuto;
     conTitolo.titolo = QStringLiteral("Diagramma delle perdite");
     const PianoDiagramma piano(QRectF(immagine.rect()), QFontMetricsF(grande, &immagine), conTitolo);
-    const QRectF& legenda = piano.legenda();
-    const QColor campione = immagine.pixelColor(
-        QPointF(legenda.left() + 9 * piano.unita(), legenda.top() + legenda.height() / 2).toPoint());
-    EXPECT_GT(campione.blue(), campione.red() + 60) << "the diameters' sample below the title";
+    // Searched over the legend's start, whose glyphs fall a little apart
+    // where the system's fonts differ (Windows).
+    const QRect legenda = piano.legenda().toAlignedRect().intersected(immagine.rect());
+    bool blu = false;
+    for (int y = legenda.top(); y <= legenda.bottom() && !blu; ++y) {
+        for (int x = legenda.left(); x <= legenda.left() + static_cast<int>(20 * piano.unita()) && !blu; ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            blu = c.blue() > c.red() + 60;
+        }
+    }
+    EXPECT_TRUE(blu) << "the diameters' sample below the title";
     EXPECT_EQ(esportaDiagramma(pdf, FormatoImmagine::Pdf, contenuto, carattere()), std::nullopt);
     QFile documento(pdf);
     ASSERT_TRUE(documento.open(QIODevice::ReadOnly));
