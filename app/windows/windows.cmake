@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # flumetra.exe for Windows: its icon and version resource, and the folder a
 # Windows user gets, the same in the portable zip and in the installer:
-#   flumetra.exe, Qt's DLLs (Qt SVG's among them) and the mingw-w64 runtime beside it,
-#   platforms/, styles/ and printsupport/ (Qt's plugins), translations/qtbase_it.qm,
+#   flumetra.exe, Qt's DLLs (Qt SVG's and Qt Print Support's among them; Qt 6
+#   prints to Windows' printers from the latter, with no plugin) and the
+#   mingw-w64 runtime beside it, platforms/ and styles/ (Qt's plugins),
+#   translations/qtbase_it.qm,
 #   LICENSE.txt, THIRD-PARTY.txt and licenses/.
 # Included from app/CMakeLists.txt.
 
@@ -15,11 +17,6 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-endif()
-# The sheet's «Stampa…» lists Windows' printers through this plugin; without
-# it only a PDF file can be printed to.
-if(TARGET Qt6::QWindowsPrinterSupportPlugin)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsPrinterSupportPlugin> DESTINATION printsupport)
 endif()
 
 # The compiler's own runtime, which the program and Qt's DLLs load.
