@@ -18,6 +18,9 @@ constexpr int tempoDelRifiuto = 10000;  // ms the reason stays by the cell
 }  // namespace
 
 TabellaPercorso::TabellaPercorso(int primaColonna, QWidget* parent) : QTableView(parent), primaColonna_(primaColonna) {
+    // adatta runs after every edit: it measures the rows in view, not a
+    // thousand of a long run's.
+    horizontalHeader()->setResizeContentsPrecision(0);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int colonna) {
         if (!adattando_) allargate_.insert(colonna);
     });
